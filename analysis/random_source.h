@@ -7,7 +7,7 @@ namespace quorvel {
 // The program's uniform random source: a 24-bit linear congruential generator that starts
 // from a fixed state and is never seeded, so every run shows the same examples.
 class RandomSource {
-public:
+  public:
     float next() {
         state_ = (state_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
         return static_cast<float>(state_) / 16777216.0f;
@@ -15,7 +15,7 @@ public:
 
     std::uint32_t state() const { return state_; }
 
-private:
+  private:
     std::uint32_t state_ = 0x50000u;
 };
 

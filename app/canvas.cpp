@@ -26,7 +26,9 @@ void Canvas::Line(PointF from, PointF to) {
     current_ = to;
 }
 
-void Canvas::Line(PointF to) { Line(current_, to); }
+void Canvas::Line(PointF to) {
+    Line(current_, to);
+}
 
 void Canvas::Box(PointF corner, PointF opposite) {
     paint_box(corner, opposite, fore_, fill_, look_.fill_style);

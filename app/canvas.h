@@ -40,7 +40,7 @@ struct SurfaceLook {
 // state itself (scale, colours, current point) and hands finished primitives in user
 // coordinates to the painting backend, so every backend sees the same calls.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -61,7 +61,7 @@ public:
     FillStyle fill_style() const { return look_.fill_style; }
     PointF current_point() const { return current_; }
 
-protected:
+  protected:
     explicit Canvas(const SurfaceLook& look);
 
     virtual void paint_clear(Colour back) = 0;
@@ -70,7 +70,7 @@ protected:
                            FillStyle style) = 0;
     virtual void paint_point(PointF p, Colour fore) = 0;
 
-private:
+  private:
     SurfaceLook look_;
     ScaleRect scale_;
     Colour fore_;

@@ -6,7 +6,7 @@ namespace quorvel {
 
 // The control operations the program uses at run time, with no toolkit in sight.
 class Label {
-public:
+  public:
     virtual ~Label() = default;
     virtual void Caption(const std::string& text) = 0;
     virtual std::string caption() const = 0;
@@ -15,7 +15,7 @@ public:
 };
 
 class OptionButton {
-public:
+  public:
     virtual ~OptionButton() = default;
     // True selects the button and clears the other button of its group; False clears it.
     // Setting the state from code never runs a click handler.
@@ -25,7 +25,7 @@ public:
 
 // The top-level window's outer geometry and the screen, all in twips.
 class WindowFrame {
-public:
+  public:
     virtual ~WindowFrame() = default;
     virtual void set_height(float twips) = 0;
     virtual float height() const = 0;

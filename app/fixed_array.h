@@ -11,7 +11,7 @@ namespace quorvel {
 // An array with fixed bounds Lo … Hi; an index outside them raises a subscript fault.
 template <typename T, int Lo, int Hi>
 class FixedArray {
-public:
+  public:
     static constexpr int lower = Lo;
     static constexpr int upper = Hi;
 
@@ -22,7 +22,7 @@ public:
 
     friend bool operator==(const FixedArray&, const FixedArray&) = default;
 
-private:
+  private:
     static std::size_t slot(int i) {
         if (i < Lo || i > Hi) {
             throw RuntimeFault(FaultKind::subscript_out_of_range);

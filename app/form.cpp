@@ -20,8 +20,10 @@ Form::Form(Ui& ui)
       campus_ess(ui.surface({"campus_ess"})),
       campus_sqr(ui.surface({"campus_sqr"})),
       campus_graph(ui.surface({"campus_graph"})),
-      campus_a(elements<Canvas>("campus_a", [&](ControlName n) -> Canvas& { return ui.surface(n); })),
-      campus_b(elements<Canvas>("campus_b", [&](ControlName n) -> Canvas& { return ui.surface(n); })),
+      campus_a(
+          elements<Canvas>("campus_a", [&](ControlName n) -> Canvas& { return ui.surface(n); })),
+      campus_b(
+          elements<Canvas>("campus_b", [&](ControlName n) -> Canvas& { return ui.surface(n); })),
       value_lebel(ui.label({"value_lebel"})),
       value_n(ui.label({"value_n"})),
       value_k(ui.label({"value_k"})),

@@ -15,7 +15,7 @@ namespace quorvel {
 // Elements 0 … 4 of a control array; an index outside them is a subscript fault.
 template <typename Control>
 class ControlArray {
-public:
+  public:
     ControlArray(std::array<Control*, 5> items) : items_(items) {}  // NOLINT
 
     Control& operator()(int i) const {
@@ -26,14 +26,14 @@ public:
     }
     Control& operator()(Int16 i) const { return (*this)(i.value()); }
 
-private:
+  private:
     std::array<Control*, 5> items_;
 };
 
 // The one form object: the variables of the run and the controls the procedures reach.
 // Procedures and handlers are free functions over it, one file per job in each subsystem.
 class Form : public FormState {
-public:
+  public:
     explicit Form(Ui& ui);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;

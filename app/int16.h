@@ -9,7 +9,7 @@ namespace quorvel {
 
 // A signed 16-bit integer whose arithmetic raises an overflow fault instead of wrapping.
 class Int16 {
-public:
+  public:
     constexpr Int16() = default;
     constexpr Int16(int v) : v_(checked(v)) {}  // NOLINT: whole-number literals read naturally
 
@@ -23,7 +23,7 @@ public:
     friend constexpr bool operator==(Int16 a, Int16 b) = default;
     friend constexpr auto operator<=>(Int16 a, Int16 b) = default;
 
-private:
+  private:
     static constexpr std::int16_t checked(int v) {
         if (v < -32768 || v > 32767) {
             throw RuntimeFault(FaultKind::overflow);

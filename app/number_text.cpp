@@ -77,8 +77,14 @@ std::string float_text(Float v, int max_digits) {
 
 }  // namespace
 
-std::string text_of(Int16 v) { return std::to_string(v.value()); }
-std::string text_of(float v) { return float_text(v, 7); }
-std::string text_of(double v) { return float_text(v, 15); }
+std::string text_of(Int16 v) {
+    return std::to_string(v.value());
+}
+std::string text_of(float v) {
+    return float_text(v, 7);
+}
+std::string text_of(double v) {
+    return float_text(v, 15);
+}
 
 }  // namespace quorvel

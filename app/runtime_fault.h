@@ -10,7 +10,7 @@ namespace quorvel {
 enum class FaultKind { overflow, subscript_out_of_range, division_by_zero, invalid_operation };
 
 class RuntimeFault : public std::runtime_error {
-public:
+  public:
     explicit RuntimeFault(FaultKind kind) : std::runtime_error(describe(kind)), kind_(kind) {}
 
     FaultKind kind() const { return kind_; }
@@ -29,7 +29,7 @@ public:
         return "Runtime fault";
     }
 
-private:
+  private:
     FaultKind kind_;
 };
 

@@ -17,7 +17,7 @@ struct ControlName {
 // What the logic needs from a window: its surfaces, labels, option buttons and frame,
 // looked up by name once when the form is built.
 class Ui {
-public:
+  public:
     virtual ~Ui() = default;
     virtual Canvas& surface(ControlName name) = 0;
     virtual Label& label(ControlName name) = 0;

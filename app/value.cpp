@@ -87,17 +87,22 @@ std::string Value::text() const {
 }
 
 Value operator+(const Value& a, const Value& b) {
-    return combine(a, b, [](Int16 x, Int16 y) { return x + y; }, [](auto x, auto y) { return x + y; });
+    return combine(
+        a, b, [](Int16 x, Int16 y) { return x + y; }, [](auto x, auto y) { return x + y; });
 }
 
 Value operator-(const Value& a, const Value& b) {
-    return combine(a, b, [](Int16 x, Int16 y) { return x - y; }, [](auto x, auto y) { return x - y; });
+    return combine(
+        a, b, [](Int16 x, Int16 y) { return x - y; }, [](auto x, auto y) { return x - y; });
 }
 
 Value operator*(const Value& a, const Value& b) {
-    return combine(a, b, [](Int16 x, Int16 y) { return x * y; }, [](auto x, auto y) { return x * y; });
+    return combine(
+        a, b, [](Int16 x, Int16 y) { return x * y; }, [](auto x, auto y) { return x * y; });
 }
 
-Value Value::operator-() const { return Value(Int16(0)) - *this; }
+Value Value::operator-() const {
+    return Value(Int16(0)) - *this;
+}
 
 }  // namespace quorvel

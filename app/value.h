@@ -11,7 +11,7 @@ namespace quorvel {
 // Arithmetic keeps the wider operand type (empty and Boolean count as 16-bit integers,
 // empty as 0, True as -1); its text is the shortest decimal form, "" when empty.
 class Value {
-public:
+  public:
     enum class Type { empty, boolean, int16, single, double_ };
 
     Value() = default;
@@ -40,11 +40,13 @@ public:
     // Same type and same value.
     friend bool operator==(const Value& a, const Value& b) = default;
 
-private:
+  private:
     std::variant<std::monostate, bool, Int16, float, double> v_;
 };
 
 // Numeric comparison whatever the operand types.
-inline bool numerically_less(const Value& a, const Value& b) { return a.as_double() < b.as_double(); }
+inline bool numerically_less(const Value& a, const Value& b) {
+    return a.as_double() < b.as_double();
+}
 
 }  // namespace quorvel

@@ -1,0 +1,32 @@
+#include "tests/support/form_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "app/event_table.h"
+#include "app/form_load.h"
+
+namespace quorvel::testing {
+
+LoadedForm::LoadedForm() {
+    Form_Load(form);
+}
+
+std::optional<RuntimeFault> LoadedForm::run(std::string_view handler) {
+    const EventEntry* entry = find_event(handler);
+    if (entry == nullptr) {
+        throw std::invalid_argument("no handler named " + std::string(handler));
+    }
+    return dispatch(form, entry->handler);
+}
+
+void LoadedForm::run_all(std::initializer_list<std::string_view> handlers) {
+    for (std::string_view h : handlers) {
+        const auto fault = run(h);
+        ASSERT_FALSE(fault.has_value()) << h << ": " << fault->what();
+    }
+}
+
+}  // namespace quorvel::testing

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "app/form.h"
+#include "app/runtime_fault.h"
+#include "tests/support/recording_ui.h"
+
+namespace quorvel::testing {
+
+// A form on recorders, started up as the program starts it.
+struct LoadedForm {
+    RecordingUi ui;
+    Form form{ui};
+
+    LoadedForm();
+
+    // Runs one handler by its name through the program's dispatch point.
+    std::optional<RuntimeFault> run(std::string_view handler);
+    // Runs each handler in turn; a fault fails the calling test.
+    void run_all(std::initializer_list<std::string_view> handlers);
+
+    std::string caption(ControlName name) { return ui.text(name).caption(); }
+    RecordingCanvas& canvas(ControlName name) { return ui.canvas(name); }
+};
+
+}  // namespace quorvel::testing
