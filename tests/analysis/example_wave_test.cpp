@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "analysis/example_wave.h"
+#include "analysis/random_source.h"
+#include "app/form.h"
+#include "tests/support/case_name.h"
+#include "tests/support/form_fixture.h"
+
+namespace quorvel {
+namespace {
+
+using testing::DrawCall;
+using testing::LoadedForm;
+
+std::array<int, 5> cosines(const Form& f) {
+    std::array<int, 5> out{};
+    for (int i = 0; i <= 4; ++i) {
+        out[static_cast<std::size_t>(i)] = static_cast<int>(f.ex_a(i).as_double());
+    }
+    return out;
+}
+
+std::array<int, 5> sines(const Form& f) {
+    std::array<int, 5> out{};
+    for (int i = 0; i <= 4; ++i) {
+        out[static_cast<std::size_t>(i)] = f.ex_b(i).value();
+    }
+    return out;
+}
+
+TEST(RandomSource, StartsFromTheFixedStateAndStepsTheCongruence) {
+    RandomSource r;
+    EXPECT_EQ(r.state(), 0x50000u);
+    const float first = r.next();
+    EXPECT_EQ(r.state(), (0x50000u * 0x43FD43FDu + 0xC39EC3u) % (1u << 24));
+    EXPECT_EQ(first, static_cast<float>(r.state()) / 16777216.0f);
+    EXPECT_GE(first, 0.0f);
+    EXPECT_LT(first, 1.0f);
+}
+
+// The first examples of the sequence, worked out independently from the generator's
+// definition: every run of the program shows these, in this order.
+TEST(ExampleSequence, EveryRunStartsWithTheSameExamples) {
+    LoadedForm run;
+    EXPECT_EQ(cosines(run.form), (std::array<int, 5>{8, 6, 0, 0, 0}));
+    EXPECT_EQ(sines(run.form), (std::array<int, 5>{6, 3, 0, 0, 0}));
+    run.run_all({"Command1_Click"});
+    EXPECT_EQ(cosines(run.form), (std::array<int, 5>{4, 1, 0, 0, 0}));
+    EXPECT_EQ(sines(run.form), (std::array<int, 5>{8, 8, 0, 0, 0}));
+
+    LoadedForm second_run;
+    EXPECT_EQ(cosines(second_run.form), (std::array<int, 5>{8, 6, 0, 0, 0}));
+}
+
+TEST(ExampleSequence, BackToLevelOneDrawsTheNextExampleNotTheFirstAgain) {
+    LoadedForm run;
+    run.run_all({"Spin_lebel_SpinUp"});
+    EXPECT_EQ(cosines(run.form), (std::array<int, 5>{4, 1, 9, 0, 0}));
+    EXPECT_EQ(sines(run.form), (std::array<int, 5>{8, 8, 8, 0, 0}));
+    run.run_all({"Spin_lebel_SpinDown"});
+    EXPECT_EQ(cosines(run.form), (std::array<int, 5>{1, 9, 0, 0, 0}));
+    EXPECT_EQ(sines(run.form), (std::array<int, 5>{5, 8, 0, 0, 0}));
+}
+
+struct LevelCase {
+    const char* name;
+    int level;
+};
+
+class InitValueAtLevel : public ::testing::TestWithParam<LevelCase> {};
+
+// Over many examples: coefficients up to the level are whole numbers 1 … 10, those
+// above it exactly 0, and each example takes 2·(level + 1) draws.
+TEST_P(InitValueAtLevel, KeepsItsInvariantAndConsumesTwoDrawsPerHarmonic) {
+    LoadedForm run;
+    Form& f = run.form;
+    f.lebel = Int16(GetParam().level);
+    for (int example = 0; example < 200; ++example) {
+        SCOPED_TRACE(example);
+        RandomSource expected = f.rnd;
+        for (int d = 0; d < 2 * (GetParam().level + 1); ++d) {
+            expected.next();
+        }
+        init_value(f);
+        EXPECT_EQ(f.rnd.state(), expected.state());
+        for (int i = 0; i <= 4; ++i) {
+            const double a = f.ex_a(i).as_double();
+            const int b = f.ex_b(i).value();
+            if (i <= GetParam().level) {
+                EXPECT_EQ(f.ex_a(i).type(), Value::Type::single);
+                EXPECT_TRUE(a >= 1 && a <= 10 && a == static_cast<int>(a)) << i << ": " << a;
+                EXPECT_TRUE(b >= 1 && b <= 10) << i << ": " << b;
+            } else {
+                EXPECT_EQ(f.ex_a(i), Value(Int16(0))) << i;
+                EXPECT_EQ(b, 0) << i;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, InitValueAtLevel,
+                         ::testing::Values(LevelCase{"level1", 1}, LevelCase{"level2", 2},
+                                           LevelCase{"level3", 3}, LevelCase{"level4", 4}),
+                         testing::CaseName{});
+
+TEST(GetEx, DrawsTheAxisThenOnePointAndOneHundredFiftySegments) {
+    LoadedForm run;
+    const auto picture = run.canvas({"campus_ex"}).picture();
+    ASSERT_EQ(picture.size(), 1u + 1u + 150u);
+    EXPECT_EQ(picture[0], (DrawCall{DrawCall::Kind::line,
+                                    {0, 0},
+                                    {6.2831802f, 0},
+                                    colours::black,
+                                    colours::black,
+                                    FillStyle::transparent}));
+    // At θ = 0 every sine vanishes and every cosine is 1: y = a0 + a1 = 8 + 6.
+    EXPECT_EQ(picture[1].kind, DrawCall::Kind::point);
+    EXPECT_EQ(picture[1].a, (PointF{0.0f, 14.0f}));
+    for (std::size_t i = 2; i < picture.size(); ++i) {
+        ASSERT_EQ(picture[i].kind, DrawCall::Kind::line) << i;
+        ASSERT_EQ(picture[i].a, picture[i - 1].b) << "segments join at sample " << i;
+        ASSERT_LT(picture[i - 1].b.x, picture[i].b.x) << i;
+        ASSERT_EQ(picture[i].fore, colours::black) << i;
+    }
+    const float last = picture.back().b.x;
+    EXPECT_LT(last, 6.2831802f);
+    EXPECT_GT(last, 6.2831802f - 0.0418879f / 2.0f);
+}
+
+}  // namespace
+}  // namespace quorvel
