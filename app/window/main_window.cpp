@@ -1,0 +1,302 @@
+#include "app/window/main_window.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "app/event_table.h"
+#include "app/window/qt_canvas.h"
+#include "app/window/qt_colour.h"
+#include "app/window/qt_fonts.h"
+#include "app/window/qt_label.h"
+#include "app/window/qt_option_button.h"
+#include "app/window/spin_button.h"
+
+namespace quorvel {
+namespace {
+
+constexpr ControlName window_name{"Form1"};
+// The one option button selected when the window opens; the start-up procedure relies on
+// the cosine being chosen without ever setting it.
+constexpr ControlName selected_at_start{"switch_c"};
+// The spectrum frame is listed first and so would lie under its neighbour, hiding the
+// axis marks along its bottom edge; it is lifted above the others.
+constexpr ControlName frame_on_top{"Frame3"};
+
+int pixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / twips_per_pixel));
+}
+
+QString text_of(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// "campus_a(1)" for an array element, the plain name otherwise.
+QString qualified(ControlName name) {
+    QString out = text_of(name.name);
+    if (name.index >= 0) {
+        out += QStringLiteral("(%1)").arg(name.index);
+    }
+    return out;
+}
+
+QColor button_face() {
+    return QApplication::palette().color(QPalette::Button);
+}
+QColor button_text() {
+    return QApplication::palette().color(QPalette::ButtonText);
+}
+
+void fill_background(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colour);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+Qt::Alignment alignment_of(Align align) {
+    switch (align) {
+        case Align::centre:
+            return Qt::AlignTop | Qt::AlignHCenter;
+        case Align::right:
+            return Qt::AlignTop | Qt::AlignRight;
+        case Align::left:
+            break;
+    }
+    return Qt::AlignTop | Qt::AlignLeft;
+}
+
+QWidget* make_frame(const ControlSpec& spec, QWidget* parent) {
+    auto* frame = new QGroupBox(parent);
+    fill_background(*frame, spec.back ? to_qcolor(*spec.back) : button_face());
+    return frame;
+}
+
+QWidget* make_label(const ControlSpec& spec, QWidget* parent) {
+    auto* label = new QtLabel(parent);
+    label->setText(text_of(spec.caption));
+    label->setAlignment(alignment_of(spec.align));
+    if (spec.font != FontId::none) {
+        label->setFont(qt_font(spec.font));
+    }
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, spec.fore ? to_qcolor(*spec.fore) : button_text());
+    label->setPalette(palette);
+    if (!spec.transparent) {
+        fill_background(*label, spec.back ? to_qcolor(*spec.back) : button_face());
+    }
+    return label;
+}
+
+QWidget* make_push_button(const ControlSpec& spec, QWidget* parent) {
+    auto* button = new QPushButton(text_of(spec.caption), parent);
+    button->setAutoDefault(false);
+    if (spec.font != FontId::none) {
+        button->setFont(qt_font(spec.font));
+    }
+    if (spec.back) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Button, to_qcolor(*spec.back));
+        button->setPalette(palette);
+    }
+    return button;
+}
+
+QWidget* make_option_button(const ControlSpec& spec, QWidget* parent) {
+    auto* button = new QtOptionButton(parent);
+    button->setText(text_of(spec.caption));
+    if (spec.font != FontId::none) {
+        button->setFont(qt_font(spec.font));
+    }
+    if (spec.name == selected_at_start) {
+        button->setChecked(true);
+    }
+    return button;
+}
+
+QWidget* make_surface(const ControlSpec& spec, QWidget* parent) {
+    SurfaceLook look;
+    look.back = spec.back ? *spec.back : from_qcolor(button_face());
+    look.fore = spec.fore ? *spec.fore : colours::black;
+    look.fill = spec.fill;
+    look.fill_style = spec.fill_style;
+    look.width_twips = static_cast<float>(spec.width);
+    look.height_twips = static_cast<float>(spec.height);
+    return new QtCanvas(look, parent);
+}
+
+}  // namespace
+
+void use_program_look() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
+    setWindowTitle(text_of(window_spec.caption));
+    setFixedSize(pixels(window_spec.client_width), pixels(window_spec.client_height));
+
+    for (const ControlSpec& spec : layout_table()) {
+        QWidget* container = spec.container == window_name ? this : control(spec.container);
+        if (container == nullptr) {
+            throw std::logic_error("layout table: " + std::string(spec.container.name) +
+                                   " is used before it is built");
+        }
+        QWidget* widget = build(spec, container);
+        widget->setObjectName(qualified(spec.name));
+        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
+                            pixels(spec.height));
+        if (!spec.visible) {
+            widget->hide();
+        }
+        controls_.emplace(Key{spec.name.name, spec.name.index}, widget);
+    }
+    stack_controls();
+    set_tab_order();
+
+    form_ = std::make_unique<Form>(*this);
+    for (const ControlSpec& spec : layout_table()) {
+        connect_events(spec, control(spec.name));
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::build(const ControlSpec& spec, QWidget* parent) {
+    switch (spec.kind) {
+        case ControlKind::frame:
+            return make_frame(spec, parent);
+        case ControlKind::label:
+            return make_label(spec, parent);
+        case ControlKind::push_button:
+            return make_push_button(spec, parent);
+        case ControlKind::option_button:
+            return make_option_button(spec, parent);
+        case ControlKind::spin_button:
+            return new SpinButton(parent);
+        case ControlKind::picture:
+            return make_surface(spec, parent);
+    }
+    throw std::logic_error("layout table: unknown kind of control");
+}
+
+// Each push or option button raises <name>_Click, each spin button <name>_SpinUp and
+// <name>_SpinDown, whenever the event table has a handler of that name.
+void MainWindow::connect_events(const ControlSpec& spec, QWidget* widget) {
+    const std::string name(spec.name.name);
+    const auto wire = [&](const std::string& handler, auto* sender, auto signal) {
+        const EventEntry* event = find_event(handler);
+        if (event == nullptr) {
+            return;
+        }
+        connect(sender, signal, this, [this, event] { raise_event(*event); });
+        connected_.push_back(event->name);
+    };
+    switch (spec.kind) {
+        case ControlKind::push_button:
+        case ControlKind::option_button:
+            wire(name + "_Click", static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked);
+            break;
+        case ControlKind::spin_button: {
+            auto* spin = static_cast<SpinButton*>(widget);
+            wire(name + "_SpinUp", spin, &SpinButton::spinUp);
+            wire(name + "_SpinDown", spin, &SpinButton::spinDown);
+            break;
+        }
+        case ControlKind::frame:
+        case ControlKind::label:
+        case ControlKind::picture:
+            break;
+    }
+}
+
+// Labels lie beneath the buttons, spin buttons and surfaces that share their frame, as a
+// lightweight control should: the blank labels that overlap the CALC button and the
+// "cos" button must not cover them. Lowering them last-first keeps their own order.
+void MainWindow::stack_controls() {
+    const auto table = layout_table();
+    for (auto row = table.rbegin(); row != table.rend(); ++row) {
+        if (row->kind == ControlKind::label) {
+            control(row->name)->lower();
+        }
+    }
+    if (QWidget* frame = control(frame_on_top)) {
+        frame->raise();
+    }
+}
+
+void MainWindow::set_tab_order() {
+    QWidget* previous = nullptr;
+    for (const ControlName& name : tab_order()) {
+        QWidget* next = control(name);
+        if (next == nullptr) {
+            throw std::logic_error("tab order names an unknown control: " + std::string(name.name));
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+}
+
+void MainWindow::load() {
+    const EventEntry* event = find_event("Form_Load");
+    if (event == nullptr) {
+        throw std::logic_error("the event table has no Form_Load");
+    }
+    raise_event(*event);
+}
+
+void MainWindow::raise_event(const EventEntry& event) {
+    if (reporting_fault_) {
+        return;
+    }
+    const std::optional<RuntimeFault> fault = dispatch(*form_, event.handler);
+    if (!fault) {
+        return;
+    }
+    for (SpinButton* spin : findChildren<SpinButton*>()) {
+        spin->stop_repeating();
+    }
+    reporting_fault_ = true;
+    QMessageBox::warning(this, QStringLiteral("Quorvel"),
+                         QStringLiteral("This action was stopped part-way: %1. The window keeps "
+                                        "what was drawn; you can carry on.")
+                             .arg(QString::fromUtf8(fault->what())));
+    reporting_fault_ = false;
+}
+
+QWidget* MainWindow::control(ControlName name) const {
+    const auto found = controls_.find(Key{name.name, name.index});
+    return found != controls_.end() ? found->second : nullptr;
+}
+
+template <typename Control>
+Control& MainWindow::lookup(ControlName name) const {
+    auto* found = dynamic_cast<Control*>(control(name));
+    if (found == nullptr) {
+        throw std::logic_error("the window has no control " + qualified(name).toStdString() +
+                               " of the kind asked for");
+    }
+    return *found;
+}
+
+Canvas& MainWindow::surface(ControlName name) {
+    return lookup<QtCanvas>(name);
+}
+
+Label& MainWindow::label(ControlName name) {
+    return lookup<QtLabel>(name);
+}
+
+OptionButton& MainWindow::option(ControlName name) {
+    return lookup<QtOptionButton>(name);
+}
+
+}  // namespace quorvel
