@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils imagemagick
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Builds the Debian package in a release build directory, installs it on this machine with
+# apt-get, and starts the installed program on a virtual X server to see its window open.
+# Needs root, dpkg-dev, Xvfb and xdotool. The package is removed again at the end.
+# Usage: packaging/test_deb.sh BUILD_DIR
+set -euo pipefail
+
+if (($# != 1)); then
+    echo "usage: $0 BUILD_DIR   (a configured release build directory)" >&2
+    exit 2
+fi
+build=$(cd "$1" && pwd)
+caption="Fourier Series"
+
+step() { echo "== $*"; }
+die() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+installed=
+cleanup() {
+    [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+    [[ -n $installed ]] && apt-get remove -y -qq quorvel >/dev/null 2>&1
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+step "build and package in $build"
+cmake --build "$build" --target quorvel -j"$(nproc)" >"$work/build.log" 2>&1 ||
+    { tail -n 40 "$work/build.log"; die "the build failed"; }
+rm -f "$build"/quorvel_*.deb
+(cd "$build" && cpack -G DEB) >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; die "cpack failed"; }
+debs=("$build"/quorvel_*.deb)
+[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || die "expected one quorvel_*.deb in $build"
+deb=${debs[0]}
+basename "$deb"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+# The fonts are named by hand; the Qt libraries must come from dpkg-shlibdeps.
+for dep in fonts-liberation fonts-ipafont-gothic libqt6widgets6 libc6; do
+    [[ ", $depends," == *", $dep"[\ ,]* ]] || die "Depends lacks $dep"
+done
+
+step "install with apt-get"
+(cd "$(dirname "$deb")" && DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq "./$(basename "$deb")") >"$work/apt.log" 2>&1 ||
+    { cat "$work/apt.log"; die "apt-get could not install the package"; }
+installed=yes
+[[ -x /usr/bin/quorvel ]] || die "/usr/bin/quorvel is not there after the install"
+
+step "start /usr/bin/quorvel on a virtual X server"
+# Xvfb picks a free display itself and writes its number to fd 3 once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    [[ -s $work/display ]] && break
+    sleep 0.1
+done
+[[ -s $work/display ]] || { cat "$work/xvfb.log"; die "Xvfb did not start"; }
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+/usr/bin/quorvel >"$work/quorvel.log" 2>&1 &
+app_pid=$!
+window=
+for _ in $(seq 100); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    window=$(xdotool search --name "^$caption\$" 2>/dev/null | head -n 1) || true
+    [[ -n $window ]] && break
+    sleep 0.1
+done
+[[ -n $window ]] || { cat "$work/quorvel.log"; die "no window named \"$caption\" on $DISPLAY"; }
+echo "window $window: \"$(xdotool getwindowname "$window")\""
+
+# Give it a few seconds with the window up; it must still be running after them.
+sleep 3
+kill -0 "$app_pid" 2>/dev/null || {
+    wait "$app_pid" && rc=0 || rc=$?
+    cat "$work/quorvel.log"
+    die "quorvel exited (status $rc) within seconds of opening its window"
+}
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=
+
+echo "deb test passed"
