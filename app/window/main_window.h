@@ -44,6 +44,8 @@ class MainWindow : public QWidget, public Ui {
     Canvas& surface(ControlName name) override;
     Label& label(ControlName name) override;
     OptionButton& option(ControlName name) override;
+    // The Ui's window frame (outer size and position in twips); it hides QWidget::window(),
+    // which for this top-level widget would only return the widget itself.
     WindowFrame& window() override { return frame_; }
 
   private:

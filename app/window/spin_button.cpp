@@ -122,7 +122,7 @@ void SpinButton::paintEvent(QPaintEvent* /*event*/) {
 
         // A solid triangle built from whole pixel rows, so it stays sharp at any size:
         // each row is two pixels wider than the one nearer the tip.
-        const int rows = std::max(1, std::min((r.width() - 4) / 4, (r.height() - 4) / 2));
+        const int rows = std::max(1, std::min((r.width() - 3) / 4 + 1, (r.height() - 4) / 2));
         const int middle = r.left() + (r.width() - 1) / 2;
         const int first = r.top() + (r.height() - rows) / 2 + (pressed ? 1 : 0);
         for (int row = 0; row < rows; ++row) {
