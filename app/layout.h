@@ -44,6 +44,7 @@ struct ControlSpec {
     Align align = Align::left;
     bool transparent = false;
     bool visible = true;
+    bool selected = false;  // option buttons: selected when the window is built
     // Picture surfaces only: stored fill colour and fill style.
     Colour fill = colours::black;
     FillStyle fill_style = FillStyle::transparent;

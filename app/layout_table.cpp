@@ -79,9 +79,11 @@ constexpr ControlSpec push_button(ControlName name, ControlName in, std::string_
 }
 
 constexpr ControlSpec option_button(ControlName name, ControlName in, std::string_view caption,
-                                    Rect r) {
-    return with_look(control(name, ControlKind::option_button, in, caption, r),
-                     {.font = FontId::F2});
+                                    Rect r, bool selected = false) {
+    ControlSpec spec =
+        with_look(control(name, ControlKind::option_button, in, caption, r), {.font = FontId::F2});
+    spec.selected = selected;
+    return spec;
 }
 
 constexpr ControlSpec spin_button(ControlName name, ControlName in, Rect r) {
@@ -190,7 +192,7 @@ constexpr std::array controls{
     // The essential wave.
     frame({"Frame1"}, {0, 3600, 3612, 1332}, std::nullopt),
     option_button({"switch_s"}, {"Frame1"}, "sin", {120, 765, 615, 225}),
-    option_button({"switch_c"}, {"Frame1"}, "cos", {120, 540, 615, 225}),
+    option_button({"switch_c"}, {"Frame1"}, "cos", {120, 540, 615, 225}, true),
     push_button({"Command2"}, {"Frame1"}, "RESET", {120, 1020, 732, 252}),
     surface({"campus_ess"}, {"Frame1"}, {960, 240, 2532, 972}, white),
     label({"Label26", 11}, {"campus_ess"}, "T", {2280, 480, 255, 255}, t_mark),

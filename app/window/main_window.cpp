@@ -22,9 +22,6 @@ namespace quorvel {
 namespace {
 
 constexpr ControlName window_name{"Form1"};
-// The one option button selected when the window opens; the start-up procedure relies on
-// the cosine being chosen without ever setting it.
-constexpr ControlName selected_at_start{"switch_c"};
 // The spectrum frame is listed first and so would lie under its neighbour, hiding the
 // axis marks along its bottom edge; it is lifted above the others.
 constexpr ControlName frame_on_top{"Frame3"};
@@ -114,9 +111,7 @@ QWidget* make_option_button(const ControlSpec& spec, QWidget* parent) {
     if (spec.font != FontId::none) {
         button->setFont(qt_font(spec.font));
     }
-    if (spec.name == selected_at_start) {
-        button->setChecked(true);
-    }
+    button->setChecked(spec.selected);
     return button;
 }
 

@@ -74,12 +74,9 @@ bool clip_segment(QPointF& a, QPointF& b, QPointF lo, QPointF hi) {
     return true;
 }
 
-// The pixel that holds a coordinate. The far edge of the surface belongs to its last
-// pixel, so a plot that ends exactly at the right or bottom edge still shows its end.
-int pixel_at(double v, int extent) {
-    if (v == static_cast<double>(extent)) {
-        return extent - 1;
-    }
+// The pixel that holds a coordinate. The far edge of the surface lies just outside its
+// last pixel, so a zero bar standing on the chart's bottom edge leaves nothing behind.
+int pixel_at(double v, int /*extent*/) {
     return static_cast<int>(std::floor(v));
 }
 

@@ -72,6 +72,7 @@ TEST_P(LayoutSpot, RowMatches) {
     EXPECT_EQ(got->align, want.align);
     EXPECT_EQ(got->transparent, want.transparent);
     EXPECT_EQ(got->visible, want.visible);
+    EXPECT_EQ(got->selected, want.selected);
     EXPECT_EQ(got->fill, want.fill);
     EXPECT_EQ(got->fill_style, want.fill_style);
 }
@@ -104,7 +105,7 @@ const SpotCase spot_cases[] = {
      {.name = {"switch_c"}, .kind = ControlKind::option_button, .container = {"Frame1"},
       .caption = "cos",
       .left = 120, .top = 540, .width = 615, .height = 225,
-      .back = std::nullopt, .fore = std::nullopt, .font = FontId::F2}},
+      .back = std::nullopt, .fore = std::nullopt, .font = FontId::F2, .selected = true}},
     {"Spin_lebel",
      {.name = {"Spin_lebel"}, .kind = ControlKind::spin_button, .container = {"example"},
       .caption = "",

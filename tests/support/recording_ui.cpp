@@ -61,7 +61,12 @@ void RecordingWindow::set_screen(float width_twips, float height_twips) {
 RecordingUi::RecordingUi() {
     switch_c_.join(switch_s_);
     switch_s_.join(switch_c_);
-    switch_c_.Value(true);
+    const auto selected_at_start = [](std::string_view name) {
+        const ControlSpec* spec = find_control({name});
+        return spec != nullptr && spec->selected;
+    };
+    switch_c_.Value(selected_at_start("switch_c"));
+    switch_s_.Value(selected_at_start("switch_s"));
 }
 
 RecordingCanvas& RecordingUi::canvas(ControlName name) {

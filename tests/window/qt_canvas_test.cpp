@@ -71,16 +71,29 @@ TEST(QtCanvasPlot, AxisRunsAlongTheMiddleRowInTheForeColour) {
     EXPECT_EQ(count_of(picture, blue), 169);
 }
 
-TEST(QtCanvasPlot, CornersOfTheScaleLandOnTheCornerPixels) {
+TEST(QtCanvasPlot, TheFarEdgesLieJustOutsideTheLastPixels) {
     QtCanvas canvas(look_of(169, 81));
     canvas.Scale({0.0f, 10.0f}, {6.2831802f, -10.0f});
     canvas.PSet({0.0f, 10.0f});
     canvas.PSet({6.2831802f, -10.0f});
+    canvas.PSet({6.28f, -9.9f});
 
     const QColor black(0, 0, 0);
     EXPECT_EQ(canvas.picture().pixelColor(0, 0), black);
     EXPECT_EQ(canvas.picture().pixelColor(168, 80), black);
     EXPECT_EQ(count_of(canvas.picture(), black), 2);
+}
+
+TEST(QtCanvasPlot, ZeroBarsOnTheChartsBottomEdgeLeaveItEmpty) {
+    // The spectrum chart: 2652 × 1092 twips, y from 10 at the top down to 0 at the bottom.
+    QtCanvas chart(look_of(177, 73, FillStyle::solid));
+    chart.Scale({0.0f, 10.0f}, {4.3333335f, 0.0f});
+    chart.ForeColor(colours::red);
+    chart.Box({1.0f - 1.0f / 3.0f, 0.0f}, {1.0f, 0.0f});
+    chart.Box({0.0f, 0.0f}, {1.0f / 3.0f, -3.0f});
+    EXPECT_EQ(count_of(chart.picture(), white), 177 * 73);
+    chart.Box({2.0f, 0.0f}, {2.0f + 1.0f / 3.0f, 10.0f});
+    EXPECT_EQ(chart.picture().pixelColor(82, 0), QColor(255, 0, 0)) << "a full bar reaches the top";
 }
 
 TEST_F(SmallCanvas, ClsPaintsTheBackgroundOverEverything) {
