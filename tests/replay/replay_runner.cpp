@@ -1,0 +1,44 @@
+#include "tests/replay/replay_runner.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+
+namespace quorvel::testing {
+
+ReplayRun run_replay(const QByteArray& input) {
+    QProcess process;
+    process.start(QStringLiteral(QUORVEL_REPLAY), {});
+    process.write(input);
+    process.closeWriteChannel();
+    ReplayRun run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        run.errors = QStringLiteral("quorvel-replay did not finish");
+        return run;
+    }
+    run.exit_code = process.exitCode();
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty()) {
+            run.lines.push_back(QJsonDocument::fromJson(line).object());
+        }
+    }
+    return run;
+}
+
+QByteArray script_of(const std::vector<std::string_view>& events) {
+    QByteArray script;
+    for (std::string_view e : events) {
+        script.append(e.data(), static_cast<qsizetype>(e.size()));
+        script.append('\n');
+    }
+    return script;
+}
+
+}  // namespace quorvel::testing
+
+void PrintTo(const QJsonValue& value, std::ostream* out) {
+    QJsonArray wrapper{value};
+    *out << QJsonDocument(wrapper).toJson(QJsonDocument::Compact).toStdString();
+}

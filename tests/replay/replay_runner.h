@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QList>
+#include <QString>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+namespace quorvel::testing {
+
+// One run of quorvel-replay: its exit status, its JSON lines and its standard error.
+struct ReplayRun {
+    int exit_code = -1;
+    std::vector<QJsonObject> lines;
+    QString errors;
+};
+
+// Feeds `input` to quorvel-replay and parses every line it printed.
+ReplayRun run_replay(const QByteArray& input);
+
+// The input for a list of events, one a line.
+QByteArray script_of(const std::vector<std::string_view>& events);
+
+}  // namespace quorvel::testing
+
+// Lets test failures show JSON values as JSON.
+void PrintTo(const QJsonValue& value, std::ostream* out);
