@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/answer_display.h"
+#include "analysis/product_wave.h"
 #include "app/event_table.h"
 #include "app/form.h"
 #include "tests/support/case_name.h"
@@ -205,6 +206,20 @@ TEST(FaultContainment, KBeyondTheSampleArraysStopsCalcPartWay) {
     EXPECT_EQ(run.canvas({"campus_sqr"}).calls_of(testing::DrawCall::Kind::box).size(), 51u)
         << "the boxes drawn before the fault stay on the canvas";
     EXPECT_EQ(run.caption({"value_s"}), "") << "the readout step never ran";
+}
+
+TEST(FaultContainment, DivisionByAZeroPeriodStopsTheMeanAfterItsBoxes) {
+    LoadedForm run;
+    run.form.periods = Int16(0);
+    run.ui.forget_drawing();
+    const auto fault = dispatch(run.form, &calc_sqr);
+    ASSERT_TRUE(fault.has_value());
+    EXPECT_EQ(fault->kind(), FaultKind::division_by_zero);
+    EXPECT_EQ(run.canvas({"campus_sqr"}).calls_of(testing::DrawCall::Kind::box).size(), 50u);
+    EXPECT_NE(run.form.s_over_t, 0.0f) << "the sum written before the division stays";
+    run.form.periods = Int16(1);
+    run.run_all({"Command3_Click"});
+    EXPECT_EQ(run.caption({"value_s"}), "7.9999");
 }
 
 }  // namespace
