@@ -45,20 +45,21 @@ std::string layout(double v, int digits, int max_digits) {
     if (exponent >= max_digits || exponent < -(max_digits + 2)) {
         out += mantissa.substr(0, 1);
         if (n > 1) {
-            out += "." + mantissa.substr(1);
+            out.append(".").append(mantissa, 1);
         }
         char e[16];
         std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         return out + e;
     }
     if (exponent < 0) {
-        return out + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+        out.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0');
+        return out.append(mantissa);
     }
     if (n <= exponent + 1) {
         return out + mantissa + std::string(static_cast<std::size_t>(exponent + 1 - n), '0');
     }
     const auto point = static_cast<std::size_t>(exponent + 1);
-    return out + mantissa.substr(0, point) + "." + mantissa.substr(point);
+    return out.append(mantissa, 0, point).append(".").append(mantissa, point);
 }
 
 template <typename Float>
