@@ -7,6 +7,7 @@
 
 #include "app/layout.h"
 #include "app/window/qt_colour.h"
+#include "app/window/raster.h"
 
 namespace quorvel {
 namespace {
@@ -117,19 +118,12 @@ QPointF QtCanvas::image_point(PointF user) const {
     return {p.x, p.y};
 }
 
-// Paints straight onto the image's device pixels: the painter sees a ratio of 1 while it
-// works, so nothing is scaled or smoothed.
+// Writes straight into the image's device pixels, so nothing is scaled or smoothed; a
+// stroke is one logical pixel, that is `ratio` device pixels wide.
 template <typename Paint>
 void QtCanvas::draw(Paint&& paint) {
-    const qreal ratio = image_.devicePixelRatio();
-    const int stroke = std::max(1, static_cast<int>(ratio));
-    image_.setDevicePixelRatio(1.0);
-    {
-        QPainter painter(&image_);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        paint(painter, stroke);
-    }
-    image_.setDevicePixelRatio(ratio);
+    const int stroke = std::max(1, static_cast<int>(image_.devicePixelRatio()));
+    paint(image_, stroke);
     update();
 }
 
@@ -147,9 +141,9 @@ void QtCanvas::paint_line(PointF from, PointF to, Colour fore) {
                       QPointF(extent.width() + 1, extent.height() + 1))) {
         return;
     }
-    draw([&](QPainter& painter, int stroke) {
-        painter.setPen(QPen(to_qcolor(fore), stroke, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawLine(pixel_at(a, extent), pixel_at(b, extent));
+    draw([&](QImage& image, int stroke) {
+        draw_segment(image, pixel_at(a, extent), pixel_at(b, extent), to_qcolor(fore).rgb(),
+                     stroke);
     });
 }
 
@@ -169,18 +163,19 @@ void QtCanvas::paint_box(PointF corner, PointF opposite, Colour fore, Colour fil
     const int right = edge(std::max(a.x(), b.x()), extent.width());
     const int top = edge(std::min(a.y(), b.y()), extent.height());
     const int bottom = edge(std::max(a.y(), b.y()), extent.height());
-    draw([&](QPainter& painter, int stroke) {
+    draw([&](QImage& image, int stroke) {
         const int in = stroke - 1;
         if (style == FillStyle::solid && right - left > 2 * in + 1 && bottom - top > 2 * in + 1) {
-            painter.fillRect(
+            fill_pixels(
+                image,
                 QRect(QPoint(left + stroke, top + stroke), QPoint(right - stroke, bottom - stroke)),
-                to_qcolor(fill));
+                to_qcolor(fill).rgb());
         }
-        const QColor outline = to_qcolor(fore);
-        painter.fillRect(QRect(QPoint(left, top), QPoint(right, top + in)), outline);
-        painter.fillRect(QRect(QPoint(left, bottom - in), QPoint(right, bottom)), outline);
-        painter.fillRect(QRect(QPoint(left, top), QPoint(left + in, bottom)), outline);
-        painter.fillRect(QRect(QPoint(right - in, top), QPoint(right, bottom)), outline);
+        const QRgb outline = to_qcolor(fore).rgb();
+        fill_pixels(image, QRect(QPoint(left, top), QPoint(right, top + in)), outline);
+        fill_pixels(image, QRect(QPoint(left, bottom - in), QPoint(right, bottom)), outline);
+        fill_pixels(image, QRect(QPoint(left, top), QPoint(left + in, bottom)), outline);
+        fill_pixels(image, QRect(QPoint(right - in, top), QPoint(right, bottom)), outline);
     });
 }
 
@@ -191,8 +186,9 @@ void QtCanvas::paint_point(PointF p, Colour fore) {
           at.y() <= extent.height())) {
         return;
     }
-    draw([&](QPainter& painter, int stroke) {
-        painter.fillRect(QRect(pixel_at(at, extent), QSize(stroke, stroke)), to_qcolor(fore));
+    draw([&](QImage& image, int stroke) {
+        fill_pixels(image, QRect(pixel_at(at, extent), QSize(stroke, stroke)),
+                    to_qcolor(fore).rgb());
     });
 }
 
