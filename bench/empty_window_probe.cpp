@@ -10,7 +10,7 @@
 namespace {
 
 class FirstPaint : public QObject {
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && qobject_cast<QLabel*>(watched) != nullptr) {
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);

@@ -61,20 +61,34 @@ void run_pair(benchmark::State& state, std::initializer_list<std::string_view> s
     }
 }
 
-void BM_Calc_k50(benchmark::State& s) { run_handler(s, {}, "Command3_Click"); }
+void BM_Calc_k50(benchmark::State& s) {
+    run_handler(s, {}, "Command3_Click");
+}
 void BM_Calc_k10(benchmark::State& s) {
     run_handler(s, {"Spin_k_SpinDown", "Spin_k_SpinDown", "Spin_k_SpinDown", "Spin_k_SpinDown"},
                 "Command3_Click");
 }
-void BM_ExampleReset(benchmark::State& s) { run_handler(s, {}, "Command1_Click"); }
+void BM_ExampleReset(benchmark::State& s) {
+    run_handler(s, {}, "Command1_Click");
+}
 void BM_LevelChange(benchmark::State& s) {
     run_pair(s, {}, "Spin_lebel_SpinUp", "Spin_lebel_SpinDown");
 }
-void BM_SpinA0(benchmark::State& s) { run_pair(s, {}, "Spin_a0_SpinUp", "Spin_a0_SpinDown"); }
-void BM_SpinA2(benchmark::State& s) { run_pair(s, {}, "Spin_a2_SpinUp", "Spin_a2_SpinDown"); }
-void BM_SpinB3(benchmark::State& s) { run_pair(s, {}, "Spin_b3_SpinUp", "Spin_b3_SpinDown"); }
-void BM_NChange(benchmark::State& s) { run_pair(s, {}, "Spin_n_SpinUp", "Spin_n_SpinDown"); }
-void BM_KChange(benchmark::State& s) { run_pair(s, {}, "Spin_k_SpinDown", "Spin_k_SpinUp"); }
+void BM_SpinA0(benchmark::State& s) {
+    run_pair(s, {}, "Spin_a0_SpinUp", "Spin_a0_SpinDown");
+}
+void BM_SpinA2(benchmark::State& s) {
+    run_pair(s, {}, "Spin_a2_SpinUp", "Spin_a2_SpinDown");
+}
+void BM_SpinB3(benchmark::State& s) {
+    run_pair(s, {}, "Spin_b3_SpinUp", "Spin_b3_SpinDown");
+}
+void BM_NChange(benchmark::State& s) {
+    run_pair(s, {}, "Spin_n_SpinUp", "Spin_n_SpinDown");
+}
+void BM_KChange(benchmark::State& s) {
+    run_pair(s, {}, "Spin_k_SpinDown", "Spin_k_SpinUp");
+}
 void BM_SinCos(benchmark::State& s) {
     run_pair(s, {"Spin_n_SpinUp"}, "switch_s_Click", "switch_c_Click");
 }
@@ -103,8 +117,8 @@ BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     quorvel::use_program_look();
     benchmark::Initialize(&argc, argv);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
+#include <cstdio>
 #include <set>
 
 #include "app/window/main_window.h"
@@ -11,12 +12,13 @@
 namespace {
 
 class FirstPaints : public QObject {
-public:
+  public:
     explicit FirstPaints(int expected) : expected_(expected) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && dynamic_cast<quorvel::QtCanvas*>(watched) != nullptr) {
+        if (event->type() == QEvent::Paint &&
+            dynamic_cast<quorvel::QtCanvas*>(watched) != nullptr) {
             painted_.insert(watched);
             if (static_cast<int>(painted_.size()) == expected_) {
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -25,7 +27,10 @@ protected:
         return false;
     }
 
-private:
+  public:
+    int painted() const { return static_cast<int>(painted_.size()); }
+
+  private:
     int expected_;
     std::set<QObject*> painted_;
 };
@@ -44,5 +49,10 @@ int main(int argc, char** argv) {
     FirstPaints watcher(visible_surfaces);
     app.installEventFilter(&watcher);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (watcher.painted() != visible_surfaces || visible_surfaces == 0) {
+        std::fprintf(stderr, "painted %d of %d surfaces\n", watcher.painted(), visible_surfaces);
+        return 1;
+    }
+    return status;
 }
