@@ -1,10 +1,14 @@
 // quorvel: the Fourier series exercise window. It takes no command line of its own.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 #include "app/window/main_window.h"
 
 namespace {
+
+// The id of the installed desktop entry, which also names the installed theme icon.
+constexpr const char* desktop_id = "io.github.quorvel.Quorvel";
 
 bool has_display() {
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
@@ -28,8 +32,16 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its entry, for the task bar's name and icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(desktop_id));
     quorvel::use_program_look();
     quorvel::MainWindow window;
+    // From the icon theme when the package is installed; without it the window keeps
+    // whatever the desktop gives windows that have none.
+    const QIcon icon = QIcon::fromTheme(QString::fromLatin1(desktop_id));
+    if (!icon.isNull()) {
+        window.setWindowIcon(icon);
+    }
     window.load();
     window.show();
     return QApplication::exec();

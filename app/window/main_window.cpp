@@ -1,7 +1,10 @@
 #include "app/window/main_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -11,6 +14,7 @@
 #include <string>
 
 #include "app/event_table.h"
+#include "app/window/accessible_names.h"
 #include "app/window/qt_canvas.h"
 #include "app/window/qt_colour.h"
 #include "app/window/qt_fonts.h"
@@ -126,6 +130,47 @@ QWidget* make_surface(const ControlSpec& spec, QWidget* parent) {
     return new QtCanvas(look, parent);
 }
 
+// Clicks the push or option button it watches when Return or Enter is pressed on it, as
+// Space already does. Held down, the key clicks once.
+class EnterClicks : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            return false;
+        }
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button == nullptr || !button->isEnabled()) {
+            return false;
+        }
+        if (!key->isAutoRepeat()) {
+            button->click();
+        }
+        return true;
+    }
+};
+
+// Tells a listening screen reader the number a spin button now shows, once its handler
+// has run. Without one, nothing is asked of the accessibility layer.
+void announce_value(SpinButton& spin) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&spin);
+    if (iface == nullptr || iface->valueInterface() == nullptr) {
+        return;
+    }
+    QAccessibleValueChangeEvent event(&spin, iface->valueInterface()->currentValue());
+    QAccessible::updateAccessibility(&event);
+}
+
 }  // namespace
 
 void use_program_look() {
@@ -134,6 +179,7 @@ void use_program_look() {
 }
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
+    install_accessible_interfaces();
     setWindowTitle(text_of(window_spec.caption));
     setFixedSize(pixels(window_spec.client_width), pixels(window_spec.client_height));
 
@@ -154,6 +200,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
     }
     stack_controls();
     set_tab_order();
+    name_controls();
+    click_buttons_on_enter();
 
     form_ = std::make_unique<Form>(*this);
     for (const ControlSpec& spec : layout_table()) {
@@ -202,6 +250,9 @@ void MainWindow::connect_events(const ControlSpec& spec, QWidget* widget) {
             auto* spin = static_cast<SpinButton*>(widget);
             wire(name + "_SpinUp", spin, &SpinButton::spinUp);
             wire(name + "_SpinDown", spin, &SpinButton::spinDown);
+            // Connected after the handlers, so it reports the number they left.
+            connect(spin, &SpinButton::spinUp, this, [spin] { announce_value(*spin); });
+            connect(spin, &SpinButton::spinDown, this, [spin] { announce_value(*spin); });
             break;
         }
         case ControlKind::frame:
@@ -237,6 +288,37 @@ void MainWindow::set_tab_order() {
             QWidget::setTabOrder(previous, next);
         }
         previous = next;
+    }
+}
+
+void MainWindow::name_controls() {
+    for (const AccessibleText& row : accessible_texts()) {
+        QWidget* widget = control(row.control);
+        if (widget == nullptr) {
+            throw std::logic_error("accessible names table names an unknown control: " +
+                                   qualified(row.control).toStdString());
+        }
+        widget->setAccessibleName(text_of(row.name));
+        widget->setAccessibleDescription(text_of(row.description));
+        if (!row.readout.name.empty()) {
+            auto* spin = qobject_cast<SpinButton*>(widget);
+            auto* readout = qobject_cast<QLabel*>(control(row.readout));
+            if (spin == nullptr || readout == nullptr) {
+                throw std::logic_error(
+                    "accessible names table: " + qualified(row.control).toStdString() +
+                    " is not a spin button with a label for its value");
+            }
+            spin->set_readout(readout);
+        }
+    }
+}
+
+void MainWindow::click_buttons_on_enter() {
+    auto* enter = new EnterClicks(this);
+    for (const ControlSpec& spec : layout_table()) {
+        if (spec.kind == ControlKind::push_button || spec.kind == ControlKind::option_button) {
+            control(spec.name)->installEventFilter(enter);
+        }
     }
 }
 

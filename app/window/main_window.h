@@ -55,6 +55,10 @@ class MainWindow : public QWidget, public Ui {
     void connect_events(const ControlSpec& spec, QWidget* widget);
     void stack_controls();
     void set_tab_order();
+    // Gives each control of the accessible names table its name and description.
+    void name_controls();
+    // Return and Enter click a focused push or option button, as Space does.
+    void click_buttons_on_enter();
     // The one road from a control's event to its handler. A runtime fault is reported to
     // the user and the window carries on with whatever the handler had done.
     void raise_event(const EventEntry& event);

@@ -22,4 +22,17 @@ bool QtOptionButton::value() const {
     return isChecked();
 }
 
+// Qt keeps only the focused button of an exclusive group in the Tab chain, so that Tab
+// jumps over the others; this window visits every option button in turn.
+void QtOptionButton::focusInEvent(QFocusEvent* event) {
+    QRadioButton::focusInEvent(event);
+    if (parentWidget() == nullptr) {
+        return;
+    }
+    for (QtOptionButton* option :
+         parentWidget()->findChildren<QtOptionButton*>(Qt::FindDirectChildrenOnly)) {
+        option->setFocusPolicy(static_cast<Qt::FocusPolicy>(option->focusPolicy() | Qt::TabFocus));
+    }
+}
+
 }  // namespace quorvel

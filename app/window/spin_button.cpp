@@ -42,6 +42,10 @@ void SpinButton::raise(Arrow arrow) {
     }
 }
 
+void SpinButton::step(Arrow arrow) {
+    raise(arrow);
+}
+
 void SpinButton::stop_repeating() {
     repeat_timer_.stop();
     held_ = Arrow::none;
@@ -91,10 +95,10 @@ void SpinButton::mouseReleaseEvent(QMouseEvent* event) {
 void SpinButton::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Up:
-            raise(Arrow::up);
+            step(Arrow::up);
             break;
         case Qt::Key_Down:
-            raise(Arrow::down);
+            step(Arrow::down);
             break;
         default:
             QWidget::keyPressEvent(event);

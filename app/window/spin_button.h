@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLabel>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,10 +16,23 @@ class SpinButton : public QWidget {
     Q_OBJECT
 
   public:
+    enum class Arrow { none, up, down };
+
     explicit SpinButton(QWidget* parent = nullptr);
 
     // Ends a repeat in progress, e.g. when a message box takes over the mouse.
     void stop_repeating();
+
+    // Where an arrow lies, in the button's own coordinates.
+    QRect arrow_rect(Arrow arrow) const;
+    // Raises the arrow's signal once, as a click on it would; for the keyboard and for
+    // assistive tools.
+    void step(Arrow arrow);
+
+    // The label that shows the number this button steps, if any. Only assistive tools
+    // read it, as the button's value; the button itself never does.
+    void set_readout(QLabel* label) { readout_ = label; }
+    QLabel* readout() const { return readout_; }
 
     static constexpr int first_repeat_ms = 400;
     static constexpr int repeat_ms = 60;
@@ -35,16 +50,14 @@ class SpinButton : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
-    enum class Arrow { none, up, down };
-
     Arrow arrow_at(QPoint p) const;
-    QRect arrow_rect(Arrow arrow) const;
     void raise(Arrow arrow);
     void repeat();
 
     Arrow held_ = Arrow::none;  // the arrow the mouse went down on
     bool over_held_ = false;    // whether the pointer is still on it
     QTimer repeat_timer_;
+    QPointer<QLabel> readout_;
 };
 
 }  // namespace quorvel
