@@ -3,9 +3,12 @@
 // control runs the handler of the same name.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "app/window/main_window.h"
 #include "app/window/qt_option_button.h"
@@ -105,6 +108,36 @@ TEST_F(LoadedWindow, PushingAnsRunsItsHandler) {
     click({"Command4"}, ans.rect().center());
     EXPECT_EQ(window.form().ans_shown, Int16(-1));
     EXPECT_TRUE(window.form().ans_a(1).visible());
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// What the student sees when a handler is stopped by a runtime fault: a warning naming the
+// fault, the window keeping what the handler wrote, and the next click working. The state
+// is put out of range from the test; ordinary clicks cannot get there.
+TEST_F(LoadedWindow, AFaultIsToldInAMessageAndTheWindowCarriesOn) {
+    window.form().max_order = Int16(5);  // ANS then reads past the fourth harmonic
+    QString told;
+    QTimer::singleShot(0, [&told] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told = box->text();
+            box->accept();
+        }
+    });
+    click({"Command4"}, widget({"Command4"}).rect().center());
+
+    EXPECT_TRUE(told.contains("Subscript out of range")) << told.toStdString();
+    EXPECT_TRUE(told.contains("carry on")) << told.toStdString();
+    EXPECT_EQ(window.form().ans_a(4).caption(), window.form().ex_a(4).text());
+    EXPECT_TRUE(window.form().ans_a(4).visible()) << "written before the fault";
+
+    window.form().max_order = Int16(4);
+    click_upper_arrow({"Spin_n"});
+    EXPECT_EQ(window.form().value_n.caption(), "1");
 }
 
 }  // namespace
