@@ -10,6 +10,7 @@ packages=(
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev
+    python3 valgrind clang libclang-rt-14-dev
 )
 
 missing=()
