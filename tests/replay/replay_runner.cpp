@@ -20,9 +20,15 @@ ReplayRun run_replay(const QByteArray& input) {
     run.exit_code = process.exitCode();
     run.errors = QString::fromUtf8(process.readAllStandardError());
     for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
-        if (!line.isEmpty()) {
-            run.lines.push_back(QJsonDocument::fromJson(line).object());
+        if (line.isEmpty()) {
+            continue;
         }
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(line, &error);
+        if (error.error != QJsonParseError::NoError || !doc.isObject()) {
+            ++run.malformed_lines;
+        }
+        run.lines.push_back(doc.object());
     }
     return run;
 }

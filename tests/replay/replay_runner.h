@@ -15,6 +15,7 @@ namespace quorvel::testing {
 struct ReplayRun {
     int exit_code = -1;
     std::vector<QJsonObject> lines;
+    int malformed_lines = 0;  // printed lines that were not one JSON object
     QString errors;
 };
 

@@ -4,50 +4,22 @@
 
 #include <QImage>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
 
 #include "app/layout.h"
+#include "tests/replay/replay_runner.h"
 
 namespace quorvel {
 namespace {
 
-struct ReplayRun {
-    int exit_code = -1;
-    QList<QByteArray> lines;  // standard output, one entry per line
-    QString errors;
-};
+using testing::ReplayRun;
 
 ReplayRun replay(const QByteArray& input) {
-    QProcess process;
-    process.start(QStringLiteral(QUORVEL_REPLAY), {});
-    process.write(input);
-    process.closeWriteChannel();
-    ReplayRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        return run;
-    }
-    run.exit_code = process.exitCode();
-    QByteArray out = process.readAllStandardOutput();
-    if (out.endsWith('\n')) {
-        out.chop(1);
-    }
-    if (!out.isEmpty()) {
-        run.lines = out.split('\n');
-    }
-    run.errors = QString::fromUtf8(process.readAllStandardError());
+    ReplayRun run = testing::run_replay(input);
+    EXPECT_EQ(run.malformed_lines, 0) << "every printed line is one JSON object";
     return run;
-}
-
-QJsonObject object_of(const QByteArray& line) {
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(line, &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
-    return doc.object();
 }
 
 QJsonArray strings(std::initializer_list<const char*> items) {
@@ -61,9 +33,9 @@ QJsonArray strings(std::initializer_list<const char*> items) {
 TEST(Replay, EmptyInputGivesOneLineForStartUp) {
     const ReplayRun run = replay({});
     ASSERT_EQ(run.exit_code, 0) << run.errors.toStdString();
-    ASSERT_EQ(run.lines.size(), 1);
+    ASSERT_EQ(run.lines.size(), 1u);
 
-    const QJsonObject start = object_of(run.lines[0]);
+    const QJsonObject start = run.lines[0];
     EXPECT_EQ(start["event"], QStringLiteral("Form_Load"));
     EXPECT_EQ(start["value_lebel"], QStringLiteral("1"));
     EXPECT_EQ(start["value_n"], QStringLiteral("0"));
@@ -91,12 +63,12 @@ TEST(Replay, EmptyInputGivesOneLineForStartUp) {
 TEST(Replay, EachEventPrintsItsOwnLineAndSkipsCommentsAndBlanks) {
     const ReplayRun run = replay("# raise the level\n\nSpin_lebel_SpinUp\n   \nCommand4_Click\n");
     ASSERT_EQ(run.exit_code, 0) << run.errors.toStdString();
-    ASSERT_EQ(run.lines.size(), 3);
-    const QJsonObject level = object_of(run.lines[1]);
+    ASSERT_EQ(run.lines.size(), 3u);
+    const QJsonObject level = run.lines[1];
     EXPECT_EQ(level["event"], QStringLiteral("Spin_lebel_SpinUp"));
     EXPECT_EQ(level["value_lebel"], QStringLiteral("2"));
     EXPECT_EQ(level["lebel"], 2);
-    const QJsonObject answers = object_of(run.lines[2]);
+    const QJsonObject answers = run.lines[2];
     EXPECT_EQ(answers["event"], QStringLiteral("Command4_Click"));
     EXPECT_EQ(answers["ans_shown"], -1);
     EXPECT_EQ(answers["ans_a_visible"], QJsonArray({true, true, true, true, true}));
@@ -107,7 +79,7 @@ TEST(Replay, UnknownHandlerStopsTheRunNamingItsLine) {
     EXPECT_EQ(run.exit_code, 2);
     EXPECT_TRUE(run.errors.contains(QStringLiteral("line 3"))) << run.errors.toStdString();
     EXPECT_TRUE(run.errors.contains(QStringLiteral("'Spin_n_Spin'"))) << run.errors.toStdString();
-    EXPECT_EQ(run.lines.size(), 2);  // start-up and the first event; nothing after line 3
+    EXPECT_EQ(run.lines.size(), 2u);  // start-up and the first event; nothing after line 3
 }
 
 TEST(Replay, UnwritableSnapshotStopsTheRunNamingItsLine) {
@@ -117,7 +89,7 @@ TEST(Replay, UnwritableSnapshotStopsTheRunNamingItsLine) {
     const ReplayRun run = replay("\nsnap " + path + "\nCommand1_Click\n");
     EXPECT_EQ(run.exit_code, 2);
     EXPECT_TRUE(run.errors.contains(QStringLiteral("line 2"))) << run.errors.toStdString();
-    EXPECT_EQ(run.lines.size(), 1);
+    EXPECT_EQ(run.lines.size(), 1u);
 }
 
 // Where a control sits in the window's client area, from the layout table.
