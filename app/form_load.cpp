@@ -33,7 +33,7 @@ void set_start_values(Form& f) {
 // The window keeps its design width; centred with no rounding and no clamping, so on a
 // screen smaller than the window it hangs off both edges equally.
 void centre_window(Form& f) {
-    f.window.set_height(static_cast<float>(window_spec.outer_height));
+    f.window.set_height(static_cast<float>(window_look.outer_height));
     f.window.set_top((f.window.screen_height() - f.window.height()) / 2.0f);
     f.window.set_left((f.window.screen_width() - f.window.width()) / 2.0f);
 }

@@ -19,7 +19,7 @@ enum class Align { left, centre, right };
 enum class FontId { none, F1, F2, F3, F4, F5, F6, F7 };
 enum class FontFamily { serif, sans };
 
-struct FontSpec {
+struct FontFace {
     FontFamily family = FontFamily::serif;
     float points = 9.75f;
     bool bold = false;
@@ -27,9 +27,9 @@ struct FontSpec {
 };
 
 // F1 … F7; the faces are substitutes chosen by the window (a serif and a sans-serif).
-FontSpec font_spec(FontId id);
+FontFace font_face(FontId id);
 
-struct ControlSpec {
+struct ControlRow {
     ControlName name;
     ControlKind kind = ControlKind::label;
     ControlName container;  // {"Form1"} for the window itself
@@ -50,7 +50,7 @@ struct ControlSpec {
     FillStyle fill_style = FillStyle::transparent;
 };
 
-struct WindowSpec {
+struct WindowLook {
     std::string_view caption = "Fourier Series";
     int client_width = 9705;   // twips
     int client_height = 6825;  // twips
@@ -58,16 +58,16 @@ struct WindowSpec {
     Colour fore = colours::dark_orange;
 };
 
-inline constexpr WindowSpec window_spec{};
+inline constexpr WindowLook window_look{};
 
 // Every control in creation order (containers before their contents).
-std::span<const ControlSpec> layout_table();
+std::span<const ControlRow> layout_table();
 
 // The controls that take the keyboard focus, in Tab order.
 std::span<const ControlName> tab_order();
 
-// The spec of one control, or nullptr.
-const ControlSpec* find_control(ControlName name);
+// The row of one control, or nullptr.
+const ControlRow* find_control(ControlName name);
 
 inline constexpr int twips_per_pixel = 15;
 

@@ -36,9 +36,9 @@ struct Look {
     bool visible = true;
 };
 
-constexpr ControlSpec control(ControlName name, ControlKind kind, ControlName in,
-                              std::string_view caption, Rect r) {
-    ControlSpec spec;
+constexpr ControlRow control(ControlName name, ControlKind kind, ControlName in,
+                             std::string_view caption, Rect r) {
+    ControlRow spec;
     spec.name = name;
     spec.kind = kind;
     spec.container = in;
@@ -50,7 +50,7 @@ constexpr ControlSpec control(ControlName name, ControlKind kind, ControlName in
     return spec;
 }
 
-constexpr ControlSpec with_look(ControlSpec spec, const Look& look) {
+constexpr ControlRow with_look(ControlRow spec, const Look& look) {
     spec.back = look.back;
     spec.fore = look.fore;
     spec.font = look.font;
@@ -61,40 +61,40 @@ constexpr ControlSpec with_look(ControlSpec spec, const Look& look) {
 }
 
 // A top-level frame; frames have no title text of their own.
-constexpr ControlSpec frame(ControlName name, Rect r, std::optional<Colour> back,
-                            bool visible = true) {
+constexpr ControlRow frame(ControlName name, Rect r, std::optional<Colour> back,
+                           bool visible = true) {
     return with_look(control(name, ControlKind::frame, form, "", r),
                      {.back = back, .visible = visible});
 }
 
-constexpr ControlSpec label(ControlName name, ControlName in, std::string_view caption, Rect r,
-                            const Look& look) {
+constexpr ControlRow label(ControlName name, ControlName in, std::string_view caption, Rect r,
+                           const Look& look) {
     return with_look(control(name, ControlKind::label, in, caption, r), look);
 }
 
-constexpr ControlSpec push_button(ControlName name, ControlName in, std::string_view caption,
-                                  Rect r, std::optional<Colour> back = std::nullopt) {
+constexpr ControlRow push_button(ControlName name, ControlName in, std::string_view caption, Rect r,
+                                 std::optional<Colour> back = std::nullopt) {
     return with_look(control(name, ControlKind::push_button, in, caption, r),
                      {.back = back, .font = FontId::F2});
 }
 
-constexpr ControlSpec option_button(ControlName name, ControlName in, std::string_view caption,
-                                    Rect r, bool selected = false) {
-    ControlSpec spec =
+constexpr ControlRow option_button(ControlName name, ControlName in, std::string_view caption,
+                                   Rect r, bool selected = false) {
+    ControlRow spec =
         with_look(control(name, ControlKind::option_button, in, caption, r), {.font = FontId::F2});
     spec.selected = selected;
     return spec;
 }
 
-constexpr ControlSpec spin_button(ControlName name, ControlName in, Rect r) {
+constexpr ControlRow spin_button(ControlName name, ControlName in, Rect r) {
     return control(name, ControlKind::spin_button, in, "", r);
 }
 
 // A picture surface: background, drawing colour, and the stored fill colour and style.
-constexpr ControlSpec surface(ControlName name, ControlName in, Rect r, std::optional<Colour> back,
-                              Colour fore = black, Colour fill = black,
-                              FillStyle fill_style = FillStyle::transparent) {
-    ControlSpec spec =
+constexpr ControlRow surface(ControlName name, ControlName in, Rect r, std::optional<Colour> back,
+                             Colour fore = black, Colour fill = black,
+                             FillStyle fill_style = FillStyle::transparent) {
+    ControlRow spec =
         with_look(control(name, ControlKind::picture, in, "", r), {.back = back, .fore = fore});
     spec.fill = fill;
     spec.fill_style = fill_style;
@@ -320,7 +320,7 @@ constexpr auto focus_order = std::to_array<ControlName>({
 
 }  // namespace
 
-FontSpec font_spec(FontId id) {
+FontFace font_face(FontId id) {
     switch (id) {
         case FontId::F1:
             return {.family = FontFamily::serif, .points = 9.75f, .italic = true};
@@ -340,10 +340,10 @@ FontSpec font_spec(FontId id) {
             break;
     }
     // Controls without a font of their own (frames, surfaces, spin buttons) never show text.
-    return FontSpec{};
+    return FontFace{};
 }
 
-std::span<const ControlSpec> layout_table() {
+std::span<const ControlRow> layout_table() {
     return controls;
 }
 
@@ -351,8 +351,8 @@ std::span<const ControlName> tab_order() {
     return focus_order;
 }
 
-const ControlSpec* find_control(ControlName name) {
-    for (const ControlSpec& spec : controls) {
+const ControlRow* find_control(ControlName name) {
+    for (const ControlRow& spec : controls) {
         if (spec.name == name) {
             return &spec;
         }

@@ -89,13 +89,13 @@ class EtchedFrame : public QGroupBox {
     }
 };
 
-QWidget* make_frame(const ControlSpec& spec, QWidget* parent) {
+QWidget* make_frame(const ControlRow& spec, QWidget* parent) {
     auto* frame = new EtchedFrame(parent);
     fill_background(*frame, spec.back ? to_qcolor(*spec.back) : button_face());
     return frame;
 }
 
-QWidget* make_label(const ControlSpec& spec, QWidget* parent) {
+QWidget* make_label(const ControlRow& spec, QWidget* parent) {
     auto* label = new QtLabel(parent);
     label->setText(text_of(spec.caption));
     label->setAlignment(alignment_of(spec.align));
@@ -111,7 +111,7 @@ QWidget* make_label(const ControlSpec& spec, QWidget* parent) {
     return label;
 }
 
-QWidget* make_push_button(const ControlSpec& spec, QWidget* parent) {
+QWidget* make_push_button(const ControlRow& spec, QWidget* parent) {
     auto* button = new QPushButton(text_of(spec.caption), parent);
     button->setAutoDefault(false);
     if (spec.font != FontId::none) {
@@ -125,7 +125,7 @@ QWidget* make_push_button(const ControlSpec& spec, QWidget* parent) {
     return button;
 }
 
-QWidget* make_option_button(const ControlSpec& spec, QWidget* parent) {
+QWidget* make_option_button(const ControlRow& spec, QWidget* parent) {
     auto* button = new QtOptionButton(parent);
     button->setText(text_of(spec.caption));
     if (spec.font != FontId::none) {
@@ -135,7 +135,7 @@ QWidget* make_option_button(const ControlSpec& spec, QWidget* parent) {
     return button;
 }
 
-QWidget* make_surface(const ControlSpec& spec, QWidget* parent) {
+QWidget* make_surface(const ControlRow& spec, QWidget* parent) {
     SurfaceLook look;
     look.back = spec.back ? *spec.back : from_qcolor(button_face());
     look.fore = spec.fore ? *spec.fore : colours::black;
@@ -196,10 +196,10 @@ void use_program_look() {
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
     install_accessible_interfaces();
-    setWindowTitle(text_of(window_spec.caption));
-    setFixedSize(pixels(window_spec.client_width), pixels(window_spec.client_height));
+    setWindowTitle(text_of(window_look.caption));
+    setFixedSize(pixels(window_look.client_width), pixels(window_look.client_height));
 
-    for (const ControlSpec& spec : layout_table()) {
+    for (const ControlRow& spec : layout_table()) {
         QWidget* container = spec.container == window_name ? this : control(spec.container);
         if (container == nullptr) {
             throw std::logic_error("layout table: " + std::string(spec.container.name) +
@@ -220,14 +220,14 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
     click_buttons_on_enter();
 
     form_ = std::make_unique<Form>(*this);
-    for (const ControlSpec& spec : layout_table()) {
+    for (const ControlRow& spec : layout_table()) {
         connect_events(spec, control(spec.name));
     }
 }
 
 MainWindow::~MainWindow() = default;
 
-QWidget* MainWindow::build(const ControlSpec& spec, QWidget* parent) {
+QWidget* MainWindow::build(const ControlRow& spec, QWidget* parent) {
     switch (spec.kind) {
         case ControlKind::frame:
             return make_frame(spec, parent);
@@ -247,7 +247,7 @@ QWidget* MainWindow::build(const ControlSpec& spec, QWidget* parent) {
 
 // Each push or option button raises <name>_Click, each spin button <name>_SpinUp and
 // <name>_SpinDown, whenever the event table has a handler of that name.
-void MainWindow::connect_events(const ControlSpec& spec, QWidget* widget) {
+void MainWindow::connect_events(const ControlRow& spec, QWidget* widget) {
     const std::string name(spec.name.name);
     const auto wire = [&](const std::string& handler, auto* sender, auto signal) {
         const EventEntry* event = find_event(handler);
@@ -331,7 +331,7 @@ void MainWindow::name_controls() {
 
 void MainWindow::click_buttons_on_enter() {
     auto* enter = new EnterClicks(this);
-    for (const ControlSpec& spec : layout_table()) {
+    for (const ControlRow& spec : layout_table()) {
         if (spec.kind == ControlKind::push_button || spec.kind == ControlKind::option_button) {
             control(spec.name)->installEventFilter(enter);
         }

@@ -6,7 +6,7 @@
 namespace quorvel {
 
 QFont qt_font(FontId id) {
-    const FontSpec spec = font_spec(id);
+    const FontFace spec = font_face(id);
     QFont font;
     if (spec.family == FontFamily::serif) {
         font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});

@@ -46,7 +46,7 @@ bool takes_focus(ControlKind kind) {
 
 struct SpotCase {
     const char* row;
-    ControlSpec expected;
+    ControlRow expected;
 };
 
 void PrintTo(const SpotCase& c, std::ostream* os) {
@@ -56,8 +56,8 @@ void PrintTo(const SpotCase& c, std::ostream* os) {
 class LayoutSpot : public testing::TestWithParam<SpotCase> {};
 
 TEST_P(LayoutSpot, RowMatches) {
-    const ControlSpec& want = GetParam().expected;
-    const ControlSpec* got = find_control(want.name);
+    const ControlRow& want = GetParam().expected;
+    const ControlRow* got = find_control(want.name);
     ASSERT_NE(got, nullptr);
     EXPECT_EQ(got->kind, want.kind);
     EXPECT_EQ(got->container, want.container);
@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, LayoutSpot, testing::ValuesIn(spot_cases),
 
 TEST(LayoutTable, EveryControlIsFoundAtItsOwnRow) {
     // Also catches duplicate names: find_control would return the first of the two.
-    for (const ControlSpec& spec : layout_table()) {
+    for (const ControlRow& spec : layout_table()) {
         EXPECT_EQ(find_control(spec.name), &spec) << text(spec.name);
     }
 }
@@ -188,7 +188,7 @@ TEST(LayoutTable, ContainersAreEarlierFramesOrSurfaces) {
         }
         const auto end = rows.begin() + static_cast<std::ptrdiff_t>(i);
         const auto it = std::find_if(
-            rows.begin(), end, [&](const ControlSpec& s) { return s.name == rows[i].container; });
+            rows.begin(), end, [&](const ControlRow& s) { return s.name == rows[i].container; });
         ASSERT_NE(it, end) << text(rows[i].name) << " is in " << text(rows[i].container)
                            << ", which is not listed before it";
         EXPECT_TRUE(it->kind == ControlKind::frame || it->kind == ControlKind::picture)
@@ -200,11 +200,11 @@ TEST(LayoutTable, EveryControlLiesWithinItsContainer) {
     // The "T" marks and the spin buttons of the 1332-high frames reach 3 twips past their
     // container's edge; anything short of a pixel disappears in the window.
     constexpr int slack = twips_per_pixel - 1;
-    for (const ControlSpec& spec : layout_table()) {
-        int width = window_spec.client_width;
-        int height = window_spec.client_height;
+    for (const ControlRow& spec : layout_table()) {
+        int width = window_look.client_width;
+        int height = window_look.client_height;
         if (!(spec.container == form)) {
-            const ControlSpec* box = find_control(spec.container);
+            const ControlRow* box = find_control(spec.container);
             ASSERT_NE(box, nullptr) << text(spec.name);
             width = box->width;
             height = box->height;
@@ -221,7 +221,7 @@ TEST(LayoutTable, EveryControlLiesWithinItsContainer) {
 
 TEST(LayoutTable, OnlyTheEmptyFrameAndTheMissingB0AreHidden) {
     std::set<std::string> hidden;
-    for (const ControlSpec& spec : layout_table()) {
+    for (const ControlRow& spec : layout_table()) {
         if (!spec.visible) {
             hidden.insert(text(spec.name));
         }
@@ -230,7 +230,7 @@ TEST(LayoutTable, OnlyTheEmptyFrameAndTheMissingB0AreHidden) {
 }
 
 TEST(LayoutTable, TextControlsHaveAFontAndTheOthersNoCaption) {
-    for (const ControlSpec& spec : layout_table()) {
+    for (const ControlRow& spec : layout_table()) {
         SCOPED_TRACE(text(spec.name));
         switch (spec.kind) {
             case ControlKind::label:
@@ -273,7 +273,7 @@ class ControlArray : public testing::TestWithParam<ArrayCase> {};
 TEST_P(ControlArray, RunsFromZeroWithoutGaps) {
     const ArrayCase& a = GetParam();
     std::vector<int> indices;
-    for (const ControlSpec& spec : layout_table()) {
+    for (const ControlRow& spec : layout_table()) {
         if (spec.name.name != a.name) {
             continue;
         }
@@ -318,7 +318,7 @@ TEST(LayoutTable, OnlyControlArraysHaveIndices) {
     for (const ArrayCase& a : array_cases) {
         arrays.insert(a.name);
     }
-    for (const ControlSpec& spec : layout_table()) {
+    for (const ControlRow& spec : layout_table()) {
         EXPECT_EQ(spec.name.index >= 0, arrays.count(spec.name.name) == 1) << text(spec.name);
     }
 }
@@ -342,8 +342,8 @@ class PlotTag : public testing::TestWithParam<PlotTagCase> {};
 
 TEST_P(PlotTag, TagAndTMarkSitWhereTheirIndexSays) {
     const PlotTagCase& c = GetParam();
-    const ControlSpec* tag = find_control({"Label25", c.index});
-    const ControlSpec* mark = find_control({"Label26", c.index});
+    const ControlRow* tag = find_control({"Label25", c.index});
+    const ControlRow* mark = find_control({"Label26", c.index});
     ASSERT_NE(tag, nullptr);
     ASSERT_NE(mark, nullptr);
     EXPECT_EQ(tag->caption, c.tag);
@@ -373,13 +373,13 @@ INSTANTIATE_TEST_SUITE_P(Plots, PlotTag, testing::ValuesIn(plot_tag_cases),
 TEST(TabOrder, VisitsEveryFocusableControlOnce) {
     std::vector<std::string> visited;
     for (ControlName name : tab_order()) {
-        const ControlSpec* spec = find_control(name);
+        const ControlRow* spec = find_control(name);
         ASSERT_NE(spec, nullptr) << text(name);
         EXPECT_TRUE(takes_focus(spec->kind)) << text(name);
         visited.push_back(text(name));
     }
     std::vector<std::string> focusable;
-    for (const ControlSpec& spec : layout_table()) {
+    for (const ControlRow& spec : layout_table()) {
         if (takes_focus(spec.kind)) {
             focusable.push_back(text(spec.name));
         }
@@ -401,7 +401,7 @@ void PrintTo(const HandledCase& c, std::ostream* os) {
 class HandledControl : public testing::TestWithParam<HandledCase> {};
 
 TEST_P(HandledControl, ExistsWithItsKind) {
-    const ControlSpec* spec = find_control(GetParam().name);
+    const ControlRow* spec = find_control(GetParam().name);
     ASSERT_NE(spec, nullptr);
     EXPECT_EQ(spec->kind, GetParam().kind);
     EXPECT_TRUE(spec->visible);
@@ -472,7 +472,7 @@ class Font : public testing::TestWithParam<FontCase> {};
 
 TEST_P(Font, FaceSizeAndStyle) {
     const FontCase& c = GetParam();
-    const FontSpec f = font_spec(c.id);
+    const FontFace f = font_face(c.id);
     EXPECT_EQ(f.family, c.family);
     EXPECT_EQ(f.points, c.points);
     EXPECT_EQ(f.bold, c.bold);

@@ -20,7 +20,7 @@ namespace {
 
 using quorvel::ControlKind;
 using quorvel::ControlName;
-using quorvel::ControlSpec;
+using quorvel::ControlRow;
 
 constexpr ControlName window_name{"Form1"};
 
@@ -61,11 +61,11 @@ struct Placed {
 };
 
 // The control's corner in client-area pixels; false if a container is missing.
-bool place(const ControlSpec& spec, Placed& out) {
+bool place(const ControlRow& spec, Placed& out) {
     out = {pixels(spec.left), pixels(spec.top), spec.visible};
     ControlName container = spec.container;
     while (!(container == window_name)) {
-        const ControlSpec* parent = quorvel::find_control(container);
+        const ControlRow* parent = quorvel::find_control(container);
         if (parent == nullptr) {
             return false;
         }
@@ -77,7 +77,7 @@ bool place(const ControlSpec& spec, Placed& out) {
     return true;
 }
 
-bool print(const ControlSpec& spec) {
+bool print(const ControlRow& spec) {
     Placed at;
     if (!place(spec, at)) {
         std::fprintf(stderr, "quorvel-e2e-layout: %s lies in an unknown container\n",
@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
     }
     bool ok = true;
     bool found = false;
-    for (const ControlSpec& spec : quorvel::layout_table()) {
+    for (const ControlRow& spec : quorvel::layout_table()) {
         if (argc == 2 && qualified(spec.name) != argv[1]) {
             continue;
         }

@@ -62,7 +62,7 @@ RecordingUi::RecordingUi() {
     switch_c_.join(switch_s_);
     switch_s_.join(switch_c_);
     const auto selected_at_start = [](std::string_view name) {
-        const ControlSpec* spec = find_control({name});
+        const ControlRow* spec = find_control({name});
         return spec != nullptr && spec->selected;
     };
     switch_c_.Value(selected_at_start("switch_c"));
@@ -72,7 +72,7 @@ RecordingUi::RecordingUi() {
 RecordingCanvas& RecordingUi::canvas(ControlName name) {
     auto& slot = canvases_[key_of(name)];
     if (!slot) {
-        const ControlSpec* spec = find_control(name);
+        const ControlRow* spec = find_control(name);
         if (spec == nullptr || spec->kind != ControlKind::picture) {
             throw std::invalid_argument("no picture surface named " + key_of(name));
         }
@@ -91,7 +91,7 @@ RecordingCanvas& RecordingUi::canvas(ControlName name) {
 Label& RecordingUi::label(ControlName name) {
     auto& slot = labels_[key_of(name)];
     if (!slot) {
-        const ControlSpec* spec = find_control(name);
+        const ControlRow* spec = find_control(name);
         if (spec == nullptr || spec->kind != ControlKind::label) {
             throw std::invalid_argument("no label named " + key_of(name));
         }

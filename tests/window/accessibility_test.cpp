@@ -262,7 +262,7 @@ TEST_F(AccessibleWindow, ReadoutsSpeakTheCaptionTheHandlersWrote) {
 // answers leaves every name as it was.
 TEST_F(AccessibleWindow, PlotNamesNeverCarryACoefficient) {
     std::vector<ControlName> plots;
-    for (const ControlSpec& spec : layout_table()) {
+    for (const ControlRow& spec : layout_table()) {
         if (spec.kind == ControlKind::picture && widget(spec.name).isVisibleTo(&window)) {
             plots.push_back(spec.name);
         }

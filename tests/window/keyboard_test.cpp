@@ -148,7 +148,7 @@ TEST_P(FocusMark, IsVisibleWhenTabbedTo) {
 // Whether the layout table shows a control: it and every container around it visible.
 // Worked out from the table, since the cases are listed before any window exists.
 bool shown_by_table(ControlName name) {
-    for (const ControlSpec* spec = find_control(name); spec != nullptr;
+    for (const ControlRow* spec = find_control(name); spec != nullptr;
          spec = find_control(spec->container)) {
         if (!spec->visible) {
             return false;

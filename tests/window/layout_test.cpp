@@ -25,7 +25,7 @@
 
 namespace quorvel {
 
-void PrintTo(const ControlSpec& spec, std::ostream* out) {
+void PrintTo(const ControlRow& spec, std::ostream* out) {
     *out << spec.name.name;
     if (spec.name.index >= 0) {
         *out << '(' << spec.name.index << ')';
@@ -38,7 +38,7 @@ int pixels(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
 
-QRect pixel_rect(const ControlSpec& spec) {
+QRect pixel_rect(const ControlRow& spec) {
     return {pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height)};
 }
 
@@ -66,13 +66,13 @@ class WindowLayout : public ::testing::Test {
     static inline std::unique_ptr<MainWindow> window_;
 };
 
-class EveryControl : public WindowLayout, public ::testing::WithParamInterface<ControlSpec> {};
+class EveryControl : public WindowLayout, public ::testing::WithParamInterface<ControlRow> {};
 
-void expect_font(const ControlSpec& spec, const QWidget& w) {
+void expect_font(const ControlRow& spec, const QWidget& w) {
     if (spec.font == FontId::none) {
         return;
     }
-    const FontSpec font = font_spec(spec.font);
+    const FontFace font = font_face(spec.font);
     EXPECT_EQ(w.font().pixelSize(), std::lround(font.points * 96.0 / 72.0));
     EXPECT_EQ(w.font().bold(), font.bold);
     EXPECT_EQ(w.font().italic(), font.italic);
@@ -82,7 +82,7 @@ void expect_font(const ControlSpec& spec, const QWidget& w) {
 }
 
 TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
-    const ControlSpec& spec = GetParam();
+    const ControlRow& spec = GetParam();
     QWidget& w = widget(spec.name);
 
     QWidget* container =
@@ -144,7 +144,7 @@ TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
     }
 }
 
-std::string row_name(const ::testing::TestParamInfo<ControlSpec>& row) {
+std::string row_name(const ::testing::TestParamInfo<ControlRow>& row) {
     std::string name(row.param.name.name);
     if (row.param.name.index >= 0) {
         name += "_" + std::to_string(row.param.name.index);

@@ -94,9 +94,9 @@ TEST(Replay, UnwritableSnapshotStopsTheRunNamingItsLine) {
 
 // Where a control sits in the window's client area, from the layout table.
 QRect window_rect(ControlName name) {
-    const ControlSpec* spec = find_control(name);
+    const ControlRow* spec = find_control(name);
     QPoint origin(0, 0);
-    for (const ControlSpec* at = spec; at != nullptr; at = find_control(at->container)) {
+    for (const ControlRow* at = spec; at != nullptr; at = find_control(at->container)) {
         origin += QPoint(static_cast<int>(std::lround(at->left / 15.0)),
                          static_cast<int>(std::lround(at->top / 15.0)));
     }
