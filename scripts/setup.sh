@@ -10,7 +10,7 @@ packages=(
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev
-    python3 valgrind clang libclang-rt-14-dev
+    python3 valgrind clang clang-format libclang-rt-14-dev
 )
 
 missing=()
