@@ -77,12 +77,12 @@ bool clip_segment(QPointF& a, QPointF& b, QPointF lo, QPointF hi) {
 
 // The pixel that holds a coordinate. The far edge of the surface lies just outside its
 // last pixel, so a zero bar standing on the chart's bottom edge leaves nothing behind.
-int pixel_at(double v, int /*extent*/) {
+int pixel_at(double v) {
     return static_cast<int>(std::floor(v));
 }
 
-QPoint pixel_at(QPointF p, QSize extent) {
-    return {pixel_at(p.x(), extent.width()), pixel_at(p.y(), extent.height())};
+QPoint pixel_at(QPointF p) {
+    return {pixel_at(p.x()), pixel_at(p.y())};
 }
 
 }  // namespace
@@ -142,8 +142,7 @@ void QtCanvas::paint_line(PointF from, PointF to, Colour fore) {
         return;
     }
     draw([&](QImage& image, int stroke) {
-        draw_segment(image, pixel_at(a, extent), pixel_at(b, extent), to_qcolor(fore).rgb(),
-                     stroke);
+        draw_segment(image, pixel_at(a), pixel_at(b), to_qcolor(fore).rgb(), stroke);
     });
 }
 
@@ -156,9 +155,7 @@ void QtCanvas::paint_box(PointF corner, PointF opposite, Colour fore, Colour fil
     }
     const QSize extent = image_.size();
     // Edges beyond the surface are pulled in to just outside it, so they stay unseen.
-    const auto edge = [](double v, int size) {
-        return pixel_at(std::clamp(v, -2.0, size + 1.0), size);
-    };
+    const auto edge = [](double v, int size) { return pixel_at(std::clamp(v, -2.0, size + 1.0)); };
     const int left = edge(std::min(a.x(), b.x()), extent.width());
     const int right = edge(std::max(a.x(), b.x()), extent.width());
     const int top = edge(std::min(a.y(), b.y()), extent.height());
@@ -187,8 +184,7 @@ void QtCanvas::paint_point(PointF p, Colour fore) {
         return;
     }
     draw([&](QImage& image, int stroke) {
-        fill_pixels(image, QRect(pixel_at(at, extent), QSize(stroke, stroke)),
-                    to_qcolor(fore).rgb());
+        fill_pixels(image, QRect(pixel_at(at), QSize(stroke, stroke)), to_qcolor(fore).rgb());
     });
 }
 
