@@ -1,7 +1,7 @@
-#include "analysis/answer_display.h"
+#include "answer_display.h"
 
-#include "app/form.h"
-#include "app/number_text.h"
+#include "form.h"
+#include "number_text.h"
 
 namespace quorvel {
 

@@ -1,10 +1,10 @@
-#include "analysis/essential_wave.h"
+#include "essential_wave.h"
 
-#include "analysis/product_wave.h"
-#include "analysis/wave_sampling.h"
-#include "app/form.h"
-#include "app/number_text.h"
-#include "app/single.h"
+#include "form.h"
+#include "number_text.h"
+#include "product_wave.h"
+#include "single.h"
+#include "wave_sampling.h"
 
 namespace quorvel {
 

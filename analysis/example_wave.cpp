@@ -1,7 +1,7 @@
-#include "analysis/example_wave.h"
+#include "example_wave.h"
 
-#include "analysis/wave_sampling.h"
-#include "app/form.h"
+#include "form.h"
+#include "wave_sampling.h"
 
 namespace quorvel {
 namespace {

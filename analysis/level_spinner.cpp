@@ -1,8 +1,8 @@
-#include "analysis/level_spinner.h"
+#include "level_spinner.h"
 
-#include "analysis/new_exercise.h"
-#include "app/form.h"
-#include "app/number_text.h"
+#include "form.h"
+#include "new_exercise.h"
+#include "number_text.h"
 
 namespace quorvel {
 namespace {

@@ -1,10 +1,10 @@
-#include "analysis/new_exercise.h"
+#include "new_exercise.h"
 
-#include "analysis/answer_display.h"
-#include "analysis/example_wave.h"
-#include "analysis/product_wave.h"
-#include "analysis/spectrum_graph.h"
-#include "app/form.h"
+#include "answer_display.h"
+#include "example_wave.h"
+#include "form.h"
+#include "product_wave.h"
+#include "spectrum_graph.h"
 
 namespace quorvel {
 

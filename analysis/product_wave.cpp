@@ -1,11 +1,11 @@
-#include "analysis/product_wave.h"
+#include "product_wave.h"
 
 #include <cmath>
 
-#include "analysis/wave_sampling.h"
-#include "app/form.h"
-#include "app/number_text.h"
-#include "app/single.h"
+#include "form.h"
+#include "number_text.h"
+#include "single.h"
+#include "wave_sampling.h"
 
 namespace quorvel {
 

@@ -1,11 +1,11 @@
-#include "app/command_buttons.h"
+#include "command_buttons.h"
 
-#include "analysis/answer_display.h"
-#include "analysis/essential_wave.h"
-#include "analysis/new_exercise.h"
-#include "analysis/product_wave.h"
-#include "app/form.h"
-#include "app/number_text.h"
+#include "answer_display.h"
+#include "essential_wave.h"
+#include "form.h"
+#include "new_exercise.h"
+#include "number_text.h"
+#include "product_wave.h"
 
 namespace quorvel {
 namespace {

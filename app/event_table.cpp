@@ -1,14 +1,14 @@
-#include "app/event_table.h"
+#include "event_table.h"
 
 #include <array>
 #include <vector>
 
-#include "analysis/essential_wave.h"
-#include "analysis/level_spinner.h"
-#include "analysis/product_wave.h"
-#include "app/command_buttons.h"
-#include "app/form_load.h"
-#include "synth/coefficient_spinners.h"
+#include "coefficient_spinners.h"
+#include "command_buttons.h"
+#include "essential_wave.h"
+#include "form_load.h"
+#include "level_spinner.h"
+#include "product_wave.h"
 
 namespace quorvel {
 namespace {

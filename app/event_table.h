@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "app/event.h"
-#include "app/runtime_fault.h"
+#include "event.h"
+#include "runtime_fault.h"
 
 namespace quorvel {
 

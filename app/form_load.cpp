@@ -1,16 +1,16 @@
-#include "app/form_load.h"
+#include "form_load.h"
 
-#include "analysis/answer_display.h"
-#include "analysis/essential_wave.h"
-#include "analysis/example_wave.h"
-#include "analysis/product_wave.h"
-#include "analysis/spectrum_graph.h"
-#include "analysis/wave_sampling.h"
-#include "app/form.h"
-#include "app/layout.h"
-#include "app/number_text.h"
-#include "app/single.h"
-#include "synth/synthesized_wave.h"
+#include "answer_display.h"
+#include "essential_wave.h"
+#include "example_wave.h"
+#include "form.h"
+#include "layout.h"
+#include "number_text.h"
+#include "product_wave.h"
+#include "single.h"
+#include "spectrum_graph.h"
+#include "synthesized_wave.h"
+#include "wave_sampling.h"
 
 namespace quorvel {
 namespace {

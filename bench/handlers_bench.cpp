@@ -6,8 +6,8 @@
 #include <memory>
 #include <string_view>
 
-#include "app/event_table.h"
-#include "app/window/main_window.h"
+#include "event_table.h"
+#include "main_window.h"
 
 namespace {
 

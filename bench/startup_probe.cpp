@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <set>
 
-#include "app/window/main_window.h"
-#include "app/window/qt_canvas.h"
+#include "main_window.h"
+#include "qt_canvas.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <vector>
 
-#include "fuzz/event_bytes.h"
+#include "event_bytes.h"
 
 namespace quorvel::testing {
 namespace {

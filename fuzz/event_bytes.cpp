@@ -1,14 +1,14 @@
-#include "fuzz/event_bytes.h"
+#include "event_bytes.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <vector>
 
-#include "app/event_table.h"
-#include "app/form.h"
-#include "tests/soak/invariants.h"
-#include "tests/support/form_fixture.h"
+#include "event_table.h"
+#include "form.h"
+#include "form_fixture.h"
+#include "invariants.h"
 
 namespace quorvel::testing {
 namespace {

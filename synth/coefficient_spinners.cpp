@@ -1,15 +1,15 @@
-#include "synth/coefficient_spinners.h"
+#include "coefficient_spinners.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 #include <utility>
 
-#include "analysis/spectrum_graph.h"
-#include "app/form.h"
-#include "app/number_text.h"
-#include "synth/harmonic_plots.h"
-#include "synth/synthesized_wave.h"
+#include "form.h"
+#include "harmonic_plots.h"
+#include "number_text.h"
+#include "spectrum_graph.h"
+#include "synthesized_wave.h"
 
 namespace quorvel {
 namespace {

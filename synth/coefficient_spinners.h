@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "app/event.h"
+#include "event.h"
 
 namespace quorvel {
 

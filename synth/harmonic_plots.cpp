@@ -1,10 +1,10 @@
-#include "synth/harmonic_plots.h"
+#include "harmonic_plots.h"
 
 #include <cmath>
 
-#include "analysis/wave_sampling.h"
-#include "app/form.h"
-#include "app/single.h"
+#include "form.h"
+#include "single.h"
+#include "wave_sampling.h"
 
 namespace quorvel {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/value.h"
+#include "value.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
-#include "synth/synthesized_wave.h"
+#include "synthesized_wave.h"
 
-#include "analysis/wave_sampling.h"
-#include "app/form.h"
+#include "form.h"
+#include "wave_sampling.h"
 
 namespace quorvel {
 

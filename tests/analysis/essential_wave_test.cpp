@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/form.h"
-#include "tests/support/form_fixture.h"
+#include "form.h"
+#include "form_fixture.h"
 
 namespace quorvel {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "analysis/example_wave.h"
-#include "analysis/random_source.h"
-#include "app/form.h"
-#include "tests/support/case_name.h"
-#include "tests/support/form_fixture.h"
+#include "case_name.h"
+#include "example_wave.h"
+#include "form.h"
+#include "form_fixture.h"
+#include "random_source.h"
 
 namespace quorvel {
 namespace {

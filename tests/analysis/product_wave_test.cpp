@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/product_wave.h"
-#include "app/form.h"
-#include "tests/support/case_name.h"
-#include "tests/support/form_fixture.h"
+#include "case_name.h"
+#include "form.h"
+#include "form_fixture.h"
+#include "product_wave.h"
 
 namespace quorvel {
 namespace {

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "analysis/answer_display.h"
-#include "analysis/product_wave.h"
-#include "app/event_table.h"
-#include "app/form.h"
-#include "tests/support/case_name.h"
-#include "tests/support/form_fixture.h"
+#include "answer_display.h"
+#include "case_name.h"
+#include "event_table.h"
+#include "form.h"
+#include "form_fixture.h"
+#include "product_wave.h"
 
 namespace quorvel {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/form.h"
-#include "app/form_load.h"
-#include "tests/support/case_name.h"
-#include "tests/support/form_fixture.h"
+#include "case_name.h"
+#include "form.h"
+#include "form_fixture.h"
+#include "form_load.h"
 
 namespace quorvel {
 namespace {

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/layout.h"
+#include "layout.h"
 
 namespace {
 

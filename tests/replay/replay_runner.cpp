@@ -1,4 +1,4 @@
-#include "tests/replay/replay_runner.h"
+#include "replay_runner.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

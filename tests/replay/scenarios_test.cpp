@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/replay/replay_runner.h"
+#include "replay_runner.h"
 
 namespace quorvel::testing {
 namespace {

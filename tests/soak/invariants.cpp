@@ -1,12 +1,12 @@
-#include "tests/soak/invariants.h"
+#include "invariants.h"
 
 #include <algorithm>
 #include <cmath>
 #include <sstream>
 
-#include "analysis/product_wave.h"
-#include "app/event_table.h"
-#include "app/form.h"
+#include "event_table.h"
+#include "form.h"
+#include "product_wave.h"
 
 namespace quorvel::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/event.h"
+#include "event.h"
 
 namespace quorvel {
 class Form;

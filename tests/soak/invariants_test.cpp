@@ -1,6 +1,6 @@
 // The checker the soak and the fuzzer rely on: a form as start-up leaves it passes, and
 // each kind of damage the rules are there to catch is caught.
-#include "tests/soak/invariants.h"
+#include "invariants.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +9,11 @@
 #include <set>
 #include <string>
 
-#include "analysis/product_wave.h"
-#include "app/event_table.h"
-#include "app/form.h"
-#include "tests/support/case_name.h"
-#include "tests/support/form_fixture.h"
+#include "case_name.h"
+#include "event_table.h"
+#include "form.h"
+#include "form_fixture.h"
+#include "product_wave.h"
 
 namespace quorvel::testing {
 namespace {

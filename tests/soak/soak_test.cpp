@@ -14,10 +14,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/event_table.h"
-#include "app/form.h"
-#include "tests/soak/invariants.h"
-#include "tests/support/form_fixture.h"
+#include "event_table.h"
+#include "form.h"
+#include "form_fixture.h"
+#include "invariants.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QUORVEL_SOAK_UNDER_ASAN 1

@@ -1,12 +1,12 @@
-#include "tests/support/form_fixture.h"
+#include "form_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
 
-#include "app/event_table.h"
-#include "app/form_load.h"
+#include "event_table.h"
+#include "form_load.h"
 
 namespace quorvel::testing {
 

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string_view>
 
-#include "app/form.h"
-#include "app/runtime_fault.h"
-#include "tests/support/recording_ui.h"
+#include "form.h"
+#include "recording_ui.h"
+#include "runtime_fault.h"
 
 namespace quorvel::testing {
 

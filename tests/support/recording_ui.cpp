@@ -1,9 +1,9 @@
-#include "tests/support/recording_ui.h"
+#include "recording_ui.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/layout.h"
+#include "layout.h"
 
 namespace quorvel::testing {
 

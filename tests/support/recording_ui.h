@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/canvas.h"
-#include "app/controls.h"
-#include "app/ui.h"
+#include "canvas.h"
+#include "controls.h"
+#include "ui.h"
 
 namespace quorvel::testing {
 

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/value.h"
-#include "tests/support/case_name.h"
-#include "tests/support/form_fixture.h"
-#include "tests/synth/trial_plot_checks.h"
+#include "case_name.h"
+#include "form_fixture.h"
+#include "trial_plot_checks.h"
+#include "value.h"
 
 namespace quorvel::testing {
 namespace {

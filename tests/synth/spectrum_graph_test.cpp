@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "analysis/spectrum_graph.h"
-#include "app/int16.h"
-#include "app/value.h"
-#include "tests/support/case_name.h"
-#include "tests/support/form_fixture.h"
-#include "tests/synth/trial_plot_checks.h"
+#include "case_name.h"
+#include "form_fixture.h"
+#include "int16.h"
+#include "spectrum_graph.h"
+#include "trial_plot_checks.h"
+#include "value.h"
 
 namespace quorvel::testing {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/canvas.h"
-#include "app/colour.h"
-#include "tests/support/recording_ui.h"
+#include "canvas.h"
+#include "colour.h"
+#include "recording_ui.h"
 
 namespace quorvel::testing {
 

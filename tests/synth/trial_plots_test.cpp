@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "app/int16.h"
-#include "app/value.h"
-#include "synth/harmonic_plots.h"
-#include "synth/synthesized_wave.h"
-#include "tests/support/case_name.h"
-#include "tests/support/form_fixture.h"
-#include "tests/synth/trial_plot_checks.h"
+#include "case_name.h"
+#include "form_fixture.h"
+#include "harmonic_plots.h"
+#include "int16.h"
+#include "synthesized_wave.h"
+#include "trial_plot_checks.h"
+#include "value.h"
 
 namespace quorvel::testing {
 namespace {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "fixed_array.h"
+#include "int16.h"
+#include "random_source.h"
+#include "value.h"
+
+namespace quorvel {
+
+// Every variable of a run, with the types the numerics depend on. All start zero or
+// empty; Form_Load gives them their start values.
+struct FormState {
+    float pi = 0.0f;
+    Int16 max_order;
+    Int16 ess_n;
+    Int16 lebel;
+    Int16 div_k;
+    float d_theta = 0.0f;
+    Value coef_max;
+    Value n_max;
+    Int16 div_k_max;
+    Int16 periods;
+    float s_over_t = 0.0f;
+    FixedArray<Value, 0, 4> ex_a;
+    FixedArray<Int16, 0, 4> ex_b;
+    FixedArray<Value, 0, 4> sim_a;
+    FixedArray<Int16, 0, 4> sim_b;
+    FixedArray<Value, 0, 50> sqr_x;
+    FixedArray<float, 0, 50> sqr_y;
+    Value cos_mode;
+    Int16 ans_shown;  // 0 = False, -1 = True
+
+    RandomSource rnd;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "canvas.h"
+#include "colour.h"
+#include "ui.h"
+
+namespace quorvel {
+
+// The window, described once as data: the window builder and the tests both read it.
+// Positions and sizes are in twips (15 twips = 1 pixel), relative to the container's
+// client area.
+
+enum class ControlKind { frame, label, push_button, option_button, spin_button, picture };
+enum class Align { left, centre, right };
+enum class FontId { none, F1, F2, F3, F4, F5, F6, F7 };
+enum class FontFamily { serif, sans };
+
+struct FontFace {
+    FontFamily family = FontFamily::serif;
+    float points = 9.75f;
+    bool bold = false;
+    bool italic = false;
+};
+
+// F1 … F7; the faces are substitutes chosen by the window (a serif and a sans-serif).
+FontFace font_face(FontId id);
+
+struct ControlRow {
+    ControlName name;
+    ControlKind kind = ControlKind::label;
+    ControlName container;  // {"Form1"} for the window itself
+    std::string_view caption;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    std::optional<Colour> back;  // nullopt: the system's button face
+    std::optional<Colour> fore;  // text colour, or a surface's drawing colour
+    FontId font = FontId::none;
+    Align align = Align::left;
+    bool transparent = false;
+    bool visible = true;
+    bool selected = false;  // option buttons: selected when the window is built
+    // Picture surfaces only: stored fill colour and fill style.
+    Colour fill = colours::black;
+    FillStyle fill_style = FillStyle::transparent;
+};
+
+struct WindowLook {
+    std::string_view caption = "Fourier Series";
+    int client_width = 9705;   // twips
+    int client_height = 6825;  // twips
+    int outer_height = 7215;   // twips, set at start-up
+    Colour fore = colours::dark_orange;
+};
+
+inline constexpr WindowLook window_look{};
+
+// Every control in creation order (containers before their contents).
+std::span<const ControlRow> layout_table();
+
+// The controls that take the keyboard focus, in Tab order.
+std::span<const ControlName> tab_order();
+
+// The row of one control, or nullptr.
+const ControlRow* find_control(ControlName name);
+
+inline constexpr int twips_per_pixel = 15;
+
+}  // namespace quorvel

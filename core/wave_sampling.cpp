@@ -1,0 +1,36 @@
+#include "wave_sampling.h"
+
+#include <cmath>
+
+#include "single.h"
+
+namespace quorvel {
+
+float angle_end(const FormState& s) {
+    const Int16 whole = Int16(2) * s.periods;
+    return checked_single(static_cast<float>(whole.value()) * s.pi);
+}
+
+float wave_value(const FixedArray<Value, 0, 4>& a, const FixedArray<Int16, 0, 4>& b, Int16 terms,
+                 float theta) {
+    float y = a(0).as_single();
+    for (int i = 1; i <= terms.value(); ++i) {
+        const double angle = checked_single(static_cast<float>(i) * theta);
+        const double with_cos = static_cast<double>(y) + a(i).as_double() * std::cos(angle);
+        y = to_single(with_cos + static_cast<double>(b(i).value()) * std::sin(angle));
+    }
+    return y;
+}
+
+double essential_factor(const FormState& s, float theta) {
+    const double angle = checked_single(theta * static_cast<float>(s.ess_n.value()));
+    const bool cosine = s.ess_n == Int16(0) || s.cos_mode.as_bool();
+    return cosine ? std::cos(angle) : std::sin(angle);
+}
+
+float product_value(const FormState& s, Int16 terms, float theta) {
+    const float f = wave_value(s.ex_a, s.ex_b, terms, theta);
+    return to_single(static_cast<double>(f) * essential_factor(s, theta));
+}
+
+}  // namespace quorvel

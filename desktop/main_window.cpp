@@ -1,0 +1,395 @@
+#include "main_window.h"
+
+#include <qdrawutil.h>
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "accessible_names.h"
+#include "event_table.h"
+#include "qt_canvas.h"
+#include "qt_colour.h"
+#include "qt_fonts.h"
+#include "qt_label.h"
+#include "qt_option_button.h"
+#include "spin_button.h"
+
+namespace quorvel {
+namespace {
+
+constexpr ControlName window_name{"Form1"};
+// The spectrum frame is listed first and so would lie under its neighbour, hiding the
+// axis marks along its bottom edge; it is lifted above the others.
+constexpr ControlName frame_on_top{"Frame3"};
+
+int pixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / twips_per_pixel));
+}
+
+QString text_of(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// "campus_a(1)" for an array element, the plain name otherwise.
+QString qualified(ControlName name) {
+    QString out = text_of(name.name);
+    if (name.index >= 0) {
+        out += QStringLiteral("(%1)").arg(name.index);
+    }
+    return out;
+}
+
+QColor button_face() {
+    return QApplication::palette().color(QPalette::Button);
+}
+QColor button_text() {
+    return QApplication::palette().color(QPalette::ButtonText);
+}
+
+void fill_background(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colour);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+Qt::Alignment alignment_of(Align align) {
+    switch (align) {
+        case Align::centre:
+            return Qt::AlignTop | Qt::AlignHCenter;
+        case Align::right:
+            return Qt::AlignTop | Qt::AlignRight;
+        case Align::left:
+            break;
+    }
+    return Qt::AlignTop | Qt::AlignLeft;
+}
+
+// A group of controls with an untitled etched border, drawn as two shaded lines: the
+// style's own group box works out a title's place and font on every paint, which made
+// the window's first paint markedly slower, and shows nothing more without a title.
+class EtchedFrame : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+
+  protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        qDrawShadeRect(&painter, rect(), palette(), true, 1);
+    }
+};
+
+QWidget* make_frame(const ControlRow& spec, QWidget* parent) {
+    auto* frame = new EtchedFrame(parent);
+    fill_background(*frame, spec.back ? to_qcolor(*spec.back) : button_face());
+    return frame;
+}
+
+QWidget* make_label(const ControlRow& spec, QWidget* parent) {
+    auto* label = new QtLabel(parent);
+    label->setText(text_of(spec.caption));
+    label->setAlignment(alignment_of(spec.align));
+    if (spec.font != FontId::none) {
+        label->setFont(qt_font(spec.font));
+    }
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, spec.fore ? to_qcolor(*spec.fore) : button_text());
+    label->setPalette(palette);
+    if (!spec.transparent) {
+        fill_background(*label, spec.back ? to_qcolor(*spec.back) : button_face());
+    }
+    return label;
+}
+
+QWidget* make_push_button(const ControlRow& spec, QWidget* parent) {
+    auto* button = new QPushButton(text_of(spec.caption), parent);
+    button->setAutoDefault(false);
+    if (spec.font != FontId::none) {
+        button->setFont(qt_font(spec.font));
+    }
+    if (spec.back) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Button, to_qcolor(*spec.back));
+        button->setPalette(palette);
+    }
+    return button;
+}
+
+QWidget* make_option_button(const ControlRow& spec, QWidget* parent) {
+    auto* button = new QtOptionButton(parent);
+    button->setText(text_of(spec.caption));
+    if (spec.font != FontId::none) {
+        button->setFont(qt_font(spec.font));
+    }
+    button->setChecked(spec.selected);
+    return button;
+}
+
+QWidget* make_surface(const ControlRow& spec, QWidget* parent) {
+    SurfaceLook look;
+    look.back = spec.back ? *spec.back : from_qcolor(button_face());
+    look.fore = spec.fore ? *spec.fore : colours::black;
+    look.fill = spec.fill;
+    look.fill_style = spec.fill_style;
+    look.width_twips = static_cast<float>(spec.width);
+    look.height_twips = static_cast<float>(spec.height);
+    return new QtCanvas(look, parent);
+}
+
+// Clicks the push or option button it watches when Return or Enter is pressed on it, as
+// Space already does. Held down, the key clicks once.
+class EnterClicks : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            return false;
+        }
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button == nullptr || !button->isEnabled()) {
+            return false;
+        }
+        if (!key->isAutoRepeat()) {
+            button->click();
+        }
+        return true;
+    }
+};
+
+// Tells a listening screen reader the number a spin button now shows, once its handler
+// has run. Without one, nothing is asked of the accessibility layer.
+void announce_value(SpinButton& spin) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&spin);
+    if (iface == nullptr || iface->valueInterface() == nullptr) {
+        return;
+    }
+    QAccessibleValueChangeEvent event(&spin, iface->valueInterface()->currentValue());
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
+
+void use_program_look() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
+    install_accessible_interfaces();
+    setWindowTitle(text_of(window_look.caption));
+    setFixedSize(pixels(window_look.client_width), pixels(window_look.client_height));
+
+    for (const ControlRow& spec : layout_table()) {
+        QWidget* container = spec.container == window_name ? this : control(spec.container);
+        if (container == nullptr) {
+            throw std::logic_error("layout table: " + std::string(spec.container.name) +
+                                   " is used before it is built");
+        }
+        QWidget* widget = build(spec, container);
+        widget->setObjectName(qualified(spec.name));
+        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
+                            pixels(spec.height));
+        if (!spec.visible) {
+            widget->hide();
+        }
+        controls_.emplace(Key{spec.name.name, spec.name.index}, widget);
+    }
+    stack_controls();
+    set_tab_order();
+    name_controls();
+    click_buttons_on_enter();
+
+    form_ = std::make_unique<Form>(*this);
+    for (const ControlRow& spec : layout_table()) {
+        connect_events(spec, control(spec.name));
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::build(const ControlRow& spec, QWidget* parent) {
+    switch (spec.kind) {
+        case ControlKind::frame:
+            return make_frame(spec, parent);
+        case ControlKind::label:
+            return make_label(spec, parent);
+        case ControlKind::push_button:
+            return make_push_button(spec, parent);
+        case ControlKind::option_button:
+            return make_option_button(spec, parent);
+        case ControlKind::spin_button:
+            return new SpinButton(parent);
+        case ControlKind::picture:
+            return make_surface(spec, parent);
+    }
+    throw std::logic_error("layout table: unknown kind of control");
+}
+
+// Each push or option button raises <name>_Click, each spin button <name>_SpinUp and
+// <name>_SpinDown, whenever the event table has a handler of that name.
+void MainWindow::connect_events(const ControlRow& spec, QWidget* widget) {
+    const std::string name(spec.name.name);
+    const auto wire = [&](const std::string& handler, auto* sender, auto signal) {
+        const EventEntry* event = find_event(handler);
+        if (event == nullptr) {
+            return;
+        }
+        connect(sender, signal, this, [this, event] { raise_event(*event); });
+        connected_.push_back(event->name);
+    };
+    switch (spec.kind) {
+        case ControlKind::push_button:
+        case ControlKind::option_button:
+            wire(name + "_Click", static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked);
+            break;
+        case ControlKind::spin_button: {
+            auto* spin = static_cast<SpinButton*>(widget);
+            wire(name + "_SpinUp", spin, &SpinButton::spinUp);
+            wire(name + "_SpinDown", spin, &SpinButton::spinDown);
+            // Connected after the handlers, so it reports the number they left.
+            connect(spin, &SpinButton::spinUp, this, [spin] { announce_value(*spin); });
+            connect(spin, &SpinButton::spinDown, this, [spin] { announce_value(*spin); });
+            break;
+        }
+        case ControlKind::frame:
+        case ControlKind::label:
+        case ControlKind::picture:
+            break;
+    }
+}
+
+// Labels lie beneath the buttons, spin buttons and surfaces that share their frame, as a
+// lightweight control should: the blank labels that overlap the CALC button and the
+// "cos" button must not cover them. Lowering them last-first keeps their own order.
+void MainWindow::stack_controls() {
+    const auto table = layout_table();
+    for (auto row = table.rbegin(); row != table.rend(); ++row) {
+        if (row->kind == ControlKind::label) {
+            control(row->name)->lower();
+        }
+    }
+    if (QWidget* frame = control(frame_on_top)) {
+        frame->raise();
+    }
+}
+
+void MainWindow::set_tab_order() {
+    QWidget* previous = nullptr;
+    for (const ControlName& name : tab_order()) {
+        QWidget* next = control(name);
+        if (next == nullptr) {
+            throw std::logic_error("tab order names an unknown control: " + std::string(name.name));
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+}
+
+void MainWindow::name_controls() {
+    for (const AccessibleText& row : accessible_texts()) {
+        QWidget* widget = control(row.control);
+        if (widget == nullptr) {
+            throw std::logic_error("accessible names table names an unknown control: " +
+                                   qualified(row.control).toStdString());
+        }
+        widget->setAccessibleName(text_of(row.name));
+        widget->setAccessibleDescription(text_of(row.description));
+        if (!row.readout.name.empty()) {
+            auto* spin = qobject_cast<SpinButton*>(widget);
+            auto* readout = qobject_cast<QLabel*>(control(row.readout));
+            if (spin == nullptr || readout == nullptr) {
+                throw std::logic_error(
+                    "accessible names table: " + qualified(row.control).toStdString() +
+                    " is not a spin button with a label for its value");
+            }
+            spin->set_readout(readout);
+        }
+    }
+}
+
+void MainWindow::click_buttons_on_enter() {
+    auto* enter = new EnterClicks(this);
+    for (const ControlRow& spec : layout_table()) {
+        if (spec.kind == ControlKind::push_button || spec.kind == ControlKind::option_button) {
+            control(spec.name)->installEventFilter(enter);
+        }
+    }
+}
+
+void MainWindow::load() {
+    const EventEntry* event = find_event("Form_Load");
+    if (event == nullptr) {
+        throw std::logic_error("the event table has no Form_Load");
+    }
+    raise_event(*event);
+}
+
+void MainWindow::raise_event(const EventEntry& event) {
+    if (reporting_fault_) {
+        return;
+    }
+    const std::optional<RuntimeFault> fault = dispatch(*form_, event.handler);
+    if (!fault) {
+        return;
+    }
+    for (SpinButton* spin : findChildren<SpinButton*>()) {
+        spin->stop_repeating();
+    }
+    reporting_fault_ = true;
+    QMessageBox::warning(this, QStringLiteral("Quorvel"),
+                         QStringLiteral("This action was stopped part-way: %1. The window keeps "
+                                        "what was drawn; you can carry on.")
+                             .arg(QString::fromUtf8(fault->what())));
+    reporting_fault_ = false;
+}
+
+QWidget* MainWindow::control(ControlName name) const {
+    const auto found = controls_.find(Key{name.name, name.index});
+    return found != controls_.end() ? found->second : nullptr;
+}
+
+template <typename Control>
+Control& MainWindow::lookup(ControlName name) const {
+    auto* found = dynamic_cast<Control*>(control(name));
+    if (found == nullptr) {
+        throw std::logic_error("the window has no control " + qualified(name).toStdString() +
+                               " of the kind asked for");
+    }
+    return *found;
+}
+
+Canvas& MainWindow::surface(ControlName name) {
+    return lookup<QtCanvas>(name);
+}
+
+Label& MainWindow::label(ControlName name) {
+    return lookup<QtLabel>(name);
+}
+
+OptionButton& MainWindow::option(ControlName name) {
+    return lookup<QtOptionButton>(name);
+}
+
+}  // namespace quorvel

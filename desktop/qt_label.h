@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+
+#include "controls.h"
+
+namespace quorvel {
+
+// A label of the window: its caption is plain text, never markup, and its Visible setting
+// is its own, whether or not the frame around it is shown.
+class QtLabel : public QLabel, public Label {
+    Q_OBJECT
+
+  public:
+    explicit QtLabel(QWidget* parent = nullptr);
+
+    void Caption(const std::string& text) override;
+    std::string caption() const override;
+    void Visible(bool shown) override;
+    bool visible() const override;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,38 @@
+#include "qt_option_button.h"
+
+namespace quorvel {
+
+QtOptionButton::QtOptionButton(QWidget* parent) : QRadioButton(parent) {
+    setAutoExclusive(true);
+}
+
+void QtOptionButton::Value(bool selected) {
+    if (selected) {
+        setChecked(true);
+        return;
+    }
+    // Qt refuses to clear the selected button of an exclusive group, so the group is
+    // released for that one step.
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+bool QtOptionButton::value() const {
+    return isChecked();
+}
+
+// Qt keeps only the focused button of an exclusive group in the Tab chain, so that Tab
+// jumps over the others; this window visits every option button in turn.
+void QtOptionButton::focusInEvent(QFocusEvent* event) {
+    QRadioButton::focusInEvent(event);
+    if (parentWidget() == nullptr) {
+        return;
+    }
+    for (QtOptionButton* option :
+         parentWidget()->findChildren<QtOptionButton*>(Qt::FindDirectChildrenOnly)) {
+        option->setFocusPolicy(static_cast<Qt::FocusPolicy>(option->focusPolicy() | Qt::TabFocus));
+    }
+}
+
+}  // namespace quorvel

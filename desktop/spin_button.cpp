@@ -1,0 +1,143 @@
+#include "spin_button.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
+
+namespace quorvel {
+
+SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    repeat_timer_.setSingleShot(false);
+    connect(&repeat_timer_, &QTimer::timeout, this, &SpinButton::repeat);
+}
+
+// The upper arrow takes the top half (rounded down), the lower arrow the rest.
+QRect SpinButton::arrow_rect(Arrow arrow) const {
+    const int split = height() / 2;
+    if (arrow == Arrow::up) {
+        return {0, 0, width(), split};
+    }
+    return {0, split, width(), height() - split};
+}
+
+SpinButton::Arrow SpinButton::arrow_at(QPoint p) const {
+    if (arrow_rect(Arrow::up).contains(p)) {
+        return Arrow::up;
+    }
+    if (arrow_rect(Arrow::down).contains(p)) {
+        return Arrow::down;
+    }
+    return Arrow::none;
+}
+
+void SpinButton::raise(Arrow arrow) {
+    if (arrow == Arrow::up) {
+        emit spinUp();
+    } else if (arrow == Arrow::down) {
+        emit spinDown();
+    }
+}
+
+void SpinButton::step(Arrow arrow) {
+    raise(arrow);
+}
+
+void SpinButton::stop_repeating() {
+    repeat_timer_.stop();
+    held_ = Arrow::none;
+    over_held_ = false;
+    update();
+}
+
+void SpinButton::repeat() {
+    repeat_timer_.setInterval(repeat_ms);
+    if (over_held_) {
+        raise(held_);
+    }
+}
+
+void SpinButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    held_ = arrow_at(event->position().toPoint());
+    over_held_ = held_ != Arrow::none;
+    update();
+    if (held_ == Arrow::none) {
+        return;
+    }
+    repeat_timer_.start(first_repeat_ms);
+    raise(held_);
+}
+
+void SpinButton::mouseMoveEvent(QMouseEvent* event) {
+    if (held_ == Arrow::none) {
+        return;
+    }
+    const bool over = arrow_at(event->position().toPoint()) == held_;
+    if (over != over_held_) {
+        over_held_ = over;
+        update();
+    }
+}
+
+void SpinButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        stop_repeating();
+    }
+}
+
+void SpinButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up:
+            step(Arrow::up);
+            break;
+        case Qt::Key_Down:
+            step(Arrow::down);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void SpinButton::hideEvent(QHideEvent* event) {
+    stop_repeating();
+    QWidget::hideEvent(event);
+}
+
+void SpinButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QColor ink =
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    for (const Arrow arrow : {Arrow::up, Arrow::down}) {
+        const QRect r = arrow_rect(arrow);
+        QStyleOptionButton panel;
+        panel.initFrom(this);
+        panel.state &= ~QStyle::State_HasFocus;
+        panel.rect = r;
+        const bool pressed = held_ == arrow && over_held_;
+        panel.state |= pressed ? QStyle::State_Sunken : QStyle::State_Raised;
+        style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &panel, &painter, this);
+
+        // A solid triangle built from whole pixel rows, so it stays sharp at any size:
+        // each row is two pixels wider than the one nearer the tip.
+        const int rows = std::max(1, std::min((r.width() - 3) / 4 + 1, (r.height() - 4) / 2));
+        const int middle = r.left() + (r.width() - 1) / 2;
+        const int first = r.top() + (r.height() - rows) / 2 + (pressed ? 1 : 0);
+        for (int row = 0; row < rows; ++row) {
+            const int half = arrow == Arrow::up ? row : rows - 1 - row;
+            painter.fillRect(QRect(middle - half, first + row, 2 * half + 1, 1), ink);
+        }
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+}  // namespace quorvel

@@ -1,0 +1,118 @@
+// quorvel-replay: drives the real window without a screen. It reads events from standard
+// input, one handler name per line, runs each through the window's dispatch, and prints
+// the window's state as one line of JSON after Form_Load and after every event.
+//
+//   blank lines and lines starting with '#' are skipped
+//   snap FILE.png   writes the window's client area, at one pixel per logical pixel
+//
+// A line that names no handler, or a snapshot that cannot be written, stops the run with
+// a message naming the line and exit status 2. A runtime fault in a handler is reported
+// as "fault" in that event's line and the run goes on.
+#include <QApplication>
+#include <QJsonDocument>
+#include <QPixmap>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "event_table.h"
+#include "main_window.h"
+#include "state_json.h"
+
+namespace {
+
+// The offscreen platform at a device pixel ratio of 1, whatever the caller's desktop.
+void use_offscreen_platform() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+}
+
+std::string_view trimmed(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = s.find_last_not_of(" \t\r\n");
+    return s.substr(first, last - first + 1);
+}
+
+void print_state(quorvel::MainWindow& window, std::string_view event,
+                 const std::optional<quorvel::RuntimeFault>& fault) {
+    QJsonObject line = quorvel::state_json(window.form());
+    line.insert(QStringLiteral("event"),
+                QString::fromUtf8(event.data(), static_cast<qsizetype>(event.size())));
+    if (fault) {
+        line.insert(QStringLiteral("fault"), QString::fromUtf8(fault->what()));
+    }
+    std::cout << QJsonDocument(line).toJson(QJsonDocument::Compact).toStdString() << '\n'
+              << std::flush;
+}
+
+std::optional<quorvel::RuntimeFault> run(quorvel::MainWindow& window,
+                                         const quorvel::EventEntry& event) {
+    return quorvel::dispatch(window.form(), event.handler);
+}
+
+bool snap(quorvel::MainWindow& window, const std::string& path) {
+    QImage image = window.grab().toImage();
+    if (image.devicePixelRatio() != 1.0) {
+        image = image.scaled(window.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(1.0);
+    }
+    return image.save(QString::fromStdString(path), "PNG");
+}
+
+int fail(int line_number, const std::string& message) {
+    std::cerr << "line " << line_number << ": " << message << '\n';
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    use_offscreen_platform();
+    QApplication app(argc, argv);
+    quorvel::use_program_look();
+
+    quorvel::MainWindow window;
+    const quorvel::EventEntry* load = quorvel::find_event("Form_Load");
+    if (load == nullptr) {
+        std::cerr << "the event table has no Form_Load\n";
+        return 2;
+    }
+    print_state(window, load->name, run(window, *load));
+
+    std::string raw;
+    int line_number = 0;
+    while (std::getline(std::cin, raw)) {
+        ++line_number;
+        const std::string_view line = trimmed(raw);
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        constexpr std::string_view snap_word = "snap";
+        if (line.substr(0, snap_word.size()) == snap_word &&
+            (line.size() == snap_word.size() || line[snap_word.size()] == ' ' ||
+             line[snap_word.size()] == '\t')) {
+            const std::string path(trimmed(line.substr(snap_word.size())));
+            if (path.empty()) {
+                return fail(line_number, "snap needs a file name");
+            }
+            if (!snap(window, path)) {
+                return fail(line_number, "cannot write the snapshot '" + path + "'");
+            }
+            continue;
+        }
+        const quorvel::EventEntry* event = quorvel::find_event(line);
+        if (event == nullptr) {
+            return fail(line_number, "no handler named '" + std::string(line) + "'");
+        }
+        print_state(window, event->name, run(window, *event));
+    }
+    return 0;
+}

@@ -1,0 +1,300 @@
+// The window as a screen reader meets it, read back through Qt's accessibility: what each
+// control is called and what it is, how a spin button shows its arrows and its number,
+// and that the value labels speak their current caption while the plots' names never
+// give a coefficient away.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTest>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "layout.h"
+#include "main_window.h"
+
+namespace quorvel {
+namespace {
+
+std::string spelled(ControlName name) {
+    std::string out(name.name);
+    return name.index >= 0 ? out + "(" + std::to_string(name.index) + ")" : out;
+}
+
+class AccessibleWindow : public ::testing::Test {
+  protected:
+    // Shown, as a screen reader finds it: a hidden widget has no place on the screen.
+    void SetUp() override {
+        window.load();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QWidget& widget(ControlName name) {
+        QWidget* found = window.control(name);
+        if (found == nullptr) {
+            throw std::runtime_error("no widget for " + spelled(name));
+        }
+        return *found;
+    }
+    QAccessibleInterface& accessible(ControlName name) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&widget(name));
+        if (iface == nullptr) {
+            throw std::runtime_error("no accessible interface for " + spelled(name));
+        }
+        return *iface;
+    }
+    QString spoken_name(ControlName name) { return accessible(name).text(QAccessible::Name); }
+    QString spoken_value(ControlName name) { return accessible(name).text(QAccessible::Value); }
+    QString caption(ControlName name) {
+        return QString::fromStdString(window.label(name).caption());
+    }
+    void act(ControlName name, const QString& action) {
+        QAccessibleActionInterface* actions = accessible(name).actionInterface();
+        ASSERT_NE(actions, nullptr) << spelled(name);
+        ASSERT_TRUE(actions->actionNames().contains(action)) << spelled(name);
+        actions->doAction(action);
+    }
+
+    // A push button pressed through its accessible action. Qt animates that press and
+    // clicks when the animation ends, so this waits for the click.
+    void push(ControlName button) {
+        QSignalSpy clicks(qobject_cast<QAbstractButton*>(&widget(button)),
+                          &QAbstractButton::clicked);
+        act(button, QAccessibleActionInterface::pressAction());
+        if (clicks.isEmpty()) {
+            ASSERT_TRUE(clicks.wait(2000)) << spelled(button) << " was never clicked";
+        }
+    }
+    static void press_button(QAccessibleInterface* button) {
+        ASSERT_NE(button, nullptr);
+        QAccessibleActionInterface* actions = button->actionInterface();
+        ASSERT_NE(actions, nullptr);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+    }
+
+    MainWindow window;
+};
+
+struct Spoken {
+    const char* id;
+    ControlName control;
+    const char* name;
+    QAccessible::Role role;
+};
+
+void PrintTo(const Spoken& row, std::ostream* out) {
+    *out << row.id;
+}
+
+class SpokenControl : public AccessibleWindow, public ::testing::WithParamInterface<Spoken> {};
+
+TEST_P(SpokenControl, HasItsNameAndRole) {
+    QAccessibleInterface& iface = accessible(GetParam().control);
+    EXPECT_EQ(iface.text(QAccessible::Name), QString::fromUtf8(GetParam().name));
+    EXPECT_EQ(iface.role(), GetParam().role);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, SpokenControl,
+    ::testing::Values(
+        Spoken{"reset_example", {"Command1"}, "RESET (new example)", QAccessible::Button},
+        Spoken{"reset_essential", {"Command2"}, "RESET (essential wave)", QAccessible::Button},
+        Spoken{"calc", {"Command3"}, "CALC", QAccessible::Button},
+        Spoken{"ans", {"Command4"}, "ANS", QAccessible::Button},
+        Spoken{"cos", {"switch_c"}, "cos", QAccessible::RadioButton},
+        Spoken{"sin", {"switch_s"}, "sin", QAccessible::RadioButton},
+        Spoken{"level_spin", {"Spin_lebel"}, "level", QAccessible::SpinBox},
+        Spoken{"n_spin", {"Spin_n"}, "n", QAccessible::SpinBox},
+        Spoken{"k_spin", {"Spin_k"}, "k", QAccessible::SpinBox},
+        Spoken{"a0_spin", {"Spin_a0"}, "a0", QAccessible::SpinBox},
+        Spoken{"b4_spin", {"Spin_b4"}, "b4", QAccessible::SpinBox},
+        Spoken{"a0_value", {"value_a", 0}, "a0 value", QAccessible::StaticText},
+        Spoken{"b3_value", {"value_b", 3}, "b3 value", QAccessible::StaticText},
+        Spoken{"level_value", {"value_lebel"}, "level value", QAccessible::StaticText},
+        Spoken{"s_over_t", {"value_s"}, "S/T", QAccessible::StaticText},
+        Spoken{"fixed_caption", {"Label1"}, "Example Wave", QAccessible::StaticText},
+        Spoken{"example_frame", {"example"}, "Example Wave", QAccessible::Grouping},
+        Spoken{"example_plot", {"campus_ex"}, "Example wave", QAccessible::Graphic},
+        Spoken{"simulate_plot", {"campus_sim"}, "Simulate wave", QAccessible::Graphic},
+        Spoken{"essential_plot", {"campus_ess"}, "Essential wave", QAccessible::Graphic},
+        Spoken{"product_plot",
+               {"campus_sqr"},
+               "Product of example and essential wave",
+               QAccessible::Graphic},
+        Spoken{"spectrum", {"campus_graph"}, "Spectrum", QAccessible::Graphic},
+        Spoken{"constant_plot", {"campus_a", 0}, "Constant term a0", QAccessible::Graphic},
+        Spoken{"cosine_2_plot", {"campus_a", 2}, "Cosine harmonic 2", QAccessible::Graphic},
+        Spoken{"sine_3_plot", {"campus_b", 3}, "Sine harmonic 3", QAccessible::Graphic}),
+    [](const ::testing::TestParamInfo<Spoken>& row) { return std::string(row.param.id); });
+
+// Whatever the keyboard reaches, a screen reader can name, and no two of them alike: a
+// listener must be able to tell the two RESET buttons apart.
+TEST_F(AccessibleWindow, EveryReachableControlHasANameOfItsOwnAndADescription) {
+    QSet<QString> seen;
+    for (const ControlName& name : tab_order()) {
+        if (!widget(name).isVisibleTo(&window)) {
+            continue;
+        }
+        SCOPED_TRACE(spelled(name));
+        const QString spoken = spoken_name(name);
+        EXPECT_FALSE(spoken.isEmpty());
+        EXPECT_FALSE(accessible(name).text(QAccessible::Description).isEmpty());
+        EXPECT_FALSE(seen.contains(spoken)) << spoken.toStdString();
+        seen.insert(spoken);
+    }
+    EXPECT_TRUE(spoken_name({"Command1"}).contains(QStringLiteral("RESET")));
+    EXPECT_TRUE(spoken_name({"Command2"}).contains(QStringLiteral("RESET")));
+}
+
+TEST_F(AccessibleWindow, SpinButtonHoldsAnUpAndADownButtonInItsOwnHalves) {
+    QAccessibleInterface& spin = accessible({"Spin_a0"});
+    ASSERT_EQ(spin.childCount(), 2);
+    QAccessibleInterface* up = spin.child(0);
+    QAccessibleInterface* down = spin.child(1);
+    ASSERT_NE(up, nullptr);
+    ASSERT_NE(down, nullptr);
+
+    EXPECT_EQ(up->text(QAccessible::Name), QStringLiteral("up"));
+    EXPECT_EQ(down->text(QAccessible::Name), QStringLiteral("down"));
+    EXPECT_EQ(up->role(), QAccessible::Button);
+    EXPECT_EQ(down->role(), QAccessible::Button);
+    EXPECT_EQ(up->parent(), &spin);
+    EXPECT_EQ(spin.indexOfChild(up), 0);
+    EXPECT_EQ(spin.indexOfChild(down), 1);
+    // Asked again, the same two: a reader may hold on to them.
+    EXPECT_EQ(spin.child(0), up);
+
+    const QRect whole = spin.rect();
+    EXPECT_TRUE(whole.contains(up->rect()));
+    EXPECT_TRUE(whole.contains(down->rect()));
+    EXPECT_LT(up->rect().bottom(), down->rect().top());
+    EXPECT_EQ(spin.childAt(up->rect().center().x(), up->rect().center().y()), up);
+    EXPECT_EQ(spin.childAt(down->rect().center().x(), down->rect().center().y()), down);
+}
+
+// A spin button stepped through its accessible actions runs its handler, and afterwards
+// the spin box's value, its readout's value and the readout's caption agree. Each case
+// steps away from where the window starts and back; k starts at its top, so it goes down
+// first.
+struct Stepper {
+    const char* id;
+    ControlName spin;
+    ControlName readout;
+    int step;  // what the first step does to the readout
+};
+
+void PrintTo(const Stepper& row, std::ostream* out) {
+    *out << row.id;
+}
+
+class SteppedAloud : public AccessibleWindow, public ::testing::WithParamInterface<Stepper> {
+  protected:
+    bool up_first() const { return GetParam().step > 0; }
+    int shown() { return caption(GetParam().readout).toInt(); }
+    void expect_value_everywhere(int expected) {
+        EXPECT_EQ(shown(), expected);
+        EXPECT_EQ(spoken_value(GetParam().readout), caption(GetParam().readout));
+        EXPECT_EQ(spoken_value(GetParam().spin), caption(GetParam().readout));
+        QAccessibleValueInterface* value = accessible(GetParam().spin).valueInterface();
+        ASSERT_NE(value, nullptr);
+        EXPECT_EQ(value->currentValue().toInt(), expected);
+    }
+};
+
+TEST_P(SteppedAloud, ThroughItsArrowButtons) {
+    const int before = shown();
+    QAccessibleInterface& spin = accessible(GetParam().spin);
+    ASSERT_EQ(spin.childCount(), 2);
+    QAccessibleInterface* first = spin.child(up_first() ? 0 : 1);
+    QAccessibleInterface* back = spin.child(up_first() ? 1 : 0);
+
+    press_button(first);
+    expect_value_everywhere(before + GetParam().step);
+    press_button(back);
+    expect_value_everywhere(before);
+}
+
+TEST_P(SteppedAloud, ThroughIncreaseAndDecrease) {
+    const QString& increase = QAccessibleActionInterface::increaseAction();
+    const QString& decrease = QAccessibleActionInterface::decreaseAction();
+    const int before = shown();
+
+    act(GetParam().spin, up_first() ? increase : decrease);
+    expect_value_everywhere(before + GetParam().step);
+    act(GetParam().spin, up_first() ? decrease : increase);
+    expect_value_everywhere(before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, SteppedAloud,
+                         ::testing::Values(Stepper{"a0", {"Spin_a0"}, {"value_a", 0}, 1},
+                                           Stepper{"b2", {"Spin_b2"}, {"value_b", 2}, 1},
+                                           Stepper{"n", {"Spin_n"}, {"value_n"}, 1},
+                                           Stepper{"k", {"Spin_k"}, {"value_k"}, -10},
+                                           Stepper{"level", {"Spin_lebel"}, {"value_lebel"}, 1}),
+                         [](const ::testing::TestParamInfo<Stepper>& row) {
+                             return std::string(row.param.id);
+                         });
+
+TEST_F(AccessibleWindow, ReadoutsSpeakTheCaptionTheHandlersWrote) {
+    ASSERT_TRUE(caption({"value_s"}).isEmpty());
+    push({"Command3"});
+    EXPECT_FALSE(caption({"value_s"}).isEmpty());
+    EXPECT_EQ(spoken_value({"value_s"}), caption({"value_s"}));
+    EXPECT_EQ(spoken_name({"value_s"}), QStringLiteral("S/T"));
+
+    push({"Command4"});
+    for (const ControlName answer : {ControlName{"ans_a", 0}, ControlName{"ans_b", 4}}) {
+        SCOPED_TRACE(spelled(answer));
+        EXPECT_FALSE(accessible(answer).state().invisible);
+        EXPECT_FALSE(caption(answer).isEmpty());
+        EXPECT_EQ(spoken_value(answer), caption(answer));
+    }
+}
+
+// Each plot is named after the wave it shows: the only digit in a name is the surface's
+// own harmonic number, and stepping coefficients, drawing new examples and revealing the
+// answers leaves every name as it was.
+TEST_F(AccessibleWindow, PlotNamesNeverCarryACoefficient) {
+    std::vector<ControlName> plots;
+    for (const ControlRow& spec : layout_table()) {
+        if (spec.kind == ControlKind::picture && widget(spec.name).isVisibleTo(&window)) {
+            plots.push_back(spec.name);
+        }
+    }
+    ASSERT_EQ(plots.size(), 14U);
+    std::vector<QString> at_start;
+    for (const ControlName& plot : plots) {
+        at_start.push_back(spoken_name(plot));
+        for (const QChar c : at_start.back()) {
+            if (c.isDigit()) {
+                EXPECT_EQ(c.digitValue(), plot.index) << spelled(plot);
+            }
+        }
+    }
+
+    const auto press = [&](ControlName control, const QString& action, int times) {
+        for (int i = 0; i < times; ++i) {
+            act(control, action);
+        }
+    };
+    press({"Spin_lebel"}, QAccessibleActionInterface::increaseAction(), 2);
+    press({"Spin_a2"}, QAccessibleActionInterface::increaseAction(), 3);
+    press({"Spin_b1"}, QAccessibleActionInterface::decreaseAction(), 2);
+    press({"Spin_a0"}, QAccessibleActionInterface::increaseAction(), 5);
+    push({"Command3"});
+    push({"Command4"});
+    ASSERT_EQ(caption({"value_a", 2}), QStringLiteral("3"));
+
+    for (std::size_t i = 0; i < plots.size(); ++i) {
+        EXPECT_EQ(spoken_name(plots[i]), at_start[i]) << spelled(plots[i]);
+    }
+}
+
+}  // namespace
+}  // namespace quorvel
