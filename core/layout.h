@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -70,5 +72,18 @@ std::span<const ControlName> tab_order();
 const ControlRow* find_control(ControlName name);
 
 inline constexpr int twips_per_pixel = 15;
+
+// A length or position in twips as whole pixels, rounded to the nearest, and kept within
+// what a screen coordinate can hold (0 for a NaN).
+inline int pixels_of_twips(double twips) {
+    if (std::isnan(twips)) {
+        return 0;
+    }
+    return static_cast<int>(std::lround(std::clamp(twips / twips_per_pixel, -1.0e6, 1.0e6)));
+}
+
+inline constexpr float twips_of_pixels(int pixels) {
+    return static_cast<float>(pixels * twips_per_pixel);
+}
 
 }  // namespace quorvel

@@ -32,10 +32,6 @@ constexpr ControlName window_name{"Form1"};
 // axis marks along its bottom edge; it is lifted above the others.
 constexpr ControlName frame_on_top{"Frame3"};
 
-int pixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twips_per_pixel));
-}
-
 QString text_of(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -197,7 +193,8 @@ void use_program_look() {
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
     install_accessible_interfaces();
     setWindowTitle(text_of(window_look.caption));
-    setFixedSize(pixels(window_look.client_width), pixels(window_look.client_height));
+    setFixedSize(pixels_of_twips(window_look.client_width),
+                 pixels_of_twips(window_look.client_height));
 
     for (const ControlRow& spec : layout_table()) {
         QWidget* container = spec.container == window_name ? this : control(spec.container);
@@ -207,8 +204,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
         }
         QWidget* widget = build(spec, container);
         widget->setObjectName(qualified(spec.name));
-        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
-                            pixels(spec.height));
+        widget->setGeometry(pixels_of_twips(spec.left), pixels_of_twips(spec.top),
+                            pixels_of_twips(spec.width), pixels_of_twips(spec.height));
         if (!spec.visible) {
             widget->hide();
         }

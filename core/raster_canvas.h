@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "canvas.h"
+
+namespace quorvel {
+
+// A picture surface drawn into memory: one 32-bit word per device pixel, each word the
+// bytes R, G, B, A in memory order (opaque), rows top to bottom. Every shell shows these
+// same words, so the plots are the same pixels wherever they are shown.
+//
+// Lines are one logical pixel wide and never smoothed: at a device pixel ratio r each
+// point is a square of max(1, ⌊r⌋) device pixels growing right and down, and a point's
+// pixel is the floor of its position, so the right and bottom edges lie just outside the
+// last pixel. Whatever falls outside the surface is clipped.
+//
+// The canvas also keeps the primitives drawn since the last Cls, so a new size or device
+// pixel ratio draws them again at the new resolution instead of scaling old pixels.
+class RasterCanvas : public Canvas {
+  public:
+    // A surface of the look's size at `ratio` device pixels per logical pixel.
+    explicit RasterCanvas(const SurfaceLook& look, double ratio = 1.0);
+
+    // Logical size in whole pixels, as the window lays the surface out.
+    int logical_width() const { return logical_width_; }
+    int logical_height() const { return logical_height_; }
+
+    // The pixel buffer and its size in device pixels.
+    int pixel_width() const { return width_; }
+    int pixel_height() const { return height_; }
+    double ratio() const { return ratio_; }
+    const std::uint32_t* pixels() const { return pixels_.data(); }
+    std::uint32_t pixel(int x, int y) const {
+        return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                       static_cast<std::size_t>(x)];
+    }
+
+    // Draws everything since the last Cls again at this many device pixels per logical
+    // pixel; nothing happens when the ratio is the one in use.
+    void set_ratio(double ratio);
+
+    // Grows by one whenever a pixel may have changed, so a shell redraws only the
+    // surfaces an event touched.
+    std::uint64_t revision() const { return revision_; }
+
+  protected:
+    void paint_clear(Colour back) final;
+    void paint_line(PointF from, PointF to, Colour fore) final;
+    void paint_box(PointF corner, PointF opposite, Colour fore, Colour fill, FillStyle style) final;
+    void paint_point(PointF p, Colour fore) final;
+
+    // Called after the pixels changed, for a shell that must schedule a repaint.
+    virtual void pixels_changed() {}
+
+  private:
+    struct Primitive {
+        enum class Kind { line, box, point } kind;
+        PointF a;
+        PointF b;
+        Colour fore;
+        Colour fill;
+        FillStyle style;
+    };
+
+    void allocate();
+    void draw(const Primitive& p);
+    void draw_line(PointF from, PointF to, Colour fore);
+    void draw_box(PointF corner, PointF opposite, Colour fore, Colour fill, FillStyle style);
+    void draw_point(PointF p, Colour fore);
+    void fill_rect(int left, int top, int right, int bottom, std::uint32_t word);
+    void touched();
+
+    int logical_width_;
+    int logical_height_;
+    double ratio_;
+    int width_ = 0;
+    int height_ = 0;
+    int stroke_ = 1;
+    Colour back_;
+    std::vector<std::uint32_t> pixels_;
+    std::vector<Primitive> since_cls_;
+    std::uint64_t revision_ = 0;
+};
+
+// The pixel word of a colour: bytes R, G, B and an opaque alpha in memory order.
+std::uint32_t pixel_word(Colour c);
+
+}  // namespace quorvel
