@@ -9,7 +9,6 @@
 // a message naming the line and exit status 2. A runtime fault in a handler is reported
 // as "fault" in that event's line and the run goes on.
 #include <QApplication>
-#include <QJsonDocument>
 #include <QPixmap>
 #include <iostream>
 #include <optional>
@@ -43,13 +42,7 @@ std::string_view trimmed(std::string_view s) {
 
 void print_state(quorvel::MainWindow& window, std::string_view event,
                  const std::optional<quorvel::RuntimeFault>& fault) {
-    QJsonObject line = quorvel::state_json(window.form());
-    line.insert(QStringLiteral("event"),
-                QString::fromUtf8(event.data(), static_cast<qsizetype>(event.size())));
-    if (fault) {
-        line.insert(QStringLiteral("fault"), QString::fromUtf8(fault->what()));
-    }
-    std::cout << QJsonDocument(line).toJson(QJsonDocument::Compact).toStdString() << '\n'
+    std::cout << quorvel::state_json(window.form(), event, fault ? &*fault : nullptr) << '\n'
               << std::flush;
 }
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "ui.h"
+
+namespace quorvel {
+
+// What a screen reader says for a control: a short name, and a description it reads on
+// request. Every name is fixed for the life of the window: none of them carries a
+// coefficient, a level or any other value that the student is looking for.
+struct AccessibleText {
+    ControlName control;
+    std::string_view name;
+    std::string_view description;
+    // Spin buttons only: the label that shows the number the button steps. Assistive
+    // tools read it as the spin button's current value.
+    ControlName readout = {};
+};
+
+// The accessible names of the window's controls, one row per named control. Controls
+// left out (the fixed captions, "T" marks and the like) are spoken by their caption.
+std::span<const AccessibleText> accessible_texts();
+
+// The row for one control, or nullptr.
+const AccessibleText* find_accessible_text(ControlName control);
+
+}  // namespace quorvel

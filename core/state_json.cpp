@@ -1,0 +1,148 @@
+#include "state_json.h"
+
+#include <charconv>
+#include <cmath>
+#include <map>
+
+namespace quorvel {
+namespace {
+
+// A JSON number: a whole number below 2^53 in plain digits (so -0 is "0"), anything else
+// in the shortest form that reads back to the same double.
+std::string number(double d) {
+    if (!std::isfinite(d)) {
+        return "null";
+    }
+    char buffer[32];
+    std::to_chars_result end{};
+    if (std::trunc(d) == d && std::fabs(d) < 9007199254740992.0) {
+        end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(d));
+    } else {
+        end = std::to_chars(buffer, buffer + sizeof buffer, d);
+    }
+    return {buffer, end.ptr};
+}
+
+std::string string(std::string_view s) {
+    std::string out = "\"";
+    for (const char c : s) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    constexpr char hex[] = "0123456789abcdef";
+                    out += "\\u00";
+                    out += hex[(c >> 4) & 0xF];
+                    out += hex[c & 0xF];
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out + '"';
+}
+
+std::string boolean(bool b) {
+    return b ? "true" : "false";
+}
+
+std::string json_of(Int16 v) {
+    return number(v.value());
+}
+
+std::string json_of(float v) {
+    return number(static_cast<double>(v));
+}
+
+std::string json_of(const Value& v) {
+    switch (v.type()) {
+        case Value::Type::empty:
+            return "null";
+        case Value::Type::boolean:
+            return boolean(v.as_bool());
+        case Value::Type::int16:
+        case Value::Type::single:
+        case Value::Type::double_:
+            break;
+    }
+    return number(v.as_double());
+}
+
+template <typename Each>
+std::string array_of(int lower, int upper, Each&& each) {
+    std::string out = "[";
+    for (int i = lower; i <= upper; ++i) {
+        out += (i > lower ? "," : "") + each(i);
+    }
+    return out + ']';
+}
+
+template <typename Array>
+std::string json_of_array(const Array& items) {
+    return array_of(Array::lower, Array::upper, [&](int i) { return json_of(items(i)); });
+}
+
+std::string captions(const ControlArray<Label>& labels) {
+    return array_of(0, 4, [&](int i) { return string(labels(i).caption()); });
+}
+
+std::string visibility(const ControlArray<Label>& labels) {
+    return array_of(0, 4, [&](int i) { return boolean(labels(i).visible()); });
+}
+
+}  // namespace
+
+std::string state_json(const Form& form, std::string_view event, const RuntimeFault* fault) {
+    // Ordered by key, as JSON readers that sort their keys write them back.
+    std::map<std::string_view, std::string> fields{
+        {"value_lebel", string(form.value_lebel.caption())},
+        {"value_n", string(form.value_n.caption())},
+        {"value_k", string(form.value_k.caption())},
+        {"value_s", string(form.value_s.caption())},
+        {"y_axis", string(form.y_axis.caption())},
+        {"value_a", captions(form.value_a)},
+        {"value_b", captions(form.value_b)},
+        {"ans_a", captions(form.ans_a)},
+        {"ans_b", captions(form.ans_b)},
+        {"ans_a_visible", visibility(form.ans_a)},
+        {"ans_b_visible", visibility(form.ans_b)},
+        {"switch_c", boolean(form.switch_c.value())},
+        {"switch_s", boolean(form.switch_s.value())},
+        {"lebel", json_of(form.lebel)},
+        {"ess_n", json_of(form.ess_n)},
+        {"div_k", json_of(form.div_k)},
+        {"d_theta", json_of(form.d_theta)},
+        {"s_over_t", json_of(form.s_over_t)},
+        {"cos_mode", json_of(form.cos_mode)},
+        {"ans_shown", json_of(form.ans_shown)},
+        {"ex_a", json_of_array(form.ex_a)},
+        {"ex_b", json_of_array(form.ex_b)},
+        {"sim_a", json_of_array(form.sim_a)},
+        {"sim_b", json_of_array(form.sim_b)},
+        {"event", string(event)},
+    };
+    if (fault != nullptr) {
+        fields.emplace("fault", string(fault->what()));
+    }
+    std::string out = "{";
+    for (const auto& [key, value] : fields) {
+        out += (out.size() > 1 ? "," : "") + string(key) + ':' + value;
+    }
+    return out + '}';
+}
+
+}  // namespace quorvel
