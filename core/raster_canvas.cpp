@@ -75,8 +75,9 @@ bool clip_segment(PixelPoint& a, PixelPoint& b, PixelPoint lo, PixelPoint hi) {
     return true;
 }
 
-// The pixel that holds a coordinate. The far edge of the surface lies just outside its
-// last pixel, so a zero bar standing on the chart's bottom edge leaves nothing behind.
+// The pixel that holds a coordinate: the one it falls in. For a box the far edge of the
+// surface lies just outside its last pixel, so a zero bar standing on the chart's bottom
+// edge leaves nothing behind.
 int pixel_at(double v) {
     return static_cast<int>(std::floor(v));
 }
@@ -166,6 +167,13 @@ void RasterCanvas::draw(const Primitive& p) {
 }
 
 // Fills the rectangle with inclusive corners, clipped to the surface.
+// Where a line or a point at this coordinate is drawn: a value exactly on the far edge of
+// the surface is the last pixel's, so a plot's lowest value (a0 = -10, a trough of an
+// amplitude-10 harmonic) is seen on its last row rather than just below it.
+int RasterCanvas::stroke_at(double v, int size) const {
+    return v == static_cast<double>(size) ? size - stroke_ : pixel_at(v);
+}
+
 void RasterCanvas::fill_rect(int left, int top, int right, int bottom, std::uint32_t word) {
     const int x0 = std::max(left, 0);
     const int x1 = std::min(right, width_ - 1);
@@ -194,10 +202,10 @@ void RasterCanvas::draw_line(PointF from, PointF to, Colour fore) {
         return;
     }
     const std::uint32_t word = pixel_word(fore);
-    int x = pixel_at(a.x);
-    int y = pixel_at(a.y);
-    const int x_end = pixel_at(b.x);
-    const int y_end = pixel_at(b.y);
+    int x = stroke_at(a.x, width_);
+    int y = stroke_at(a.y, height_);
+    const int x_end = stroke_at(b.x, width_);
+    const int y_end = stroke_at(b.y, height_);
     const int dx = std::abs(x_end - x);
     const int dy = -std::abs(y_end - y);
     const int sx = x < x_end ? 1 : -1;
@@ -258,8 +266,8 @@ void RasterCanvas::draw_point(PointF p, Colour fore) {
           at.y <= static_cast<float>(height_))) {
         return;
     }
-    const int x = pixel_at(at.x);
-    const int y = pixel_at(at.y);
+    const int x = stroke_at(at.x, width_);
+    const int y = stroke_at(at.y, height_);
     fill_rect(x, y, x + stroke_ - 1, y + stroke_ - 1, pixel_word(fore));
 }
 

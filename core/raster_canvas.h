@@ -12,9 +12,11 @@ namespace quorvel {
 // same words, so the plots are the same pixels wherever they are shown.
 //
 // Lines are one logical pixel wide and never smoothed: at a device pixel ratio r each
-// point is a square of max(1, ⌊r⌋) device pixels growing right and down, and a point's
-// pixel is the floor of its position, so the right and bottom edges lie just outside the
-// last pixel. Whatever falls outside the surface is clipped.
+// point is a square of max(1, ⌊r⌋) device pixels growing right and down. A point's pixel
+// is the floor of its position, except that a line or point exactly on the right or bottom
+// edge is drawn on the last pixel, so a plot's extreme value is seen; a box's right and
+// bottom edges there lie just outside, so an empty bar on the chart's bottom edge leaves
+// nothing. Whatever falls outside the surface is clipped.
 //
 // The canvas also keeps the primitives drawn since the last Cls, so a new size or device
 // pixel ratio draws them again at the new resolution instead of scaling old pixels.
@@ -69,6 +71,7 @@ class RasterCanvas : public Canvas {
     void draw_line(PointF from, PointF to, Colour fore);
     void draw_box(PointF corner, PointF opposite, Colour fore, Colour fill, FillStyle style);
     void draw_point(PointF p, Colour fore);
+    int stroke_at(double v, int size) const;
     void fill_rect(int left, int top, int right, int bottom, std::uint32_t word);
     void touched();
 

@@ -288,6 +288,39 @@ void MainWindow::stack_controls() {
     if (QWidget* frame = control(frame_on_top)) {
         frame->raise();
     }
+    uncover_surfaces();
+}
+
+// Neighbouring frames overlap by a pixel or more, and a frame stacked above its neighbour
+// would hide the edge rows of the neighbour's plots: a0 = -10 and the troughs of an
+// amplitude-10 harmonic are drawn on the last row. Each frame therefore leaves out of its
+// shape whatever of another frame's picture surface it overlaps; nothing moves.
+void MainWindow::uncover_surfaces() {
+    const auto top_level_of = [this](QWidget* w) {
+        while (w->parentWidget() != this) {
+            w = w->parentWidget();
+        }
+        return w;
+    };
+    for (const ControlRow& row : layout_table()) {
+        if (row.kind != ControlKind::picture) {
+            continue;
+        }
+        QWidget* surface = control(row.name);
+        if (!surface->isVisibleTo(this)) {
+            continue;
+        }
+        QWidget* own = top_level_of(surface);
+        const QRect shown(surface->mapTo(this, QPoint(0, 0)), surface->size());
+        for (QObject* child : children()) {
+            auto* other = qobject_cast<QWidget*>(child);
+            if (other == nullptr || other == own || !other->geometry().intersects(shown)) {
+                continue;
+            }
+            const QRegion shape = other->mask().isEmpty() ? QRegion(other->rect()) : other->mask();
+            other->setMask(shape.subtracted(shown.translated(-other->pos())));
+        }
+    }
 }
 
 void MainWindow::set_tab_order() {

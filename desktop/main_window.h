@@ -54,6 +54,7 @@ class MainWindow : public QWidget, public Ui {
     QWidget* build(const ControlRow& spec, QWidget* parent);
     void connect_events(const ControlRow& spec, QWidget* widget);
     void stack_controls();
+    void uncover_surfaces();
     void set_tab_order();
     // Gives each control of the accessible names table its name and description.
     void name_controls();

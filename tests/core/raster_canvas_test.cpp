@@ -91,16 +91,17 @@ TEST(RasterCanvasPlot, AxisRunsAlongTheMiddleRowInTheForeColour) {
     EXPECT_EQ(count_of(canvas, colours::blue), 169);
 }
 
-TEST(RasterCanvasPlot, TheFarEdgesLieJustOutsideTheLastPixels) {
+TEST(RasterCanvasPlot, PointsOnTheFarEdgesLandOnTheLastPixels) {
     RasterCanvas canvas(look_of(169, 81));
     canvas.Scale({0.0f, 10.0f}, {6.2831802f, -10.0f});
     canvas.PSet({0.0f, 10.0f});
     canvas.PSet({6.2831802f, -10.0f});
-    canvas.PSet({6.28f, -9.9f});
+    canvas.PSet({6.28f, -9.6f});
 
     EXPECT_EQ(canvas.pixel(0, 0), pixel_word(colours::black));
     EXPECT_EQ(canvas.pixel(168, 80), pixel_word(colours::black));
-    EXPECT_EQ(count_of(canvas, colours::black), 2);
+    EXPECT_EQ(canvas.pixel(168, 79), pixel_word(colours::black));
+    EXPECT_EQ(count_of(canvas, colours::black), 3);
 }
 
 TEST_F(SmallCanvas, ClsPaintsTheBackgroundOverEverything) {
@@ -263,6 +264,19 @@ TEST_P(AtRatio, LinesAreOneLogicalPixelWide) {
     canvas.Scale({0.0f, 10.0f}, {10.0f, 0.0f});
     canvas.Line({0.0f, 4.5f}, {10.0f, 4.5f});
     const int stroke = std::max(1, static_cast<int>(GetParam()));
+    EXPECT_EQ(count_of(canvas, colours::black), canvas.pixel_width() * stroke);
+}
+
+// a0 = -10 on its harmonic plot: the line along the bottom edge is the last row.
+TEST_P(AtRatio, ALineAlongTheBottomEdgeIsSeenOnTheLastRow) {
+    RasterCanvas canvas(look_of(169, 81), GetParam());
+    canvas.Scale({0.0f, 10.0f}, {6.2831802f, -10.0f});
+    canvas.Line({0.0f, -10.0f}, {6.2831802f, -10.0f});
+    const int stroke = std::max(1, static_cast<int>(GetParam()));
+    for (const int column : {0, canvas.pixel_width() / 2, canvas.pixel_width() - 1}) {
+        EXPECT_EQ(canvas.pixel(column, canvas.pixel_height() - stroke), pixel_word(colours::black))
+            << "column " << column;
+    }
     EXPECT_EQ(count_of(canvas, colours::black), canvas.pixel_width() * stroke);
 }
 
