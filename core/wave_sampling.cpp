@@ -1,8 +1,7 @@
 #include "wave_sampling.h"
 
-#include <cmath>
-
 #include "single.h"
+#include "trig.h"
 
 namespace quorvel {
 
@@ -16,8 +15,8 @@ float wave_value(const FixedArray<Value, 0, 4>& a, const FixedArray<Int16, 0, 4>
     float y = a(0).as_single();
     for (int i = 1; i <= terms.value(); ++i) {
         const double angle = checked_single(static_cast<float>(i) * theta);
-        const double with_cos = static_cast<double>(y) + a(i).as_double() * std::cos(angle);
-        y = to_single(with_cos + static_cast<double>(b(i).value()) * std::sin(angle));
+        const double with_cos = static_cast<double>(y) + a(i).as_double() * cos_rn(angle);
+        y = to_single(with_cos + static_cast<double>(b(i).value()) * sin_rn(angle));
     }
     return y;
 }
@@ -25,7 +24,7 @@ float wave_value(const FixedArray<Value, 0, 4>& a, const FixedArray<Int16, 0, 4>
 double essential_factor(const FormState& s, float theta) {
     const double angle = checked_single(theta * static_cast<float>(s.ess_n.value()));
     const bool cosine = s.ess_n == Int16(0) || s.cos_mode.as_bool();
-    return cosine ? std::cos(angle) : std::sin(angle);
+    return cosine ? cos_rn(angle) : sin_rn(angle);
 }
 
 float product_value(const FormState& s, Int16 terms, float theta) {

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ make cmake
     qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev pkg-config
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev

@@ -1,0 +1,89 @@
+// cos_rn and sin_rn against the platform's std::cos and std::sin on the angles the wave
+// plots use (n·θ for the 151 samples and n = 1 … 4), and on arguments spread over the
+// whole range below 2^16.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "form_state.h"
+#include "trig.h"
+#include "wave_sampling.h"
+
+namespace {
+
+std::vector<double> plot_angles() {
+    quorvel::FormState s;
+    s.pi = 3.14159f;
+    s.periods = quorvel::Int16(1);
+    std::vector<double> out;
+    quorvel::for_each_sample(quorvel::angle_end(s), [&](float theta) {
+        for (int n = 1; n <= 4; ++n) {
+            out.push_back(static_cast<float>(n) * theta);
+        }
+    });
+    return out;
+}
+
+std::vector<double> spread_angles() {
+    std::mt19937_64 draw(1);
+    std::vector<double> out(4096);
+    for (double& x : out) {
+        x = static_cast<double>(draw() >> 11) * 0x1p-53 * 65536.0;
+    }
+    return out;
+}
+
+template <double (*F)(double)>
+void run(benchmark::State& state, const std::vector<double>& angles) {
+    double sum = 0.0;
+    for (auto _ : state) {
+        for (const double x : angles) {
+            sum += F(x);
+        }
+    }
+    benchmark::DoNotOptimize(sum);
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(angles.size()));
+}
+
+double platform_cos(double x) {
+    return std::cos(x);
+}
+
+double platform_sin(double x) {
+    return std::sin(x);
+}
+
+const std::vector<double> plots = plot_angles();
+const std::vector<double> spread = spread_angles();
+
+void BM_CosRn_PlotAngles(benchmark::State& s) {
+    run<quorvel::cos_rn>(s, plots);
+}
+void BM_StdCos_PlotAngles(benchmark::State& s) {
+    run<platform_cos>(s, plots);
+}
+void BM_SinRn_PlotAngles(benchmark::State& s) {
+    run<quorvel::sin_rn>(s, plots);
+}
+void BM_StdSin_PlotAngles(benchmark::State& s) {
+    run<platform_sin>(s, plots);
+}
+void BM_CosRn_Below2To16(benchmark::State& s) {
+    run<quorvel::cos_rn>(s, spread);
+}
+void BM_StdCos_Below2To16(benchmark::State& s) {
+    run<platform_cos>(s, spread);
+}
+
+BENCHMARK(BM_CosRn_PlotAngles);
+BENCHMARK(BM_StdCos_PlotAngles);
+BENCHMARK(BM_SinRn_PlotAngles);
+BENCHMARK(BM_StdSin_PlotAngles);
+BENCHMARK(BM_CosRn_Below2To16);
+BENCHMARK(BM_StdCos_Below2To16);
+
+}  // namespace
+
+BENCHMARK_MAIN();
