@@ -38,26 +38,26 @@ struct Look {
 
 constexpr ControlRow control(ControlName name, ControlKind kind, ControlName in,
                              std::string_view caption, Rect r) {
-    ControlRow spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.container = in;
-    spec.caption = caption;
-    spec.left = r.left;
-    spec.top = r.top;
-    spec.width = r.width;
-    spec.height = r.height;
-    return spec;
+    ControlRow row;
+    row.name = name;
+    row.kind = kind;
+    row.container = in;
+    row.caption = caption;
+    row.left = r.left;
+    row.top = r.top;
+    row.width = r.width;
+    row.height = r.height;
+    return row;
 }
 
-constexpr ControlRow with_look(ControlRow spec, const Look& look) {
-    spec.back = look.back;
-    spec.fore = look.fore;
-    spec.font = look.font;
-    spec.align = look.align;
-    spec.transparent = look.transparent;
-    spec.visible = look.visible;
-    return spec;
+constexpr ControlRow with_look(ControlRow row, const Look& look) {
+    row.back = look.back;
+    row.fore = look.fore;
+    row.font = look.font;
+    row.align = look.align;
+    row.transparent = look.transparent;
+    row.visible = look.visible;
+    return row;
 }
 
 // A top-level frame; frames have no title text of their own.
@@ -80,10 +80,10 @@ constexpr ControlRow push_button(ControlName name, ControlName in, std::string_v
 
 constexpr ControlRow option_button(ControlName name, ControlName in, std::string_view caption,
                                    Rect r, bool selected = false) {
-    ControlRow spec =
+    ControlRow row =
         with_look(control(name, ControlKind::option_button, in, caption, r), {.font = FontId::F2});
-    spec.selected = selected;
-    return spec;
+    row.selected = selected;
+    return row;
 }
 
 constexpr ControlRow spin_button(ControlName name, ControlName in, Rect r) {
@@ -94,11 +94,11 @@ constexpr ControlRow spin_button(ControlName name, ControlName in, Rect r) {
 constexpr ControlRow surface(ControlName name, ControlName in, Rect r, std::optional<Colour> back,
                              Colour fore = black, Colour fill = black,
                              FillStyle fill_style = FillStyle::transparent) {
-    ControlRow spec =
+    ControlRow row =
         with_look(control(name, ControlKind::picture, in, "", r), {.back = back, .fore = fore});
-    spec.fill = fill;
-    spec.fill_style = fill_style;
-    return spec;
+    row.fill = fill;
+    row.fill_style = fill_style;
+    return row;
 }
 
 // Recurring label looks.
@@ -352,9 +352,9 @@ std::span<const ControlName> tab_order() {
 }
 
 const ControlRow* find_control(ControlName name) {
-    for (const ControlRow& spec : controls) {
-        if (spec.name == name) {
-            return &spec;
+    for (const ControlRow& row : controls) {
+        if (row.name == name) {
+            return &row;
         }
     }
     return nullptr;

@@ -174,8 +174,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, LayoutSpot, testing::ValuesIn(spot_cases),
 
 TEST(LayoutTable, EveryControlIsFoundAtItsOwnRow) {
     // Also catches duplicate names: find_control would return the first of the two.
-    for (const ControlRow& spec : layout_table()) {
-        EXPECT_EQ(find_control(spec.name), &spec) << text(spec.name);
+    for (const ControlRow& row : layout_table()) {
+        EXPECT_EQ(find_control(row.name), &row) << text(row.name);
     }
 }
 
@@ -200,53 +200,53 @@ TEST(LayoutTable, EveryControlLiesWithinItsContainer) {
     // The "T" marks and the spin buttons of the 1332-high frames reach 3 twips past their
     // container's edge; anything short of a pixel disappears in the window.
     constexpr int slack = twips_per_pixel - 1;
-    for (const ControlRow& spec : layout_table()) {
+    for (const ControlRow& row : layout_table()) {
         int width = window_look.client_width;
         int height = window_look.client_height;
-        if (!(spec.container == form)) {
-            const ControlRow* box = find_control(spec.container);
-            ASSERT_NE(box, nullptr) << text(spec.name);
+        if (!(row.container == form)) {
+            const ControlRow* box = find_control(row.container);
+            ASSERT_NE(box, nullptr) << text(row.name);
             width = box->width;
             height = box->height;
         }
-        SCOPED_TRACE(text(spec.name) + " in " + text(spec.container));
-        EXPECT_GT(spec.width, 0);
-        EXPECT_GT(spec.height, 0);
-        EXPECT_GE(spec.left, 0);
-        EXPECT_GE(spec.top, 0);
-        EXPECT_LE(spec.left + spec.width, width + slack);
-        EXPECT_LE(spec.top + spec.height, height + slack);
+        SCOPED_TRACE(text(row.name) + " in " + text(row.container));
+        EXPECT_GT(row.width, 0);
+        EXPECT_GT(row.height, 0);
+        EXPECT_GE(row.left, 0);
+        EXPECT_GE(row.top, 0);
+        EXPECT_LE(row.left + row.width, width + slack);
+        EXPECT_LE(row.top + row.height, height + slack);
     }
 }
 
 TEST(LayoutTable, OnlyTheEmptyFrameAndTheMissingB0AreHidden) {
     std::set<std::string> hidden;
-    for (const ControlRow& spec : layout_table()) {
-        if (!spec.visible) {
-            hidden.insert(text(spec.name));
+    for (const ControlRow& row : layout_table()) {
+        if (!row.visible) {
+            hidden.insert(text(row.name));
         }
     }
     EXPECT_EQ(hidden, (std::set<std::string>{"ans_b(0)", "c_wave(0)"}));
 }
 
 TEST(LayoutTable, TextControlsHaveAFontAndTheOthersNoCaption) {
-    for (const ControlRow& spec : layout_table()) {
-        SCOPED_TRACE(text(spec.name));
-        switch (spec.kind) {
+    for (const ControlRow& row : layout_table()) {
+        SCOPED_TRACE(text(row.name));
+        switch (row.kind) {
             case ControlKind::label:
             case ControlKind::push_button:
             case ControlKind::option_button:
-                EXPECT_NE(spec.font, FontId::none);
+                EXPECT_NE(row.font, FontId::none);
                 break;
             case ControlKind::frame:
             case ControlKind::spin_button:
             case ControlKind::picture:
-                EXPECT_EQ(spec.font, FontId::none);
-                EXPECT_EQ(spec.caption, "");
+                EXPECT_EQ(row.font, FontId::none);
+                EXPECT_EQ(row.caption, "");
                 break;
         }
-        if (spec.kind != ControlKind::picture) {
-            EXPECT_EQ(spec.fill_style, FillStyle::transparent);
+        if (row.kind != ControlKind::picture) {
+            EXPECT_EQ(row.fill_style, FillStyle::transparent);
         }
     }
 }
@@ -273,16 +273,16 @@ class ControlArray : public testing::TestWithParam<ArrayCase> {};
 TEST_P(ControlArray, RunsFromZeroWithoutGaps) {
     const ArrayCase& a = GetParam();
     std::vector<int> indices;
-    for (const ControlRow& spec : layout_table()) {
-        if (spec.name.name != a.name) {
+    for (const ControlRow& row : layout_table()) {
+        if (row.name.name != a.name) {
             continue;
         }
-        indices.push_back(spec.name.index);
-        EXPECT_EQ(spec.kind, a.kind) << text(spec.name);
+        indices.push_back(row.name.index);
+        EXPECT_EQ(row.kind, a.kind) << text(row.name);
         if (a.per_element) {
-            EXPECT_EQ(spec.container, (ControlName{a.in, spec.name.index})) << text(spec.name);
+            EXPECT_EQ(row.container, (ControlName{a.in, row.name.index})) << text(row.name);
         } else if (!a.in.empty()) {
-            EXPECT_EQ(spec.container, ControlName{a.in}) << text(spec.name);
+            EXPECT_EQ(row.container, ControlName{a.in}) << text(row.name);
         }
     }
     std::sort(indices.begin(), indices.end());
@@ -318,8 +318,8 @@ TEST(LayoutTable, OnlyControlArraysHaveIndices) {
     for (const ArrayCase& a : array_cases) {
         arrays.insert(a.name);
     }
-    for (const ControlRow& spec : layout_table()) {
-        EXPECT_EQ(spec.name.index >= 0, arrays.count(spec.name.name) == 1) << text(spec.name);
+    for (const ControlRow& row : layout_table()) {
+        EXPECT_EQ(row.name.index >= 0, arrays.count(row.name.name) == 1) << text(row.name);
     }
 }
 
@@ -373,15 +373,15 @@ INSTANTIATE_TEST_SUITE_P(Plots, PlotTag, testing::ValuesIn(plot_tag_cases),
 TEST(TabOrder, VisitsEveryFocusableControlOnce) {
     std::vector<std::string> visited;
     for (ControlName name : tab_order()) {
-        const ControlRow* spec = find_control(name);
-        ASSERT_NE(spec, nullptr) << text(name);
-        EXPECT_TRUE(takes_focus(spec->kind)) << text(name);
+        const ControlRow* row = find_control(name);
+        ASSERT_NE(row, nullptr) << text(name);
+        EXPECT_TRUE(takes_focus(row->kind)) << text(name);
         visited.push_back(text(name));
     }
     std::vector<std::string> focusable;
-    for (const ControlRow& spec : layout_table()) {
-        if (takes_focus(spec.kind)) {
-            focusable.push_back(text(spec.name));
+    for (const ControlRow& row : layout_table()) {
+        if (takes_focus(row.kind)) {
+            focusable.push_back(text(row.name));
         }
     }
     std::sort(visited.begin(), visited.end());
@@ -401,10 +401,10 @@ void PrintTo(const HandledCase& c, std::ostream* os) {
 class HandledControl : public testing::TestWithParam<HandledCase> {};
 
 TEST_P(HandledControl, ExistsWithItsKind) {
-    const ControlRow* spec = find_control(GetParam().name);
-    ASSERT_NE(spec, nullptr);
-    EXPECT_EQ(spec->kind, GetParam().kind);
-    EXPECT_TRUE(spec->visible);
+    const ControlRow* row = find_control(GetParam().name);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->kind, GetParam().kind);
+    EXPECT_TRUE(row->visible);
 }
 
 // The controls whose Click, SpinUp and SpinDown events the program handles.

@@ -262,9 +262,9 @@ TEST_F(AccessibleWindow, ReadoutsSpeakTheCaptionTheHandlersWrote) {
 // answers leaves every name as it was.
 TEST_F(AccessibleWindow, PlotNamesNeverCarryACoefficient) {
     std::vector<ControlName> plots;
-    for (const ControlRow& spec : layout_table()) {
-        if (spec.kind == ControlKind::picture && widget(spec.name).isVisibleTo(&window)) {
-            plots.push_back(spec.name);
+    for (const ControlRow& row : layout_table()) {
+        if (row.kind == ControlKind::picture && widget(row.name).isVisibleTo(&window)) {
+            plots.push_back(row.name);
         }
     }
     ASSERT_EQ(plots.size(), 14U);

@@ -148,9 +148,9 @@ TEST_P(FocusMark, IsVisibleWhenTabbedTo) {
 // Whether the layout table shows a control: it and every container around it visible.
 // Worked out from the table, since the cases are listed before any window exists.
 bool shown_by_table(ControlName name) {
-    for (const ControlRow* spec = find_control(name); spec != nullptr;
-         spec = find_control(spec->container)) {
-        if (!spec->visible) {
+    for (const ControlRow* row = find_control(name); row != nullptr;
+         row = find_control(row->container)) {
+        if (!row->visible) {
             return false;
         }
     }

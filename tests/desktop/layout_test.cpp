@@ -25,10 +25,10 @@
 
 namespace quorvel {
 
-void PrintTo(const ControlRow& spec, std::ostream* out) {
-    *out << spec.name.name;
-    if (spec.name.index >= 0) {
-        *out << '(' << spec.name.index << ')';
+void PrintTo(const ControlRow& row, std::ostream* out) {
+    *out << row.name.name;
+    if (row.name.index >= 0) {
+        *out << '(' << row.name.index << ')';
     }
 }
 
@@ -38,8 +38,8 @@ int pixels(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
 
-QRect pixel_rect(const ControlRow& spec) {
-    return {pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height)};
+QRect pixel_rect(const ControlRow& row) {
+    return {pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height)};
 }
 
 QString qualified(ControlName name) {
@@ -68,11 +68,11 @@ class WindowLayout : public ::testing::Test {
 
 class EveryControl : public WindowLayout, public ::testing::WithParamInterface<ControlRow> {};
 
-void expect_font(const ControlRow& spec, const QWidget& w) {
-    if (spec.font == FontId::none) {
+void expect_font(const ControlRow& row, const QWidget& w) {
+    if (row.font == FontId::none) {
         return;
     }
-    const FontFace font = font_face(spec.font);
+    const FontFace font = font_face(row.font);
     EXPECT_EQ(w.font().pixelSize(), std::lround(font.points * 96.0 / 72.0));
     EXPECT_EQ(w.font().bold(), font.bold);
     EXPECT_EQ(w.font().italic(), font.italic);
@@ -82,37 +82,36 @@ void expect_font(const ControlRow& spec, const QWidget& w) {
 }
 
 TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
-    const ControlRow& spec = GetParam();
-    QWidget& w = widget(spec.name);
+    const ControlRow& row = GetParam();
+    QWidget& w = widget(row.name);
 
-    QWidget* container =
-        spec.container == ControlName{"Form1"} ? &window() : &widget(spec.container);
+    QWidget* container = row.container == ControlName{"Form1"} ? &window() : &widget(row.container);
     EXPECT_EQ(w.parentWidget(), container);
-    EXPECT_EQ(w.geometry(), pixel_rect(spec));
-    EXPECT_EQ(!w.isHidden(), spec.visible);
-    EXPECT_EQ(w.objectName(), qualified(spec.name));
-    expect_font(spec, w);
+    EXPECT_EQ(w.geometry(), pixel_rect(row));
+    EXPECT_EQ(!w.isHidden(), row.visible);
+    EXPECT_EQ(w.objectName(), qualified(row.name));
+    expect_font(row, w);
 
     const QString caption =
-        QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
-    switch (spec.kind) {
+        QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size()));
+    switch (row.kind) {
         case ControlKind::label: {
             auto* label = dynamic_cast<QtLabel*>(&w);
             ASSERT_NE(label, nullptr);
             EXPECT_EQ(label->text(), caption);
-            EXPECT_EQ(label->autoFillBackground(), !spec.transparent);
-            if (spec.fore) {
-                EXPECT_EQ(label->palette().color(QPalette::WindowText), to_qcolor(*spec.fore));
+            EXPECT_EQ(label->autoFillBackground(), !row.transparent);
+            if (row.fore) {
+                EXPECT_EQ(label->palette().color(QPalette::WindowText), to_qcolor(*row.fore));
             }
-            if (spec.back && !spec.transparent) {
-                EXPECT_EQ(label->palette().color(QPalette::Window), to_qcolor(*spec.back));
+            if (row.back && !row.transparent) {
+                EXPECT_EQ(label->palette().color(QPalette::Window), to_qcolor(*row.back));
             }
             EXPECT_EQ(w.focusPolicy(), Qt::NoFocus);
             break;
         }
         case ControlKind::frame:
-            if (spec.back) {
-                EXPECT_EQ(w.palette().color(QPalette::Window), to_qcolor(*spec.back));
+            if (row.back) {
+                EXPECT_EQ(w.palette().color(QPalette::Window), to_qcolor(*row.back));
             }
             EXPECT_EQ(w.focusPolicy(), Qt::NoFocus);
             break;
@@ -122,7 +121,7 @@ TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
             ASSERT_NE(button, nullptr);
             EXPECT_EQ(button->text(), caption);
             EXPECT_EQ(qobject_cast<QRadioButton*>(&w) != nullptr,
-                      spec.kind == ControlKind::option_button);
+                      row.kind == ControlKind::option_button);
             break;
         }
         case ControlKind::spin_button:
@@ -131,13 +130,13 @@ TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
         case ControlKind::picture: {
             auto* canvas = dynamic_cast<QtCanvas*>(&w);
             ASSERT_NE(canvas, nullptr);
-            if (spec.back) {
-                EXPECT_EQ(canvas->back_color(), *spec.back);
-                EXPECT_EQ(canvas->picture().pixelColor(0, 0), to_qcolor(*spec.back));
+            if (row.back) {
+                EXPECT_EQ(canvas->back_color(), *row.back);
+                EXPECT_EQ(canvas->picture().pixelColor(0, 0), to_qcolor(*row.back));
             }
-            EXPECT_EQ(canvas->fore_color(), spec.fore.value_or(colours::black));
-            EXPECT_EQ(canvas->fill_color(), spec.fill);
-            EXPECT_EQ(canvas->fill_style(), spec.fill_style);
+            EXPECT_EQ(canvas->fore_color(), row.fore.value_or(colours::black));
+            EXPECT_EQ(canvas->fill_color(), row.fill);
+            EXPECT_EQ(canvas->fill_style(), row.fill_style);
             EXPECT_EQ(canvas->picture().size(), w.size());
             break;
         }

@@ -61,9 +61,9 @@ struct Placed {
 };
 
 // The control's corner in client-area pixels; false if a container is missing.
-bool place(const ControlRow& spec, Placed& out) {
-    out = {pixels(spec.left), pixels(spec.top), spec.visible};
-    ControlName container = spec.container;
+bool place(const ControlRow& row, Placed& out) {
+    out = {pixels(row.left), pixels(row.top), row.visible};
+    ControlName container = row.container;
     while (!(container == window_name)) {
         const ControlRow* parent = quorvel::find_control(container);
         if (parent == nullptr) {
@@ -77,15 +77,15 @@ bool place(const ControlRow& spec, Placed& out) {
     return true;
 }
 
-bool print(const ControlRow& spec) {
+bool print(const ControlRow& row) {
     Placed at;
-    if (!place(spec, at)) {
+    if (!place(row, at)) {
         std::fprintf(stderr, "quorvel-e2e-layout: %s lies in an unknown container\n",
-                     qualified(spec.name).c_str());
+                     qualified(row.name).c_str());
         return false;
     }
-    std::printf("%s %s %d %d %d %d %d\n", qualified(spec.name).c_str(), kind_word(spec.kind),
-                at.shown ? 1 : 0, at.left, at.top, pixels(spec.width), pixels(spec.height));
+    std::printf("%s %s %d %d %d %d %d\n", qualified(row.name).c_str(), kind_word(row.kind),
+                at.shown ? 1 : 0, at.left, at.top, pixels(row.width), pixels(row.height));
     return true;
 }
 
@@ -98,12 +98,12 @@ int main(int argc, char* argv[]) {
     }
     bool ok = true;
     bool found = false;
-    for (const ControlRow& spec : quorvel::layout_table()) {
-        if (argc == 2 && qualified(spec.name) != argv[1]) {
+    for (const ControlRow& row : quorvel::layout_table()) {
+        if (argc == 2 && qualified(row.name) != argv[1]) {
             continue;
         }
         found = true;
-        ok = print(spec) && ok;
+        ok = print(row) && ok;
     }
     if (argc == 2 && !found) {
         std::fprintf(stderr, "quorvel-e2e-layout: no control named %s\n", argv[1]);

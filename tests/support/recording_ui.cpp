@@ -62,8 +62,8 @@ RecordingUi::RecordingUi() {
     switch_c_.join(switch_s_);
     switch_s_.join(switch_c_);
     const auto selected_at_start = [](std::string_view name) {
-        const ControlRow* spec = find_control({name});
-        return spec != nullptr && spec->selected;
+        const ControlRow* row = find_control({name});
+        return row != nullptr && row->selected;
     };
     switch_c_.Value(selected_at_start("switch_c"));
     switch_s_.Value(selected_at_start("switch_s"));
@@ -72,17 +72,17 @@ RecordingUi::RecordingUi() {
 RecordingCanvas& RecordingUi::canvas(ControlName name) {
     auto& slot = canvases_[key_of(name)];
     if (!slot) {
-        const ControlRow* spec = find_control(name);
-        if (spec == nullptr || spec->kind != ControlKind::picture) {
+        const ControlRow* row = find_control(name);
+        if (row == nullptr || row->kind != ControlKind::picture) {
             throw std::invalid_argument("no picture surface named " + key_of(name));
         }
         SurfaceLook look;
-        look.back = spec->back.value_or(colours::white);
-        look.fore = spec->fore.value_or(colours::black);
-        look.fill = spec->fill;
-        look.fill_style = spec->fill_style;
-        look.width_twips = static_cast<float>(spec->width);
-        look.height_twips = static_cast<float>(spec->height);
+        look.back = row->back.value_or(colours::white);
+        look.fore = row->fore.value_or(colours::black);
+        look.fill = row->fill;
+        look.fill_style = row->fill_style;
+        look.width_twips = static_cast<float>(row->width);
+        look.height_twips = static_cast<float>(row->height);
         slot = std::make_unique<RecordingCanvas>(look);
     }
     return *slot;
@@ -91,13 +91,13 @@ RecordingCanvas& RecordingUi::canvas(ControlName name) {
 Label& RecordingUi::label(ControlName name) {
     auto& slot = labels_[key_of(name)];
     if (!slot) {
-        const ControlRow* spec = find_control(name);
-        if (spec == nullptr || spec->kind != ControlKind::label) {
+        const ControlRow* row = find_control(name);
+        if (row == nullptr || row->kind != ControlKind::label) {
             throw std::invalid_argument("no label named " + key_of(name));
         }
         slot = std::make_unique<RecordingLabel>();
-        slot->Caption(std::string(spec->caption));
-        slot->Visible(spec->visible);
+        slot->Caption(std::string(row->caption));
+        slot->Visible(row->visible);
     }
     return *slot;
 }
