@@ -18,7 +18,17 @@ namespace quorvel {
 
 enum class ControlKind { frame, label, push_button, option_button, spin_button, picture };
 enum class Align { left, centre, right };
-enum class FontId { none, F1, F2, F3, F4, F5, F6, F7 };
+// The window's faces, named for what they look like; sizes are in font_face.
+enum class FontId {
+    none,
+    serif_italic,       // names and titles
+    serif,              // buttons, answers and readouts
+    sans,               // the T marks and the n and k readouts
+    sans_bold,          // graph tags
+    sans_small,         // 7.5 points
+    sans_tiny,          // 6 points
+    serif_italic_tiny,  // the never-shown b0 labels
+};
 enum class FontFamily { serif, sans };
 
 struct FontFace {
@@ -28,7 +38,8 @@ struct FontFace {
     bool italic = false;
 };
 
-// F1 … F7; the faces are substitutes chosen by the window (a serif and a sans-serif).
+// The size and style of a face; the families are substitutes chosen by the window (a serif and
+// a sans-serif).
 FontFace font_face(FontId id);
 
 struct ControlRow {

@@ -100,12 +100,12 @@ const SpotCase spot_cases[] = {
      {.name = {"Command1"}, .kind = ControlKind::push_button, .container = {"example"},
       .caption = "RESET",
       .left = 120, .top = 1440, .width = 732, .height = 252,
-      .back = colours::white, .fore = std::nullopt, .font = FontId::F2}},
+      .back = colours::white, .fore = std::nullopt, .font = FontId::serif}},
     {"switch_c",
      {.name = {"switch_c"}, .kind = ControlKind::option_button, .container = {"Frame1"},
       .caption = "cos",
       .left = 120, .top = 540, .width = 615, .height = 225,
-      .back = std::nullopt, .fore = std::nullopt, .font = FontId::F2, .selected = true}},
+      .back = std::nullopt, .fore = std::nullopt, .font = FontId::serif, .selected = true}},
     {"Spin_lebel",
      {.name = {"Spin_lebel"}, .kind = ControlKind::spin_button, .container = {"example"},
       .caption = "",
@@ -134,32 +134,32 @@ const SpotCase spot_cases[] = {
      {.name = {"Label27"}, .kind = ControlKind::label, .container = {"campus_graph"},
       .caption = "Spectol",
       .left = 840, .top = 0, .width = 975, .height = 255,
-      .back = std::nullopt, .fore = std::nullopt, .font = FontId::F1, .align = Align::centre,
+      .back = std::nullopt, .fore = std::nullopt, .font = FontId::serif_italic, .align = Align::centre,
       .transparent = true}},
     {"Label26_6_on_campus_b_2",
      {.name = {"Label26", 6}, .kind = ControlKind::label, .container = {"campus_b", 2},
       .caption = "T",
       .left = 2280, .top = 600, .width = 255, .height = 255,
-      .back = colours::white, .fore = colours::blue, .font = FontId::F3, .align = Align::centre,
+      .back = colours::white, .fore = colours::blue, .font = FontId::sans, .align = Align::centre,
       .transparent = true}},
     {"hidden_ans_b_0",
      {.name = {"ans_b", 0}, .kind = ControlKind::label, .container = {"simulate"}, .caption = "",
       .left = 600, .top = 360, .width = 135, .height = 255,
-      .back = colours::light_yellow, .fore = colours::red, .font = FontId::F2, .visible = false}},
+      .back = colours::light_yellow, .fore = colours::red, .font = FontId::serif, .visible = false}},
     {"value_a_3_smaller",
      {.name = {"value_a", 3}, .kind = ControlKind::label, .container = {"s_wave", 3}, .caption = "",
       .left = 0, .top = 600, .width = 372, .height = 252,
-      .back = std::nullopt, .fore = colours::red, .font = FontId::F2, .align = Align::centre,
+      .back = std::nullopt, .fore = colours::red, .font = FontId::serif, .align = Align::centre,
       .transparent = true}},
     {"value_k_opaque_right",
      {.name = {"value_k"}, .kind = ControlKind::label, .container = {"Frame2"}, .caption = "",
       .left = 360, .top = 480, .width = 255, .height = 255,
-      .back = std::nullopt, .fore = colours::red, .font = FontId::F3, .align = Align::right}},
+      .back = std::nullopt, .fore = colours::red, .font = FontId::sans, .align = Align::right}},
     {"Label_b_0_small_italic",
      {.name = {"Label_b", 0}, .kind = ControlKind::label, .container = {"c_wave", 0},
       .caption = "b0",
       .left = 120, .top = 240, .width = 132, .height = 252,
-      .back = colours::white, .fore = colours::blue, .font = FontId::F7, .align = Align::centre,
+      .back = colours::white, .fore = colours::blue, .font = FontId::serif_italic_tiny, .align = Align::centre,
       .transparent = true}},
 };
 // clang-format on
@@ -464,8 +464,17 @@ struct FontCase {
     bool italic;
 };
 
+// "serif_975_italic": the face's family, size in hundredths of a point and style.
+std::string face_label(const FontCase& c) {
+    std::string s = c.family == FontFamily::serif ? "serif" : "sans";
+    s += "_" + std::to_string(static_cast<int>(c.points * 100.0f));
+    s += c.bold ? "_bold" : "";
+    s += c.italic ? "_italic" : "";
+    return s;
+}
+
 void PrintTo(const FontCase& c, std::ostream* os) {
-    *os << "F" << static_cast<int>(c.id);
+    *os << face_label(c);
 }
 
 class Font : public testing::TestWithParam<FontCase> {};
@@ -480,18 +489,18 @@ TEST_P(Font, FaceSizeAndStyle) {
 }
 
 const FontCase font_cases[] = {
-    {FontId::F1, FontFamily::serif, 9.75f, false, true},
-    {FontId::F2, FontFamily::serif, 9.75f, false, false},
-    {FontId::F3, FontFamily::sans, 9.75f, false, false},
-    {FontId::F4, FontFamily::sans, 9.75f, true, false},
-    {FontId::F5, FontFamily::sans, 7.5f, false, false},
-    {FontId::F6, FontFamily::sans, 6.0f, false, false},
-    {FontId::F7, FontFamily::serif, 6.0f, false, true},
+    {FontId::serif_italic, FontFamily::serif, 9.75f, false, true},
+    {FontId::serif, FontFamily::serif, 9.75f, false, false},
+    {FontId::sans, FontFamily::sans, 9.75f, false, false},
+    {FontId::sans_bold, FontFamily::sans, 9.75f, true, false},
+    {FontId::sans_small, FontFamily::sans, 7.5f, false, false},
+    {FontId::sans_tiny, FontFamily::sans, 6.0f, false, false},
+    {FontId::serif_italic_tiny, FontFamily::serif, 6.0f, false, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Fonts, Font, testing::ValuesIn(font_cases),
                          [](const testing::TestParamInfo<FontCase>& p) {
-                             return "F" + std::to_string(static_cast<int>(p.param.id));
+                             return face_label(p.param);
                          });
 
 }  // namespace
