@@ -323,15 +323,6 @@ std::span<const AccessibleText> accessible_texts() {
     return texts;
 }
 
-const AccessibleText* find_accessible_text(ControlName control) {
-    for (const AccessibleText& row : texts) {
-        if (row.control == control) {
-            return &row;
-        }
-    }
-    return nullptr;
-}
-
 void install_accessible_interfaces() {
     static const bool installed = [] {
         QAccessible::installFactory(make_interface);

@@ -23,9 +23,6 @@ struct AccessibleText {
 // left out (the fixed captions, "T" marks and the like) are spoken by their caption.
 std::span<const AccessibleText> accessible_texts();
 
-// The row for one control, or nullptr.
-const AccessibleText* find_accessible_text(ControlName control);
-
 // Tells Qt's accessibility how to present the window's own widget classes: a spin button
 // as a spin box with an "up" and a "down" button inside it, a picture surface as a graphic
 // and a label as static text whose value is its caption. Safe to call more than once; call
