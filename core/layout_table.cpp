@@ -17,8 +17,6 @@ using colours::light_yellow;
 using colours::red;
 using colours::white;
 
-constexpr ControlName form{"Form1"};
-
 struct Rect {
     int left = 0;
     int top = 0;
@@ -63,7 +61,7 @@ constexpr ControlRow with_look(ControlRow row, const Look& look) {
 // A top-level frame; frames have no title text of their own.
 constexpr ControlRow frame(ControlName name, Rect r, std::optional<Colour> back,
                            bool visible = true) {
-    return with_look(control(name, ControlKind::frame, form, "", r),
+    return with_look(control(name, ControlKind::frame, window_name, "", r),
                      {.back = back, .visible = visible});
 }
 

@@ -27,22 +27,12 @@
 namespace quorvel {
 namespace {
 
-constexpr ControlName window_name{"Form1"};
 // The spectrum frame is listed first and so would lie under its neighbour, hiding the
 // axis marks along its bottom edge; it is lifted above the others.
 constexpr ControlName frame_on_top{"Frame3"};
 
 QString text_of(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// "campus_a(1)" for an array element, the plain name otherwise.
-QString qualified(ControlName name) {
-    QString out = text_of(name.name);
-    if (name.index >= 0) {
-        out += QStringLiteral("(%1)").arg(name.index);
-    }
-    return out;
 }
 
 QColor button_face() {
@@ -132,14 +122,7 @@ QWidget* make_option_button(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* make_surface(const ControlRow& row, QWidget* parent) {
-    SurfaceLook look;
-    look.back = row.back ? *row.back : from_qcolor(button_face());
-    look.fore = row.fore ? *row.fore : colours::black;
-    look.fill = row.fill;
-    look.fill_style = row.fill_style;
-    look.width_twips = static_cast<float>(row.width);
-    look.height_twips = static_cast<float>(row.height);
-    return new QtCanvas(look, parent);
+    return new QtCanvas(surface_look(row, from_qcolor(button_face())), parent);
 }
 
 // Clicks the push or option button it watches when Return or Enter is pressed on it, as
@@ -203,7 +186,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
                                    " is used before it is built");
         }
         QWidget* widget = build(row, container);
-        widget->setObjectName(qualified(row.name));
+        widget->setObjectName(QString::fromStdString(full_name(row.name)));
         widget->setGeometry(pixels_of_twips(row.left), pixels_of_twips(row.top),
                             pixels_of_twips(row.width), pixels_of_twips(row.height));
         if (!row.visible) {
@@ -309,7 +292,7 @@ void MainWindow::name_controls() {
         QWidget* widget = control(row.control);
         if (widget == nullptr) {
             throw std::logic_error("accessible names table names an unknown control: " +
-                                   qualified(row.control).toStdString());
+                                   full_name(row.control));
         }
         widget->setAccessibleName(text_of(row.name));
         widget->setAccessibleDescription(text_of(row.description));
@@ -317,9 +300,8 @@ void MainWindow::name_controls() {
             auto* spin = qobject_cast<SpinButton*>(widget);
             auto* readout = qobject_cast<QLabel*>(control(row.readout));
             if (spin == nullptr || readout == nullptr) {
-                throw std::logic_error(
-                    "accessible names table: " + qualified(row.control).toStdString() +
-                    " is not a spin button with a label for its value");
+                throw std::logic_error("accessible names table: " + full_name(row.control) +
+                                       " is not a spin button with a label for its value");
             }
             spin->set_readout(readout);
         }
@@ -371,7 +353,7 @@ template <typename Control>
 Control& MainWindow::lookup(ControlName name) const {
     auto* found = dynamic_cast<Control*>(control(name));
     if (found == nullptr) {
-        throw std::logic_error("the window has no control " + qualified(name).toStdString() +
+        throw std::logic_error("the window has no control " + full_name(name) +
                                " of the kind asked for");
     }
     return *found;

@@ -14,10 +14,7 @@ namespace quorvel {
 
 // Readable failure output for the table's own types.
 static void PrintTo(ControlName n, std::ostream* os) {
-    *os << n.name;
-    if (n.index >= 0) {
-        *os << '(' << n.index << ')';
-    }
+    *os << full_name(n);
 }
 
 static void PrintTo(Colour c, std::ostream* os) {
@@ -25,14 +22,6 @@ static void PrintTo(Colour c, std::ostream* os) {
 }
 
 namespace {
-
-std::string text(ControlName n) {
-    std::string s(n.name);
-    if (n.index >= 0) {
-        s += "(" + std::to_string(n.index) + ")";
-    }
-    return s;
-}
 
 constexpr ControlName form{"Form1"};
 
@@ -175,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, LayoutSpot, testing::ValuesIn(spot_cases),
 TEST(LayoutTable, EveryControlIsFoundAtItsOwnRow) {
     // Also catches duplicate names: find_control would return the first of the two.
     for (const ControlRow& row : layout_table()) {
-        EXPECT_EQ(find_control(row.name), &row) << text(row.name);
+        EXPECT_EQ(find_control(row.name), &row) << full_name(row.name);
     }
 }
 
@@ -183,16 +172,16 @@ TEST(LayoutTable, ContainersAreEarlierFramesOrSurfaces) {
     const auto rows = layout_table();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].container == form) {
-            EXPECT_EQ(rows[i].kind, ControlKind::frame) << text(rows[i].name);
+            EXPECT_EQ(rows[i].kind, ControlKind::frame) << full_name(rows[i].name);
             continue;
         }
         const auto end = rows.begin() + static_cast<std::ptrdiff_t>(i);
         const auto it = std::find_if(
             rows.begin(), end, [&](const ControlRow& s) { return s.name == rows[i].container; });
-        ASSERT_NE(it, end) << text(rows[i].name) << " is in " << text(rows[i].container)
+        ASSERT_NE(it, end) << full_name(rows[i].name) << " is in " << full_name(rows[i].container)
                            << ", which is not listed before it";
         EXPECT_TRUE(it->kind == ControlKind::frame || it->kind == ControlKind::picture)
-            << text(rows[i].name);
+            << full_name(rows[i].name);
     }
 }
 
@@ -205,11 +194,11 @@ TEST(LayoutTable, EveryControlLiesWithinItsContainer) {
         int height = window_look.client_height;
         if (!(row.container == form)) {
             const ControlRow* box = find_control(row.container);
-            ASSERT_NE(box, nullptr) << text(row.name);
+            ASSERT_NE(box, nullptr) << full_name(row.name);
             width = box->width;
             height = box->height;
         }
-        SCOPED_TRACE(text(row.name) + " in " + text(row.container));
+        SCOPED_TRACE(full_name(row.name) + " in " + full_name(row.container));
         EXPECT_GT(row.width, 0);
         EXPECT_GT(row.height, 0);
         EXPECT_GE(row.left, 0);
@@ -223,7 +212,7 @@ TEST(LayoutTable, OnlyTheEmptyFrameAndTheMissingB0AreHidden) {
     std::set<std::string> hidden;
     for (const ControlRow& row : layout_table()) {
         if (!row.visible) {
-            hidden.insert(text(row.name));
+            hidden.insert(full_name(row.name));
         }
     }
     EXPECT_EQ(hidden, (std::set<std::string>{"ans_b(0)", "c_wave(0)"}));
@@ -231,7 +220,7 @@ TEST(LayoutTable, OnlyTheEmptyFrameAndTheMissingB0AreHidden) {
 
 TEST(LayoutTable, TextControlsHaveAFontAndTheOthersNoCaption) {
     for (const ControlRow& row : layout_table()) {
-        SCOPED_TRACE(text(row.name));
+        SCOPED_TRACE(full_name(row.name));
         switch (row.kind) {
             case ControlKind::label:
             case ControlKind::push_button:
@@ -278,11 +267,11 @@ TEST_P(ControlArray, RunsFromZeroWithoutGaps) {
             continue;
         }
         indices.push_back(row.name.index);
-        EXPECT_EQ(row.kind, a.kind) << text(row.name);
+        EXPECT_EQ(row.kind, a.kind) << full_name(row.name);
         if (a.per_element) {
-            EXPECT_EQ(row.container, (ControlName{a.in, row.name.index})) << text(row.name);
+            EXPECT_EQ(row.container, (ControlName{a.in, row.name.index})) << full_name(row.name);
         } else if (!a.in.empty()) {
-            EXPECT_EQ(row.container, ControlName{a.in}) << text(row.name);
+            EXPECT_EQ(row.container, ControlName{a.in}) << full_name(row.name);
         }
     }
     std::sort(indices.begin(), indices.end());
@@ -319,7 +308,7 @@ TEST(LayoutTable, OnlyControlArraysHaveIndices) {
         arrays.insert(a.name);
     }
     for (const ControlRow& row : layout_table()) {
-        EXPECT_EQ(row.name.index >= 0, arrays.count(row.name.name) == 1) << text(row.name);
+        EXPECT_EQ(row.name.index >= 0, arrays.count(row.name.name) == 1) << full_name(row.name);
     }
 }
 
@@ -374,14 +363,14 @@ TEST(TabOrder, VisitsEveryFocusableControlOnce) {
     std::vector<std::string> visited;
     for (ControlName name : tab_order()) {
         const ControlRow* row = find_control(name);
-        ASSERT_NE(row, nullptr) << text(name);
-        EXPECT_TRUE(takes_focus(row->kind)) << text(name);
-        visited.push_back(text(name));
+        ASSERT_NE(row, nullptr) << full_name(name);
+        EXPECT_TRUE(takes_focus(row->kind)) << full_name(name);
+        visited.push_back(full_name(name));
     }
     std::vector<std::string> focusable;
     for (const ControlRow& row : layout_table()) {
         if (takes_focus(row.kind)) {
-            focusable.push_back(text(row.name));
+            focusable.push_back(full_name(row.name));
         }
     }
     std::sort(visited.begin(), visited.end());

@@ -146,7 +146,7 @@ TEST_P(TrialReset, RedrawsTheTrialPlotsFlat) {
         curves.push_back({"campus_b", n});
     }
     for (ControlName name : curves) {
-        SCOPED_TRACE(key_of(name));
+        SCOPED_TRACE(full_name(name));
         const std::vector<PointF> points = curve_points(f.canvas(name));
         ASSERT_EQ(points.size(), 151u);
         for (const PointF& p : points) {

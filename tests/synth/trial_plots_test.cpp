@@ -83,7 +83,7 @@ TEST_P(HarmonicPlot, DrawsOnlyItsOwnSurfaceAsAxisPointAndSegments) {
     const HarmonicCase& c = GetParam();
     draw(c);
     EXPECT_EQ(f.ui.cleared_surfaces(),
-              std::vector<std::string>{key_of({c.term == 'a' ? "campus_a" : "campus_b", c.n})});
+              std::vector<std::string>{full_name({c.term == 'a' ? "campus_a" : "campus_b", c.n})});
     expect_wave_plot_shape(plot(c));
 }
 
