@@ -12,16 +12,12 @@
 
 #include "main_window.h"
 #include "qt_option_button.h"
+#include "window_fixture.h"
 
 namespace quorvel {
 namespace {
 
-class WindowControls : public ::testing::Test {
-  protected:
-    QWidget& widget(ControlName name) { return *window.control(name); }
-
-    MainWindow window;
-};
+using WindowControls = testing::WindowTest;
 
 TEST_F(WindowControls, OptionValueFromCodeSwitchesTheGroupWithoutAClick) {
     auto& cos = dynamic_cast<QtOptionButton&>(window.option({"switch_c"}));
@@ -59,14 +55,8 @@ TEST_F(WindowControls, LabelVisibleIsTheLabelsOwnSetting) {
     EXPECT_TRUE(answer.visible());
 }
 
-class LoadedWindow : public WindowControls {
+class LoadedWindow : public testing::StartedWindow {
   protected:
-    void SetUp() override {
-        window.load();
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
     void click(ControlName name, QPoint at) {
         QTest::mouseClick(&widget(name), Qt::LeftButton, Qt::NoModifier, at);
     }

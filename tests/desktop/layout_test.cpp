@@ -9,12 +9,11 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "event_table.h"
 #include "layout.h"
 #include "main_window.h"
@@ -22,49 +21,27 @@
 #include "qt_colour.h"
 #include "qt_label.h"
 #include "spin_button.h"
+#include "window_fixture.h"
 
 namespace quorvel {
 
 void PrintTo(const ControlRow& row, std::ostream* out) {
-    *out << row.name.name;
-    if (row.name.index >= 0) {
-        *out << '(' << row.name.index << ')';
-    }
+    *out << full_name(row.name);
 }
 
 namespace {
 
-int pixels(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
 QRect pixel_rect(const ControlRow& row) {
-    return {pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height)};
+    return {pixels_of_twips(row.left), pixels_of_twips(row.top), pixels_of_twips(row.width),
+            pixels_of_twips(row.height)};
 }
 
 QString qualified(ControlName name) {
-    QString out = QString::fromUtf8(name.name.data(), static_cast<qsizetype>(name.name.size()));
-    return name.index >= 0 ? out + QStringLiteral("(%1)").arg(name.index) : out;
+    return QString::fromStdString(full_name(name));
 }
 
-// A window built once and never loaded, so it still shows the table's own captions.
-class WindowLayout : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() { window_ = std::make_unique<MainWindow>(); }
-    static void TearDownTestSuite() { window_.reset(); }
-
-    static MainWindow& window() { return *window_; }
-    static QWidget& widget(ControlName name) {
-        QWidget* found = window_->control(name);
-        if (found == nullptr) {
-            throw std::runtime_error("no widget for " + qualified(name).toStdString());
-        }
-        return *found;
-    }
-
-  private:
-    static inline std::unique_ptr<MainWindow> window_;
-};
+// A window built and never started, so it still shows the table's own captions.
+using WindowLayout = testing::WindowTest;
 
 class EveryControl : public WindowLayout, public ::testing::WithParamInterface<ControlRow> {};
 
@@ -85,7 +62,7 @@ TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
     const ControlRow& row = GetParam();
     QWidget& w = widget(row.name);
 
-    QWidget* container = row.container == ControlName{"Form1"} ? &window() : &widget(row.container);
+    QWidget* container = row.container == window_name ? &window : &widget(row.container);
     EXPECT_EQ(w.parentWidget(), container);
     EXPECT_EQ(w.geometry(), pixel_rect(row));
     EXPECT_EQ(!w.isHidden(), row.visible);
@@ -144,11 +121,7 @@ TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
 }
 
 std::string row_name(const ::testing::TestParamInfo<ControlRow>& row) {
-    std::string name(row.param.name.name);
-    if (row.param.name.index >= 0) {
-        name += "_" + std::to_string(row.param.name.index);
-    }
-    return name;
+    return testing::case_name_of(row.param.name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, EveryControl,
@@ -156,9 +129,9 @@ INSTANTIATE_TEST_SUITE_P(Table, EveryControl,
                          row_name);
 
 TEST_F(WindowLayout, ClientAreaAndCaptionAreTheWindowsOwn) {
-    EXPECT_EQ(window().size(), QSize(647, 455));
-    EXPECT_EQ(window().minimumSize(), window().maximumSize());
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Fourier Series"));
+    EXPECT_EQ(window.size(), QSize(647, 455));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Fourier Series"));
 }
 
 TEST_F(WindowLayout, TabWalksTheFocusOrder) {
@@ -199,11 +172,10 @@ class OverlappingControls : public WindowLayout, public ::testing::WithParamInte
 TEST_P(OverlappingControls, ShowTheRightOneOnTop) {
     QWidget& top = widget(GetParam().on_top);
     QWidget& under = widget(GetParam().beneath);
-    const QRect shared =
-        QRect(top.mapTo(&window(), QPoint(0, 0)), top.size())
-            .intersected(QRect(under.mapTo(&window(), QPoint(0, 0)), under.size()));
+    const QRect shared = QRect(top.mapTo(&window, QPoint(0, 0)), top.size())
+                             .intersected(QRect(under.mapTo(&window, QPoint(0, 0)), under.size()));
     ASSERT_FALSE(shared.isEmpty());
-    QWidget* hit = window().childAt(shared.center());
+    QWidget* hit = window.childAt(shared.center());
     ASSERT_NE(hit, nullptr);
     EXPECT_TRUE(hit == &top || top.isAncestorOf(hit)) << hit->objectName().toStdString();
 }
@@ -222,7 +194,7 @@ TEST_F(WindowLayout, EveryHandlerButFormLoadHasExactlyOneControl) {
             expected.push_back(event.name);
         }
     }
-    std::vector<std::string_view> connected = window().connected_handlers();
+    std::vector<std::string_view> connected = window.connected_handlers();
     std::sort(expected.begin(), expected.end());
     std::sort(connected.begin(), connected.end());
     EXPECT_EQ(connected, expected);
