@@ -59,7 +59,6 @@ class Canvas {
     Colour fore_color() const { return fore_; }
     Colour fill_color() const { return fill_; }
     FillStyle fill_style() const { return look_.fill_style; }
-    PointF current_point() const { return current_; }
 
   protected:
     explicit Canvas(const SurfaceLook& look);

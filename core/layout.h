@@ -16,9 +16,22 @@ namespace quorvel {
 // Positions and sizes are in twips (15 twips = 1 pixel), relative to the container's
 // client area.
 
+// The window itself, as the container of the top-level controls.
+inline constexpr ControlName window_name{"Form1"};
+
 enum class ControlKind { frame, label, push_button, option_button, spin_button, picture };
 enum class Align { left, centre, right };
-enum class FontId { none, F1, F2, F3, F4, F5, F6, F7 };
+// The window's faces, named for what they look like; sizes are in font_face.
+enum class FontId {
+    none,
+    serif_italic,       // names and titles
+    serif,              // buttons, answers and readouts
+    sans,               // the T marks and the n and k readouts
+    sans_bold,          // graph tags
+    sans_small,         // 7.5 points
+    sans_tiny,          // 6 points
+    serif_italic_tiny,  // the never-shown b0 labels
+};
 enum class FontFamily { serif, sans };
 
 struct FontFace {
@@ -28,13 +41,14 @@ struct FontFace {
     bool italic = false;
 };
 
-// F1 … F7; the faces are substitutes chosen by the window (a serif and a sans-serif).
+// The size and style of a face; the families are substitutes chosen by the window (a serif and
+// a sans-serif).
 FontFace font_face(FontId id);
 
 struct ControlRow {
     ControlName name;
     ControlKind kind = ControlKind::label;
-    ControlName container;  // {"Form1"} for the window itself
+    ControlName container;  // window_name for the window itself
     std::string_view caption;
     int left = 0;
     int top = 0;
@@ -62,6 +76,10 @@ struct WindowLook {
 
 inline constexpr WindowLook window_look{};
 
+// A picture surface's stored settings as its row gives them; button_face stands in for a
+// background the row leaves to the system.
+SurfaceLook surface_look(const ControlRow& row, Colour button_face);
+
 // Every control in creation order (containers before their contents).
 std::span<const ControlRow> layout_table();
 
@@ -85,5 +103,22 @@ inline int pixels_of_twips(double twips) {
 inline constexpr float twips_of_pixels(int pixels) {
     return static_cast<float>(pixels * twips_per_pixel);
 }
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// Where a control lies in the window's client area, in pixels: its corner summed container
+// by container, each step rounded to whole pixels on its own, the way the window places
+// its widgets (a child lies relative to its frame's corner, border included). nullopt for
+// a name the table lacks or one inside a container it lacks.
+std::optional<PixelRect> client_rect(ControlName name);
+
+// Whether the control and every container around it are visible when the window is built.
+bool shown_at_start(ControlName name);
 
 }  // namespace quorvel

@@ -17,8 +17,6 @@ using colours::light_yellow;
 using colours::red;
 using colours::white;
 
-constexpr ControlName form{"Form1"};
-
 struct Rect {
     int left = 0;
     int top = 0;
@@ -38,32 +36,32 @@ struct Look {
 
 constexpr ControlRow control(ControlName name, ControlKind kind, ControlName in,
                              std::string_view caption, Rect r) {
-    ControlRow spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.container = in;
-    spec.caption = caption;
-    spec.left = r.left;
-    spec.top = r.top;
-    spec.width = r.width;
-    spec.height = r.height;
-    return spec;
+    ControlRow row;
+    row.name = name;
+    row.kind = kind;
+    row.container = in;
+    row.caption = caption;
+    row.left = r.left;
+    row.top = r.top;
+    row.width = r.width;
+    row.height = r.height;
+    return row;
 }
 
-constexpr ControlRow with_look(ControlRow spec, const Look& look) {
-    spec.back = look.back;
-    spec.fore = look.fore;
-    spec.font = look.font;
-    spec.align = look.align;
-    spec.transparent = look.transparent;
-    spec.visible = look.visible;
-    return spec;
+constexpr ControlRow with_look(ControlRow row, const Look& look) {
+    row.back = look.back;
+    row.fore = look.fore;
+    row.font = look.font;
+    row.align = look.align;
+    row.transparent = look.transparent;
+    row.visible = look.visible;
+    return row;
 }
 
 // A top-level frame; frames have no title text of their own.
 constexpr ControlRow frame(ControlName name, Rect r, std::optional<Colour> back,
                            bool visible = true) {
-    return with_look(control(name, ControlKind::frame, form, "", r),
+    return with_look(control(name, ControlKind::frame, window_name, "", r),
                      {.back = back, .visible = visible});
 }
 
@@ -75,15 +73,15 @@ constexpr ControlRow label(ControlName name, ControlName in, std::string_view ca
 constexpr ControlRow push_button(ControlName name, ControlName in, std::string_view caption, Rect r,
                                  std::optional<Colour> back = std::nullopt) {
     return with_look(control(name, ControlKind::push_button, in, caption, r),
-                     {.back = back, .font = FontId::F2});
+                     {.back = back, .font = FontId::serif});
 }
 
 constexpr ControlRow option_button(ControlName name, ControlName in, std::string_view caption,
                                    Rect r, bool selected = false) {
-    ControlRow spec =
-        with_look(control(name, ControlKind::option_button, in, caption, r), {.font = FontId::F2});
-    spec.selected = selected;
-    return spec;
+    ControlRow row = with_look(control(name, ControlKind::option_button, in, caption, r),
+                               {.font = FontId::serif});
+    row.selected = selected;
+    return row;
 }
 
 constexpr ControlRow spin_button(ControlName name, ControlName in, Rect r) {
@@ -94,31 +92,34 @@ constexpr ControlRow spin_button(ControlName name, ControlName in, Rect r) {
 constexpr ControlRow surface(ControlName name, ControlName in, Rect r, std::optional<Colour> back,
                              Colour fore = black, Colour fill = black,
                              FillStyle fill_style = FillStyle::transparent) {
-    ControlRow spec =
+    ControlRow row =
         with_look(control(name, ControlKind::picture, in, "", r), {.back = back, .fore = fore});
-    spec.fill = fill;
-    spec.fill_style = fill_style;
-    return spec;
+    row.fill = fill;
+    row.fill_style = fill_style;
+    return row;
 }
 
 // Recurring label looks.
 constexpr Look graph_tag{
-    .fore = red, .font = FontId::F4, .align = Align::centre, .transparent = true};
+    .fore = red, .font = FontId::sans_bold, .align = Align::centre, .transparent = true};
 constexpr Look t_mark{
-    .back = white, .fore = blue, .font = FontId::F3, .align = Align::centre, .transparent = true};
+    .back = white, .fore = blue, .font = FontId::sans, .align = Align::centre, .transparent = true};
 constexpr Look name_centred{
-    .fore = blue, .font = FontId::F1, .align = Align::centre, .transparent = true};
-constexpr Look name_left{.fore = blue, .font = FontId::F1, .transparent = true};
-constexpr Look frame_title{.fore = black, .font = FontId::F1, .align = Align::centre};
+    .fore = blue, .font = FontId::serif_italic, .align = Align::centre, .transparent = true};
+constexpr Look name_left{.fore = blue, .font = FontId::serif_italic, .transparent = true};
+constexpr Look frame_title{.fore = black, .font = FontId::serif_italic, .align = Align::centre};
 constexpr Look shaded_title{
-    .back = light_yellow, .fore = black, .font = FontId::F1, .align = Align::centre};
-constexpr Look answer{.fore = red, .font = FontId::F2, .transparent = true};
+    .back = light_yellow, .fore = black, .font = FontId::serif_italic, .align = Align::centre};
+constexpr Look answer{.fore = red, .font = FontId::serif, .transparent = true};
 constexpr Look axis_mark{
-    .fore = blue, .font = FontId::F2, .align = Align::centre, .transparent = true};
+    .fore = blue, .font = FontId::serif, .align = Align::centre, .transparent = true};
 constexpr Look trial_value{
-    .fore = red, .font = FontId::F2, .align = Align::centre, .transparent = true};
-constexpr Look sine_name{
-    .back = white, .fore = blue, .font = FontId::F1, .align = Align::centre, .transparent = true};
+    .fore = red, .font = FontId::serif, .align = Align::centre, .transparent = true};
+constexpr Look sine_name{.back = white,
+                         .fore = blue,
+                         .font = FontId::serif_italic,
+                         .align = Align::centre,
+                         .transparent = true};
 
 constexpr Rect plot_rect{960, 240, 2532, 1452};
 constexpr Rect harmonic_plot{360, 120, 2532, 1212};
@@ -137,7 +138,7 @@ constexpr std::array controls{
     surface({"campus_graph"}, {"Frame3"}, {240, 120, 2652, 1092}, light_green, yellow, red,
             FillStyle::solid),
     label({"Label27"}, {"campus_graph"}, "Spectol", {840, 0, 975, 255},
-          {.font = FontId::F1, .align = Align::centre, .transparent = true}),
+          {.font = FontId::serif_italic, .align = Align::centre, .transparent = true}),
     label({"Label24"}, {"Frame3"}, "4/T", {2520, 1200, 252, 252}, axis_mark),
     label({"Label23"}, {"Frame3"}, "3/T", {1920, 1200, 252, 252}, axis_mark),
     label({"Label22"}, {"Frame3"}, "2/T", {1320, 1200, 252, 252}, axis_mark),
@@ -154,9 +155,10 @@ constexpr std::array controls{
     spin_button({"Spin_lebel"}, {"example"}, {600, 720, 255, 375}),
     label({"Label25", 9}, {"example"}, "W0", {240, 120, 495, 255}, graph_tag),
     label({"value_lebel"}, {"example"}, "", {120, 720, 375, 255},
-          {.fore = red, .font = FontId::F2, .align = Align::right, .transparent = true}),
-    label({"Label10"}, {"example"}, "lebel=", {120, 360, 615, 255},
-          {.fore = blue, .font = FontId::F1, .align = Align::centre, .transparent = true}),
+          {.fore = red, .font = FontId::serif, .align = Align::right, .transparent = true}),
+    label(
+        {"Label10"}, {"example"}, "lebel=", {120, 360, 615, 255},
+        {.fore = blue, .font = FontId::serif_italic, .align = Align::centre, .transparent = true}),
     label({"Label1"}, {"example"}, "Example Wave", {1440, 0, 1575, 255}, frame_title),
 
     // The student's summed wave and the answer table.
@@ -170,7 +172,7 @@ constexpr std::array controls{
     label({"Label13"}, {"simulate"}, "a2", {120, 840, 255, 255}, name_left),
     label({"Label14"}, {"simulate"}, "a3", {120, 1080, 255, 255}, name_left),
     label({"Label15"}, {"simulate"}, "a4", {120, 1320, 255, 255},
-          {.back = light_yellow, .fore = blue, .font = FontId::F1}),
+          {.back = light_yellow, .fore = blue, .font = FontId::serif_italic}),
     label({"ans_a", 0}, {"simulate"}, "", {360, 360, 135, 255}, answer),
     label({"ans_a", 1}, {"simulate"}, "", {360, 600, 135, 255}, answer),
     label({"ans_a", 2}, {"simulate"}, "", {360, 840, 135, 255}, answer),
@@ -186,7 +188,7 @@ constexpr std::array controls{
     label({"ans_b", 4}, {"simulate"}, "", {840, 1320, 135, 255}, answer),
     // There is no b0: this one is never shown.
     label({"ans_b", 0}, {"simulate"}, "", {600, 360, 135, 255},
-          {.back = light_yellow, .fore = red, .font = FontId::F2, .visible = false}),
+          {.back = light_yellow, .fore = red, .font = FontId::serif, .visible = false}),
     label({"Label2"}, {"simulate"}, "Simulate Wave", {1440, 0, 1575, 255}, shaded_title),
 
     // The essential wave.
@@ -199,8 +201,9 @@ constexpr std::array controls{
     spin_button({"Spin_n"}, {"Frame1"}, {720, 240, 255, 375}),
     label({"Label25", 11}, {"Frame1"}, "E", {240, 120, 495, 255}, graph_tag),
     label({"value_n"}, {"Frame1"}, "", {360, 315, 255, 255},
-          {.fore = red, .font = FontId::F3, .align = Align::right, .transparent = true}),
-    label({"Label9"}, {"Frame1"}, "", {120, 480, 252, 132}, {.fore = red, .font = FontId::F6}),
+          {.fore = red, .font = FontId::sans, .align = Align::right, .transparent = true}),
+    label({"Label9"}, {"Frame1"}, "", {120, 480, 252, 132},
+          {.fore = red, .font = FontId::sans_tiny}),
     label({"Label8"}, {"Frame1"}, "n=", {120, 300, 255, 255}, name_centred),
     label({"Label3"}, {"Frame1"}, "Essential Wave", {1440, 0, 1575, 255}, frame_title),
 
@@ -213,8 +216,9 @@ constexpr std::array controls{
     label({"Label25", 12}, {"Frame2"}, "W2", {240, 120, 495, 255}, graph_tag),
     label({"value_s"}, {"Frame2"}, "", {120, 1080, 735, 255}, answer),
     label({"value_k"}, {"Frame2"}, "", {360, 480, 255, 255},
-          {.fore = red, .font = FontId::F3, .align = Align::right}),
-    label({"Label7"}, {"Frame2"}, "", {360, 1320, 252, 252}, {.fore = red, .font = FontId::F5}),
+          {.fore = red, .font = FontId::sans, .align = Align::right}),
+    label({"Label7"}, {"Frame2"}, "", {360, 1320, 252, 252},
+          {.fore = red, .font = FontId::sans_small}),
     label({"Label6"}, {"Frame2"}, "S/T=", {120, 840, 375, 255}, name_centred),
     label({"Label5"}, {"Frame2"}, "k=", {120, 480, 255, 255}, name_centred),
     label({"Label4"}, {"Frame2"}, "Example Wave * Essential Wave", {720, 0, 2775, 255},
@@ -266,11 +270,11 @@ constexpr std::array controls{
     surface({"campus_b", 0}, {"c_wave", 0}, harmonic_plot, white),
     surface({"SpinButton1"}, {"c_wave", 0}, {120, 960, 132, 252}, std::nullopt),
     label({"value_b", 0}, {"c_wave", 0}, "", {120, 600, 132, 252},
-          {.fore = red, .font = FontId::F7, .align = Align::centre}),
+          {.fore = red, .font = FontId::serif_italic_tiny, .align = Align::centre}),
     label({"Label_b", 0}, {"c_wave", 0}, "b0", {120, 240, 132, 252},
           {.back = white,
            .fore = blue,
-           .font = FontId::F7,
+           .font = FontId::serif_italic_tiny,
            .align = Align::centre,
            .transparent = true}),
 
@@ -322,19 +326,19 @@ constexpr auto focus_order = std::to_array<ControlName>({
 
 FontFace font_face(FontId id) {
     switch (id) {
-        case FontId::F1:
+        case FontId::serif_italic:
             return {.family = FontFamily::serif, .points = 9.75f, .italic = true};
-        case FontId::F2:
+        case FontId::serif:
             return {.family = FontFamily::serif, .points = 9.75f};
-        case FontId::F3:
+        case FontId::sans:
             return {.family = FontFamily::sans, .points = 9.75f};
-        case FontId::F4:
+        case FontId::sans_bold:
             return {.family = FontFamily::sans, .points = 9.75f, .bold = true};
-        case FontId::F5:
+        case FontId::sans_small:
             return {.family = FontFamily::sans, .points = 7.5f};
-        case FontId::F6:
+        case FontId::sans_tiny:
             return {.family = FontFamily::sans, .points = 6.0f};
-        case FontId::F7:
+        case FontId::serif_italic_tiny:
             return {.family = FontFamily::serif, .points = 6.0f, .italic = true};
         case FontId::none:
             break;
@@ -352,9 +356,9 @@ std::span<const ControlName> tab_order() {
 }
 
 const ControlRow* find_control(ControlName name) {
-    for (const ControlRow& spec : controls) {
-        if (spec.name == name) {
-            return &spec;
+    for (const ControlRow& row : controls) {
+        if (row.name == name) {
+            return &row;
         }
     }
     return nullptr;

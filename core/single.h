@@ -48,11 +48,4 @@ inline float divide_single(float a, float b) {
     return checked_single(a / b);
 }
 
-inline double divide_double(double a, double b) {
-    if (b == 0.0) {
-        throw RuntimeFault(a == 0.0 ? FaultKind::invalid_operation : FaultKind::division_by_zero);
-    }
-    return checked_double(a / b);
-}
-
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "canvas.h"
@@ -13,6 +14,15 @@ struct ControlName {
     int index = -1;
     friend constexpr bool operator==(ControlName, ControlName) = default;
 };
+
+// "campus_a(1)" for an element of a control array, the plain name otherwise.
+inline std::string full_name(ControlName name) {
+    std::string out(name.name);
+    if (name.index >= 0) {
+        out += "(" + std::to_string(name.index) + ")";
+    }
+    return out;
+}
 
 // What the logic needs from a window: its surfaces, labels, option buttons and frame,
 // looked up by name once when the form is built.

@@ -27,22 +27,12 @@
 namespace quorvel {
 namespace {
 
-constexpr ControlName window_name{"Form1"};
 // The spectrum frame is listed first and so would lie under its neighbour, hiding the
 // axis marks along its bottom edge; it is lifted above the others.
 constexpr ControlName frame_on_top{"Frame3"};
 
 QString text_of(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// "campus_a(1)" for an array element, the plain name otherwise.
-QString qualified(ControlName name) {
-    QString out = text_of(name.name);
-    if (name.index >= 0) {
-        out += QStringLiteral("(%1)").arg(name.index);
-    }
-    return out;
 }
 
 QColor button_face() {
@@ -85,61 +75,54 @@ class EtchedFrame : public QGroupBox {
     }
 };
 
-QWidget* make_frame(const ControlRow& spec, QWidget* parent) {
+QWidget* make_frame(const ControlRow& row, QWidget* parent) {
     auto* frame = new EtchedFrame(parent);
-    fill_background(*frame, spec.back ? to_qcolor(*spec.back) : button_face());
+    fill_background(*frame, row.back ? to_qcolor(*row.back) : button_face());
     return frame;
 }
 
-QWidget* make_label(const ControlRow& spec, QWidget* parent) {
+QWidget* make_label(const ControlRow& row, QWidget* parent) {
     auto* label = new QtLabel(parent);
-    label->setText(text_of(spec.caption));
-    label->setAlignment(alignment_of(spec.align));
-    if (spec.font != FontId::none) {
-        label->setFont(qt_font(spec.font));
+    label->setText(text_of(row.caption));
+    label->setAlignment(alignment_of(row.align));
+    if (row.font != FontId::none) {
+        label->setFont(qt_font(row.font));
     }
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, spec.fore ? to_qcolor(*spec.fore) : button_text());
+    palette.setColor(QPalette::WindowText, row.fore ? to_qcolor(*row.fore) : button_text());
     label->setPalette(palette);
-    if (!spec.transparent) {
-        fill_background(*label, spec.back ? to_qcolor(*spec.back) : button_face());
+    if (!row.transparent) {
+        fill_background(*label, row.back ? to_qcolor(*row.back) : button_face());
     }
     return label;
 }
 
-QWidget* make_push_button(const ControlRow& spec, QWidget* parent) {
-    auto* button = new QPushButton(text_of(spec.caption), parent);
+QWidget* make_push_button(const ControlRow& row, QWidget* parent) {
+    auto* button = new QPushButton(text_of(row.caption), parent);
     button->setAutoDefault(false);
-    if (spec.font != FontId::none) {
-        button->setFont(qt_font(spec.font));
+    if (row.font != FontId::none) {
+        button->setFont(qt_font(row.font));
     }
-    if (spec.back) {
+    if (row.back) {
         QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, to_qcolor(*spec.back));
+        palette.setColor(QPalette::Button, to_qcolor(*row.back));
         button->setPalette(palette);
     }
     return button;
 }
 
-QWidget* make_option_button(const ControlRow& spec, QWidget* parent) {
+QWidget* make_option_button(const ControlRow& row, QWidget* parent) {
     auto* button = new QtOptionButton(parent);
-    button->setText(text_of(spec.caption));
-    if (spec.font != FontId::none) {
-        button->setFont(qt_font(spec.font));
+    button->setText(text_of(row.caption));
+    if (row.font != FontId::none) {
+        button->setFont(qt_font(row.font));
     }
-    button->setChecked(spec.selected);
+    button->setChecked(row.selected);
     return button;
 }
 
-QWidget* make_surface(const ControlRow& spec, QWidget* parent) {
-    SurfaceLook look;
-    look.back = spec.back ? *spec.back : from_qcolor(button_face());
-    look.fore = spec.fore ? *spec.fore : colours::black;
-    look.fill = spec.fill;
-    look.fill_style = spec.fill_style;
-    look.width_twips = static_cast<float>(spec.width);
-    look.height_twips = static_cast<float>(spec.height);
-    return new QtCanvas(look, parent);
+QWidget* make_surface(const ControlRow& row, QWidget* parent) {
+    return new QtCanvas(surface_look(row, from_qcolor(button_face())), parent);
 }
 
 // Clicks the push or option button it watches when Return or Enter is pressed on it, as
@@ -196,20 +179,20 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
     setFixedSize(pixels_of_twips(window_look.client_width),
                  pixels_of_twips(window_look.client_height));
 
-    for (const ControlRow& spec : layout_table()) {
-        QWidget* container = spec.container == window_name ? this : control(spec.container);
+    for (const ControlRow& row : layout_table()) {
+        QWidget* container = row.container == window_name ? this : control(row.container);
         if (container == nullptr) {
-            throw std::logic_error("layout table: " + std::string(spec.container.name) +
+            throw std::logic_error("layout table: " + std::string(row.container.name) +
                                    " is used before it is built");
         }
-        QWidget* widget = build(spec, container);
-        widget->setObjectName(qualified(spec.name));
-        widget->setGeometry(pixels_of_twips(spec.left), pixels_of_twips(spec.top),
-                            pixels_of_twips(spec.width), pixels_of_twips(spec.height));
-        if (!spec.visible) {
+        QWidget* widget = build(row, container);
+        widget->setObjectName(QString::fromStdString(full_name(row.name)));
+        widget->setGeometry(pixels_of_twips(row.left), pixels_of_twips(row.top),
+                            pixels_of_twips(row.width), pixels_of_twips(row.height));
+        if (!row.visible) {
             widget->hide();
         }
-        controls_.emplace(Key{spec.name.name, spec.name.index}, widget);
+        controls_.emplace(Key{row.name.name, row.name.index}, widget);
     }
     stack_controls();
     set_tab_order();
@@ -217,35 +200,35 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
     click_buttons_on_enter();
 
     form_ = std::make_unique<Form>(*this);
-    for (const ControlRow& spec : layout_table()) {
-        connect_events(spec, control(spec.name));
+    for (const ControlRow& row : layout_table()) {
+        connect_events(row, control(row.name));
     }
 }
 
 MainWindow::~MainWindow() = default;
 
-QWidget* MainWindow::build(const ControlRow& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* MainWindow::build(const ControlRow& row, QWidget* parent) {
+    switch (row.kind) {
         case ControlKind::frame:
-            return make_frame(spec, parent);
+            return make_frame(row, parent);
         case ControlKind::label:
-            return make_label(spec, parent);
+            return make_label(row, parent);
         case ControlKind::push_button:
-            return make_push_button(spec, parent);
+            return make_push_button(row, parent);
         case ControlKind::option_button:
-            return make_option_button(spec, parent);
+            return make_option_button(row, parent);
         case ControlKind::spin_button:
             return new SpinButton(parent);
         case ControlKind::picture:
-            return make_surface(spec, parent);
+            return make_surface(row, parent);
     }
     throw std::logic_error("layout table: unknown kind of control");
 }
 
 // Each push or option button raises <name>_Click, each spin button <name>_SpinUp and
 // <name>_SpinDown, whenever the event table has a handler of that name.
-void MainWindow::connect_events(const ControlRow& spec, QWidget* widget) {
-    const std::string name(spec.name.name);
+void MainWindow::connect_events(const ControlRow& row, QWidget* widget) {
+    const std::string name(row.name.name);
     const auto wire = [&](const std::string& handler, auto* sender, auto signal) {
         const EventEntry* event = find_event(handler);
         if (event == nullptr) {
@@ -254,7 +237,7 @@ void MainWindow::connect_events(const ControlRow& spec, QWidget* widget) {
         connect(sender, signal, this, [this, event] { raise_event(*event); });
         connected_.push_back(event->name);
     };
-    switch (spec.kind) {
+    switch (row.kind) {
         case ControlKind::push_button:
         case ControlKind::option_button:
             wire(name + "_Click", static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked);
@@ -342,7 +325,7 @@ void MainWindow::name_controls() {
         QWidget* widget = control(row.control);
         if (widget == nullptr) {
             throw std::logic_error("accessible names table names an unknown control: " +
-                                   qualified(row.control).toStdString());
+                                   full_name(row.control));
         }
         widget->setAccessibleName(text_of(row.name));
         widget->setAccessibleDescription(text_of(row.description));
@@ -350,9 +333,8 @@ void MainWindow::name_controls() {
             auto* spin = qobject_cast<SpinButton*>(widget);
             auto* readout = qobject_cast<QLabel*>(control(row.readout));
             if (spin == nullptr || readout == nullptr) {
-                throw std::logic_error(
-                    "accessible names table: " + qualified(row.control).toStdString() +
-                    " is not a spin button with a label for its value");
+                throw std::logic_error("accessible names table: " + full_name(row.control) +
+                                       " is not a spin button with a label for its value");
             }
             spin->set_readout(readout);
         }
@@ -361,9 +343,9 @@ void MainWindow::name_controls() {
 
 void MainWindow::click_buttons_on_enter() {
     auto* enter = new EnterClicks(this);
-    for (const ControlRow& spec : layout_table()) {
-        if (spec.kind == ControlKind::push_button || spec.kind == ControlKind::option_button) {
-            control(spec.name)->installEventFilter(enter);
+    for (const ControlRow& row : layout_table()) {
+        if (row.kind == ControlKind::push_button || row.kind == ControlKind::option_button) {
+            control(row.name)->installEventFilter(enter);
         }
     }
 }
@@ -404,7 +386,7 @@ template <typename Control>
 Control& MainWindow::lookup(ControlName name) const {
     auto* found = dynamic_cast<Control*>(control(name));
     if (found == nullptr) {
-        throw std::logic_error("the window has no control " + qualified(name).toStdString() +
+        throw std::logic_error("the window has no control " + full_name(name) +
                                " of the kind asked for");
     }
     return *found;

@@ -51,8 +51,8 @@ class MainWindow : public QWidget, public Ui {
   private:
     using Key = std::pair<std::string_view, int>;
 
-    QWidget* build(const ControlRow& spec, QWidget* parent);
-    void connect_events(const ControlRow& spec, QWidget* widget);
+    QWidget* build(const ControlRow& row, QWidget* parent);
+    void connect_events(const ControlRow& row, QWidget* widget);
     void stack_controls();
     void uncover_surfaces();
     void set_tab_order();

@@ -53,6 +53,10 @@ void SpinButton::stop_repeating() {
     update();
 }
 
+SpinButton::Arrow SpinButton::repeating() const {
+    return repeat_timer_.isActive() && over_held_ ? held_ : Arrow::none;
+}
+
 void SpinButton::repeat() {
     repeat_timer_.setInterval(repeat_ms);
     if (over_held_) {

@@ -22,6 +22,9 @@ class SpinButton : public QWidget {
 
     // Ends a repeat in progress, e.g. when a message box takes over the mouse.
     void stop_repeating();
+    // The arrow a held mouse button is repeating: none when nothing is held, and while
+    // the pointer is off the held arrow.
+    Arrow repeating() const;
 
     // Where an arrow lies, in the button's own coordinates.
     QRect arrow_rect(Arrow arrow) const;

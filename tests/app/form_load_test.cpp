@@ -53,7 +53,6 @@ TEST(FormLoad, ShowsTheStartCaptionsAndHidesTheAnswers) {
 }
 
 struct ScaleCase {
-    const char* name;
     ControlName surface;
     ScaleRect scale;
 };
@@ -71,22 +70,18 @@ constexpr ScaleRect wide{0, 15, end, -15};
 
 INSTANTIATE_TEST_SUITE_P(
     AllFifteen, SurfaceScale,
-    ::testing::Values(ScaleCase{"campus_a0", {"campus_a", 0}, harmonic},
-                      ScaleCase{"campus_a1", {"campus_a", 1}, harmonic},
-                      ScaleCase{"campus_a2", {"campus_a", 2}, harmonic},
-                      ScaleCase{"campus_a3", {"campus_a", 3}, harmonic},
-                      ScaleCase{"campus_a4", {"campus_a", 4}, harmonic},
-                      ScaleCase{"campus_b0_hidden", {"campus_b", 0}, harmonic},
-                      ScaleCase{"campus_b1", {"campus_b", 1}, harmonic},
-                      ScaleCase{"campus_b2", {"campus_b", 2}, harmonic},
-                      ScaleCase{"campus_b3", {"campus_b", 3}, harmonic},
-                      ScaleCase{"campus_b4", {"campus_b", 4}, harmonic},
-                      ScaleCase{"campus_ess", {"campus_ess"}, harmonic},
-                      ScaleCase{"campus_ex", {"campus_ex"}, wide},
-                      ScaleCase{"campus_sim", {"campus_sim"}, wide},
-                      ScaleCase{"campus_sqr", {"campus_sqr"}, wide},
-                      ScaleCase{"campus_graph", {"campus_graph"}, ScaleRect{0, 10, 4.3333335f, 0}}),
-    testing::CaseName{});
+    ::testing::Values(ScaleCase{{"campus_a", 0}, harmonic}, ScaleCase{{"campus_a", 1}, harmonic},
+                      ScaleCase{{"campus_a", 2}, harmonic}, ScaleCase{{"campus_a", 3}, harmonic},
+                      ScaleCase{{"campus_a", 4}, harmonic},
+                      ScaleCase{{"campus_b", 0}, harmonic},  // never shown
+                      ScaleCase{{"campus_b", 1}, harmonic}, ScaleCase{{"campus_b", 2}, harmonic},
+                      ScaleCase{{"campus_b", 3}, harmonic}, ScaleCase{{"campus_b", 4}, harmonic},
+                      ScaleCase{{"campus_ess"}, harmonic}, ScaleCase{{"campus_ex"}, wide},
+                      ScaleCase{{"campus_sim"}, wide}, ScaleCase{{"campus_sqr"}, wide},
+                      ScaleCase{{"campus_graph"}, ScaleRect{0, 10, 4.3333335f, 0}}),
+    [](const ::testing::TestParamInfo<ScaleCase>& c) {
+        return testing::case_name_of(c.param.surface);
+    });
 
 TEST(Canvas, ScaleMapsCornersAndTheAxis) {
     // campus_a(i) is 2532 × 1212 twips; in its own coordinates (0, 0) is the left edge at

@@ -14,10 +14,7 @@ namespace quorvel {
 
 // Readable failure output for the table's own types.
 static void PrintTo(ControlName n, std::ostream* os) {
-    *os << n.name;
-    if (n.index >= 0) {
-        *os << '(' << n.index << ')';
-    }
+    *os << full_name(n);
 }
 
 static void PrintTo(Colour c, std::ostream* os) {
@@ -25,14 +22,6 @@ static void PrintTo(Colour c, std::ostream* os) {
 }
 
 namespace {
-
-std::string text(ControlName n) {
-    std::string s(n.name);
-    if (n.index >= 0) {
-        s += "(" + std::to_string(n.index) + ")";
-    }
-    return s;
-}
 
 constexpr ControlName form{"Form1"};
 
@@ -100,12 +89,12 @@ const SpotCase spot_cases[] = {
      {.name = {"Command1"}, .kind = ControlKind::push_button, .container = {"example"},
       .caption = "RESET",
       .left = 120, .top = 1440, .width = 732, .height = 252,
-      .back = colours::white, .fore = std::nullopt, .font = FontId::F2}},
+      .back = colours::white, .fore = std::nullopt, .font = FontId::serif}},
     {"switch_c",
      {.name = {"switch_c"}, .kind = ControlKind::option_button, .container = {"Frame1"},
       .caption = "cos",
       .left = 120, .top = 540, .width = 615, .height = 225,
-      .back = std::nullopt, .fore = std::nullopt, .font = FontId::F2, .selected = true}},
+      .back = std::nullopt, .fore = std::nullopt, .font = FontId::serif, .selected = true}},
     {"Spin_lebel",
      {.name = {"Spin_lebel"}, .kind = ControlKind::spin_button, .container = {"example"},
       .caption = "",
@@ -134,32 +123,32 @@ const SpotCase spot_cases[] = {
      {.name = {"Label27"}, .kind = ControlKind::label, .container = {"campus_graph"},
       .caption = "Spectol",
       .left = 840, .top = 0, .width = 975, .height = 255,
-      .back = std::nullopt, .fore = std::nullopt, .font = FontId::F1, .align = Align::centre,
+      .back = std::nullopt, .fore = std::nullopt, .font = FontId::serif_italic, .align = Align::centre,
       .transparent = true}},
     {"Label26_6_on_campus_b_2",
      {.name = {"Label26", 6}, .kind = ControlKind::label, .container = {"campus_b", 2},
       .caption = "T",
       .left = 2280, .top = 600, .width = 255, .height = 255,
-      .back = colours::white, .fore = colours::blue, .font = FontId::F3, .align = Align::centre,
+      .back = colours::white, .fore = colours::blue, .font = FontId::sans, .align = Align::centre,
       .transparent = true}},
     {"hidden_ans_b_0",
      {.name = {"ans_b", 0}, .kind = ControlKind::label, .container = {"simulate"}, .caption = "",
       .left = 600, .top = 360, .width = 135, .height = 255,
-      .back = colours::light_yellow, .fore = colours::red, .font = FontId::F2, .visible = false}},
+      .back = colours::light_yellow, .fore = colours::red, .font = FontId::serif, .visible = false}},
     {"value_a_3_smaller",
      {.name = {"value_a", 3}, .kind = ControlKind::label, .container = {"s_wave", 3}, .caption = "",
       .left = 0, .top = 600, .width = 372, .height = 252,
-      .back = std::nullopt, .fore = colours::red, .font = FontId::F2, .align = Align::centre,
+      .back = std::nullopt, .fore = colours::red, .font = FontId::serif, .align = Align::centre,
       .transparent = true}},
     {"value_k_opaque_right",
      {.name = {"value_k"}, .kind = ControlKind::label, .container = {"Frame2"}, .caption = "",
       .left = 360, .top = 480, .width = 255, .height = 255,
-      .back = std::nullopt, .fore = colours::red, .font = FontId::F3, .align = Align::right}},
+      .back = std::nullopt, .fore = colours::red, .font = FontId::sans, .align = Align::right}},
     {"Label_b_0_small_italic",
      {.name = {"Label_b", 0}, .kind = ControlKind::label, .container = {"c_wave", 0},
       .caption = "b0",
       .left = 120, .top = 240, .width = 132, .height = 252,
-      .back = colours::white, .fore = colours::blue, .font = FontId::F7, .align = Align::centre,
+      .back = colours::white, .fore = colours::blue, .font = FontId::serif_italic_tiny, .align = Align::centre,
       .transparent = true}},
 };
 // clang-format on
@@ -174,8 +163,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, LayoutSpot, testing::ValuesIn(spot_cases),
 
 TEST(LayoutTable, EveryControlIsFoundAtItsOwnRow) {
     // Also catches duplicate names: find_control would return the first of the two.
-    for (const ControlRow& spec : layout_table()) {
-        EXPECT_EQ(find_control(spec.name), &spec) << text(spec.name);
+    for (const ControlRow& row : layout_table()) {
+        EXPECT_EQ(find_control(row.name), &row) << full_name(row.name);
     }
 }
 
@@ -183,16 +172,16 @@ TEST(LayoutTable, ContainersAreEarlierFramesOrSurfaces) {
     const auto rows = layout_table();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].container == form) {
-            EXPECT_EQ(rows[i].kind, ControlKind::frame) << text(rows[i].name);
+            EXPECT_EQ(rows[i].kind, ControlKind::frame) << full_name(rows[i].name);
             continue;
         }
         const auto end = rows.begin() + static_cast<std::ptrdiff_t>(i);
         const auto it = std::find_if(
             rows.begin(), end, [&](const ControlRow& s) { return s.name == rows[i].container; });
-        ASSERT_NE(it, end) << text(rows[i].name) << " is in " << text(rows[i].container)
+        ASSERT_NE(it, end) << full_name(rows[i].name) << " is in " << full_name(rows[i].container)
                            << ", which is not listed before it";
         EXPECT_TRUE(it->kind == ControlKind::frame || it->kind == ControlKind::picture)
-            << text(rows[i].name);
+            << full_name(rows[i].name);
     }
 }
 
@@ -200,53 +189,53 @@ TEST(LayoutTable, EveryControlLiesWithinItsContainer) {
     // The "T" marks and the spin buttons of the 1332-high frames reach 3 twips past their
     // container's edge; anything short of a pixel disappears in the window.
     constexpr int slack = twips_per_pixel - 1;
-    for (const ControlRow& spec : layout_table()) {
+    for (const ControlRow& row : layout_table()) {
         int width = window_look.client_width;
         int height = window_look.client_height;
-        if (!(spec.container == form)) {
-            const ControlRow* box = find_control(spec.container);
-            ASSERT_NE(box, nullptr) << text(spec.name);
+        if (!(row.container == form)) {
+            const ControlRow* box = find_control(row.container);
+            ASSERT_NE(box, nullptr) << full_name(row.name);
             width = box->width;
             height = box->height;
         }
-        SCOPED_TRACE(text(spec.name) + " in " + text(spec.container));
-        EXPECT_GT(spec.width, 0);
-        EXPECT_GT(spec.height, 0);
-        EXPECT_GE(spec.left, 0);
-        EXPECT_GE(spec.top, 0);
-        EXPECT_LE(spec.left + spec.width, width + slack);
-        EXPECT_LE(spec.top + spec.height, height + slack);
+        SCOPED_TRACE(full_name(row.name) + " in " + full_name(row.container));
+        EXPECT_GT(row.width, 0);
+        EXPECT_GT(row.height, 0);
+        EXPECT_GE(row.left, 0);
+        EXPECT_GE(row.top, 0);
+        EXPECT_LE(row.left + row.width, width + slack);
+        EXPECT_LE(row.top + row.height, height + slack);
     }
 }
 
 TEST(LayoutTable, OnlyTheEmptyFrameAndTheMissingB0AreHidden) {
     std::set<std::string> hidden;
-    for (const ControlRow& spec : layout_table()) {
-        if (!spec.visible) {
-            hidden.insert(text(spec.name));
+    for (const ControlRow& row : layout_table()) {
+        if (!row.visible) {
+            hidden.insert(full_name(row.name));
         }
     }
     EXPECT_EQ(hidden, (std::set<std::string>{"ans_b(0)", "c_wave(0)"}));
 }
 
 TEST(LayoutTable, TextControlsHaveAFontAndTheOthersNoCaption) {
-    for (const ControlRow& spec : layout_table()) {
-        SCOPED_TRACE(text(spec.name));
-        switch (spec.kind) {
+    for (const ControlRow& row : layout_table()) {
+        SCOPED_TRACE(full_name(row.name));
+        switch (row.kind) {
             case ControlKind::label:
             case ControlKind::push_button:
             case ControlKind::option_button:
-                EXPECT_NE(spec.font, FontId::none);
+                EXPECT_NE(row.font, FontId::none);
                 break;
             case ControlKind::frame:
             case ControlKind::spin_button:
             case ControlKind::picture:
-                EXPECT_EQ(spec.font, FontId::none);
-                EXPECT_EQ(spec.caption, "");
+                EXPECT_EQ(row.font, FontId::none);
+                EXPECT_EQ(row.caption, "");
                 break;
         }
-        if (spec.kind != ControlKind::picture) {
-            EXPECT_EQ(spec.fill_style, FillStyle::transparent);
+        if (row.kind != ControlKind::picture) {
+            EXPECT_EQ(row.fill_style, FillStyle::transparent);
         }
     }
 }
@@ -273,16 +262,16 @@ class ControlArray : public testing::TestWithParam<ArrayCase> {};
 TEST_P(ControlArray, RunsFromZeroWithoutGaps) {
     const ArrayCase& a = GetParam();
     std::vector<int> indices;
-    for (const ControlRow& spec : layout_table()) {
-        if (spec.name.name != a.name) {
+    for (const ControlRow& row : layout_table()) {
+        if (row.name.name != a.name) {
             continue;
         }
-        indices.push_back(spec.name.index);
-        EXPECT_EQ(spec.kind, a.kind) << text(spec.name);
+        indices.push_back(row.name.index);
+        EXPECT_EQ(row.kind, a.kind) << full_name(row.name);
         if (a.per_element) {
-            EXPECT_EQ(spec.container, (ControlName{a.in, spec.name.index})) << text(spec.name);
+            EXPECT_EQ(row.container, (ControlName{a.in, row.name.index})) << full_name(row.name);
         } else if (!a.in.empty()) {
-            EXPECT_EQ(spec.container, ControlName{a.in}) << text(spec.name);
+            EXPECT_EQ(row.container, ControlName{a.in}) << full_name(row.name);
         }
     }
     std::sort(indices.begin(), indices.end());
@@ -318,8 +307,8 @@ TEST(LayoutTable, OnlyControlArraysHaveIndices) {
     for (const ArrayCase& a : array_cases) {
         arrays.insert(a.name);
     }
-    for (const ControlRow& spec : layout_table()) {
-        EXPECT_EQ(spec.name.index >= 0, arrays.count(spec.name.name) == 1) << text(spec.name);
+    for (const ControlRow& row : layout_table()) {
+        EXPECT_EQ(row.name.index >= 0, arrays.count(row.name.name) == 1) << full_name(row.name);
     }
 }
 
@@ -373,15 +362,15 @@ INSTANTIATE_TEST_SUITE_P(Plots, PlotTag, testing::ValuesIn(plot_tag_cases),
 TEST(TabOrder, VisitsEveryFocusableControlOnce) {
     std::vector<std::string> visited;
     for (ControlName name : tab_order()) {
-        const ControlRow* spec = find_control(name);
-        ASSERT_NE(spec, nullptr) << text(name);
-        EXPECT_TRUE(takes_focus(spec->kind)) << text(name);
-        visited.push_back(text(name));
+        const ControlRow* row = find_control(name);
+        ASSERT_NE(row, nullptr) << full_name(name);
+        EXPECT_TRUE(takes_focus(row->kind)) << full_name(name);
+        visited.push_back(full_name(name));
     }
     std::vector<std::string> focusable;
-    for (const ControlRow& spec : layout_table()) {
-        if (takes_focus(spec.kind)) {
-            focusable.push_back(text(spec.name));
+    for (const ControlRow& row : layout_table()) {
+        if (takes_focus(row.kind)) {
+            focusable.push_back(full_name(row.name));
         }
     }
     std::sort(visited.begin(), visited.end());
@@ -401,10 +390,10 @@ void PrintTo(const HandledCase& c, std::ostream* os) {
 class HandledControl : public testing::TestWithParam<HandledCase> {};
 
 TEST_P(HandledControl, ExistsWithItsKind) {
-    const ControlRow* spec = find_control(GetParam().name);
-    ASSERT_NE(spec, nullptr);
-    EXPECT_EQ(spec->kind, GetParam().kind);
-    EXPECT_TRUE(spec->visible);
+    const ControlRow* row = find_control(GetParam().name);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->kind, GetParam().kind);
+    EXPECT_TRUE(row->visible);
 }
 
 // The controls whose Click, SpinUp and SpinDown events the program handles.
@@ -464,8 +453,17 @@ struct FontCase {
     bool italic;
 };
 
+// "serif_975_italic": the face's family, size in hundredths of a point and style.
+std::string face_label(const FontCase& c) {
+    std::string s = c.family == FontFamily::serif ? "serif" : "sans";
+    s += "_" + std::to_string(static_cast<int>(c.points * 100.0f));
+    s += c.bold ? "_bold" : "";
+    s += c.italic ? "_italic" : "";
+    return s;
+}
+
 void PrintTo(const FontCase& c, std::ostream* os) {
-    *os << "F" << static_cast<int>(c.id);
+    *os << face_label(c);
 }
 
 class Font : public testing::TestWithParam<FontCase> {};
@@ -480,18 +478,18 @@ TEST_P(Font, FaceSizeAndStyle) {
 }
 
 const FontCase font_cases[] = {
-    {FontId::F1, FontFamily::serif, 9.75f, false, true},
-    {FontId::F2, FontFamily::serif, 9.75f, false, false},
-    {FontId::F3, FontFamily::sans, 9.75f, false, false},
-    {FontId::F4, FontFamily::sans, 9.75f, true, false},
-    {FontId::F5, FontFamily::sans, 7.5f, false, false},
-    {FontId::F6, FontFamily::sans, 6.0f, false, false},
-    {FontId::F7, FontFamily::serif, 6.0f, false, true},
+    {FontId::serif_italic, FontFamily::serif, 9.75f, false, true},
+    {FontId::serif, FontFamily::serif, 9.75f, false, false},
+    {FontId::sans, FontFamily::sans, 9.75f, false, false},
+    {FontId::sans_bold, FontFamily::sans, 9.75f, true, false},
+    {FontId::sans_small, FontFamily::sans, 7.5f, false, false},
+    {FontId::sans_tiny, FontFamily::sans, 6.0f, false, false},
+    {FontId::serif_italic_tiny, FontFamily::serif, 6.0f, false, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Fonts, Font, testing::ValuesIn(font_cases),
                          [](const testing::TestParamInfo<FontCase>& p) {
-                             return "F" + std::to_string(static_cast<int>(p.param.id));
+                             return face_label(p.param);
                          });
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <QAccessibleInterface>
 #include <QSet>
 #include <QSignalSpy>
-#include <QTest>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -17,47 +16,27 @@
 
 #include "layout.h"
 #include "main_window.h"
+#include "window_fixture.h"
 
 namespace quorvel {
 namespace {
 
-std::string spelled(ControlName name) {
-    std::string out(name.name);
-    return name.index >= 0 ? out + "(" + std::to_string(name.index) + ")" : out;
-}
-
-class AccessibleWindow : public ::testing::Test {
+// Shown, as a screen reader finds it: a hidden widget has no place on the screen.
+class AccessibleWindow : public testing::StartedWindow {
   protected:
-    // Shown, as a screen reader finds it: a hidden widget has no place on the screen.
-    void SetUp() override {
-        window.load();
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    QWidget& widget(ControlName name) {
-        QWidget* found = window.control(name);
-        if (found == nullptr) {
-            throw std::runtime_error("no widget for " + spelled(name));
-        }
-        return *found;
-    }
     QAccessibleInterface& accessible(ControlName name) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&widget(name));
         if (iface == nullptr) {
-            throw std::runtime_error("no accessible interface for " + spelled(name));
+            throw std::runtime_error("no accessible interface for " + full_name(name));
         }
         return *iface;
     }
     QString spoken_name(ControlName name) { return accessible(name).text(QAccessible::Name); }
     QString spoken_value(ControlName name) { return accessible(name).text(QAccessible::Value); }
-    QString caption(ControlName name) {
-        return QString::fromStdString(window.label(name).caption());
-    }
     void act(ControlName name, const QString& action) {
         QAccessibleActionInterface* actions = accessible(name).actionInterface();
-        ASSERT_NE(actions, nullptr) << spelled(name);
-        ASSERT_TRUE(actions->actionNames().contains(action)) << spelled(name);
+        ASSERT_NE(actions, nullptr) << full_name(name);
+        ASSERT_TRUE(actions->actionNames().contains(action)) << full_name(name);
         actions->doAction(action);
     }
 
@@ -68,7 +47,7 @@ class AccessibleWindow : public ::testing::Test {
                           &QAbstractButton::clicked);
         act(button, QAccessibleActionInterface::pressAction());
         if (clicks.isEmpty()) {
-            ASSERT_TRUE(clicks.wait(2000)) << spelled(button) << " was never clicked";
+            ASSERT_TRUE(clicks.wait(2000)) << full_name(button) << " was never clicked";
         }
     }
     static void press_button(QAccessibleInterface* button) {
@@ -77,8 +56,6 @@ class AccessibleWindow : public ::testing::Test {
         ASSERT_NE(actions, nullptr);
         actions->doAction(QAccessibleActionInterface::pressAction());
     }
-
-    MainWindow window;
 };
 
 struct Spoken {
@@ -141,7 +118,7 @@ TEST_F(AccessibleWindow, EveryReachableControlHasANameOfItsOwnAndADescription) {
         if (!widget(name).isVisibleTo(&window)) {
             continue;
         }
-        SCOPED_TRACE(spelled(name));
+        SCOPED_TRACE(full_name(name));
         const QString spoken = spoken_name(name);
         EXPECT_FALSE(spoken.isEmpty());
         EXPECT_FALSE(accessible(name).text(QAccessible::Description).isEmpty());
@@ -250,7 +227,7 @@ TEST_F(AccessibleWindow, ReadoutsSpeakTheCaptionTheHandlersWrote) {
 
     push({"Command4"});
     for (const ControlName answer : {ControlName{"ans_a", 0}, ControlName{"ans_b", 4}}) {
-        SCOPED_TRACE(spelled(answer));
+        SCOPED_TRACE(full_name(answer));
         EXPECT_FALSE(accessible(answer).state().invisible);
         EXPECT_FALSE(caption(answer).isEmpty());
         EXPECT_EQ(spoken_value(answer), caption(answer));
@@ -262,9 +239,9 @@ TEST_F(AccessibleWindow, ReadoutsSpeakTheCaptionTheHandlersWrote) {
 // answers leaves every name as it was.
 TEST_F(AccessibleWindow, PlotNamesNeverCarryACoefficient) {
     std::vector<ControlName> plots;
-    for (const ControlRow& spec : layout_table()) {
-        if (spec.kind == ControlKind::picture && widget(spec.name).isVisibleTo(&window)) {
-            plots.push_back(spec.name);
+    for (const ControlRow& row : layout_table()) {
+        if (row.kind == ControlKind::picture && widget(row.name).isVisibleTo(&window)) {
+            plots.push_back(row.name);
         }
     }
     ASSERT_EQ(plots.size(), 14U);
@@ -273,7 +250,7 @@ TEST_F(AccessibleWindow, PlotNamesNeverCarryACoefficient) {
         at_start.push_back(spoken_name(plot));
         for (const QChar c : at_start.back()) {
             if (c.isDigit()) {
-                EXPECT_EQ(c.digitValue(), plot.index) << spelled(plot);
+                EXPECT_EQ(c.digitValue(), plot.index) << full_name(plot);
             }
         }
     }
@@ -292,7 +269,7 @@ TEST_F(AccessibleWindow, PlotNamesNeverCarryACoefficient) {
     ASSERT_EQ(caption({"value_a", 2}), QStringLiteral("3"));
 
     for (std::size_t i = 0; i < plots.size(); ++i) {
-        EXPECT_EQ(spoken_name(plots[i]), at_start[i]) << spelled(plots[i]);
+        EXPECT_EQ(spoken_name(plots[i]), at_start[i]) << full_name(plots[i]);
     }
 }
 

@@ -15,35 +15,21 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "layout.h"
 #include "main_window.h"
 #include "spin_button.h"
+#include "window_fixture.h"
 
 namespace quorvel {
 namespace {
 
 QString spelled(ControlName name) {
-    QString out = QString::fromUtf8(name.name.data(), static_cast<qsizetype>(name.name.size()));
-    return name.index >= 0 ? out + QStringLiteral("(%1)").arg(name.index) : out;
+    return QString::fromStdString(full_name(name));
 }
 
-class KeyboardWindow : public ::testing::Test {
+class KeyboardWindow : public testing::StartedWindow {
   protected:
-    void SetUp() override {
-        window.load();
-        window.show();
-        QApplication::setActiveWindow(&window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    QWidget& widget(ControlName name) {
-        QWidget* found = window.control(name);
-        if (found == nullptr) {
-            throw std::runtime_error("no widget for " + spelled(name).toStdString());
-        }
-        return *found;
-    }
-
     // The controls Tab visits in this window: the focus order less the hidden ones.
     std::vector<ControlName> reachable() {
         std::vector<ControlName> out;
@@ -74,7 +60,7 @@ class KeyboardWindow : public ::testing::Test {
                 return order[(i + order.size() - 1) % order.size()];
             }
         }
-        throw std::runtime_error(spelled(name).toStdString() + " is not reachable by Tab");
+        throw std::runtime_error(full_name(name) + " is not reachable by Tab");
     }
 
     // Gives the named control the keyboard focus the way a user does: one Tab from the
@@ -84,12 +70,6 @@ class KeyboardWindow : public ::testing::Test {
         press(Qt::Key_Tab);
         ASSERT_TRUE(widget(name).hasFocus()) << "Tab went to " << focused_name().toStdString();
     }
-
-    QString caption(ControlName name) {
-        return QString::fromStdString(window.label(name).caption());
-    }
-
-    MainWindow window;
 };
 
 TEST_F(KeyboardWindow, TabVisitsTheFocusOrderAndWrapsAround) {
@@ -127,7 +107,7 @@ struct FocusStop {
 };
 
 void PrintTo(const FocusStop& row, std::ostream* out) {
-    *out << spelled(row.control).toStdString();
+    *out << full_name(row.control);
 }
 
 class FocusMark : public KeyboardWindow, public ::testing::WithParamInterface<FocusStop> {};
@@ -145,22 +125,10 @@ TEST_P(FocusMark, IsVisibleWhenTabbedTo) {
     EXPECT_NE(focused, unfocused);
 }
 
-// Whether the layout table shows a control: it and every container around it visible.
-// Worked out from the table, since the cases are listed before any window exists.
-bool shown_by_table(ControlName name) {
-    for (const ControlRow* spec = find_control(name); spec != nullptr;
-         spec = find_control(spec->container)) {
-        if (!spec->visible) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::vector<FocusStop> shown_focus_order() {
     std::vector<FocusStop> out;
     for (const ControlName& name : tab_order()) {
-        if (shown_by_table(name)) {
+        if (shown_at_start(name)) {
             out.push_back({name});
         }
     }
@@ -169,9 +137,7 @@ std::vector<FocusStop> shown_focus_order() {
 
 INSTANTIATE_TEST_SUITE_P(Window, FocusMark, ::testing::ValuesIn(shown_focus_order()),
                          [](const ::testing::TestParamInfo<FocusStop>& row) {
-                             const ControlName name = row.param.control;
-                             std::string id(name.name);
-                             return name.index >= 0 ? id + "_" + std::to_string(name.index) : id;
+                             return testing::case_name_of(row.param.control);
                          });
 
 // A key on a focused push or option button runs the button's click handler.

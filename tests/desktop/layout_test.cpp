@@ -9,12 +9,11 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "event_table.h"
 #include "layout.h"
 #include "main_window.h"
@@ -22,57 +21,35 @@
 #include "qt_colour.h"
 #include "qt_label.h"
 #include "spin_button.h"
+#include "window_fixture.h"
 
 namespace quorvel {
 
-void PrintTo(const ControlRow& spec, std::ostream* out) {
-    *out << spec.name.name;
-    if (spec.name.index >= 0) {
-        *out << '(' << spec.name.index << ')';
-    }
+void PrintTo(const ControlRow& row, std::ostream* out) {
+    *out << full_name(row.name);
 }
 
 namespace {
 
-int pixels(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
-QRect pixel_rect(const ControlRow& spec) {
-    return {pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height)};
+QRect pixel_rect(const ControlRow& row) {
+    return {pixels_of_twips(row.left), pixels_of_twips(row.top), pixels_of_twips(row.width),
+            pixels_of_twips(row.height)};
 }
 
 QString qualified(ControlName name) {
-    QString out = QString::fromUtf8(name.name.data(), static_cast<qsizetype>(name.name.size()));
-    return name.index >= 0 ? out + QStringLiteral("(%1)").arg(name.index) : out;
+    return QString::fromStdString(full_name(name));
 }
 
-// A window built once and never loaded, so it still shows the table's own captions.
-class WindowLayout : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() { window_ = std::make_unique<MainWindow>(); }
-    static void TearDownTestSuite() { window_.reset(); }
-
-    static MainWindow& window() { return *window_; }
-    static QWidget& widget(ControlName name) {
-        QWidget* found = window_->control(name);
-        if (found == nullptr) {
-            throw std::runtime_error("no widget for " + qualified(name).toStdString());
-        }
-        return *found;
-    }
-
-  private:
-    static inline std::unique_ptr<MainWindow> window_;
-};
+// A window built and never started, so it still shows the table's own captions.
+using WindowLayout = testing::WindowTest;
 
 class EveryControl : public WindowLayout, public ::testing::WithParamInterface<ControlRow> {};
 
-void expect_font(const ControlRow& spec, const QWidget& w) {
-    if (spec.font == FontId::none) {
+void expect_font(const ControlRow& row, const QWidget& w) {
+    if (row.font == FontId::none) {
         return;
     }
-    const FontFace font = font_face(spec.font);
+    const FontFace font = font_face(row.font);
     EXPECT_EQ(w.font().pixelSize(), std::lround(font.points * 96.0 / 72.0));
     EXPECT_EQ(w.font().bold(), font.bold);
     EXPECT_EQ(w.font().italic(), font.italic);
@@ -82,37 +59,36 @@ void expect_font(const ControlRow& spec, const QWidget& w) {
 }
 
 TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
-    const ControlRow& spec = GetParam();
-    QWidget& w = widget(spec.name);
+    const ControlRow& row = GetParam();
+    QWidget& w = widget(row.name);
 
-    QWidget* container =
-        spec.container == ControlName{"Form1"} ? &window() : &widget(spec.container);
+    QWidget* container = row.container == window_name ? &window : &widget(row.container);
     EXPECT_EQ(w.parentWidget(), container);
-    EXPECT_EQ(w.geometry(), pixel_rect(spec));
-    EXPECT_EQ(!w.isHidden(), spec.visible);
-    EXPECT_EQ(w.objectName(), qualified(spec.name));
-    expect_font(spec, w);
+    EXPECT_EQ(w.geometry(), pixel_rect(row));
+    EXPECT_EQ(!w.isHidden(), row.visible);
+    EXPECT_EQ(w.objectName(), qualified(row.name));
+    expect_font(row, w);
 
     const QString caption =
-        QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
-    switch (spec.kind) {
+        QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size()));
+    switch (row.kind) {
         case ControlKind::label: {
             auto* label = dynamic_cast<QtLabel*>(&w);
             ASSERT_NE(label, nullptr);
             EXPECT_EQ(label->text(), caption);
-            EXPECT_EQ(label->autoFillBackground(), !spec.transparent);
-            if (spec.fore) {
-                EXPECT_EQ(label->palette().color(QPalette::WindowText), to_qcolor(*spec.fore));
+            EXPECT_EQ(label->autoFillBackground(), !row.transparent);
+            if (row.fore) {
+                EXPECT_EQ(label->palette().color(QPalette::WindowText), to_qcolor(*row.fore));
             }
-            if (spec.back && !spec.transparent) {
-                EXPECT_EQ(label->palette().color(QPalette::Window), to_qcolor(*spec.back));
+            if (row.back && !row.transparent) {
+                EXPECT_EQ(label->palette().color(QPalette::Window), to_qcolor(*row.back));
             }
             EXPECT_EQ(w.focusPolicy(), Qt::NoFocus);
             break;
         }
         case ControlKind::frame:
-            if (spec.back) {
-                EXPECT_EQ(w.palette().color(QPalette::Window), to_qcolor(*spec.back));
+            if (row.back) {
+                EXPECT_EQ(w.palette().color(QPalette::Window), to_qcolor(*row.back));
             }
             EXPECT_EQ(w.focusPolicy(), Qt::NoFocus);
             break;
@@ -122,7 +98,7 @@ TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
             ASSERT_NE(button, nullptr);
             EXPECT_EQ(button->text(), caption);
             EXPECT_EQ(qobject_cast<QRadioButton*>(&w) != nullptr,
-                      spec.kind == ControlKind::option_button);
+                      row.kind == ControlKind::option_button);
             break;
         }
         case ControlKind::spin_button:
@@ -131,13 +107,13 @@ TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
         case ControlKind::picture: {
             auto* canvas = dynamic_cast<QtCanvas*>(&w);
             ASSERT_NE(canvas, nullptr);
-            if (spec.back) {
-                EXPECT_EQ(canvas->back_color(), *spec.back);
-                EXPECT_EQ(canvas->picture().pixelColor(0, 0), to_qcolor(*spec.back));
+            if (row.back) {
+                EXPECT_EQ(canvas->back_color(), *row.back);
+                EXPECT_EQ(canvas->picture().pixelColor(0, 0), to_qcolor(*row.back));
             }
-            EXPECT_EQ(canvas->fore_color(), spec.fore.value_or(colours::black));
-            EXPECT_EQ(canvas->fill_color(), spec.fill);
-            EXPECT_EQ(canvas->fill_style(), spec.fill_style);
+            EXPECT_EQ(canvas->fore_color(), row.fore.value_or(colours::black));
+            EXPECT_EQ(canvas->fill_color(), row.fill);
+            EXPECT_EQ(canvas->fill_style(), row.fill_style);
             EXPECT_EQ(canvas->picture().size(), w.size());
             break;
         }
@@ -145,11 +121,7 @@ TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
 }
 
 std::string row_name(const ::testing::TestParamInfo<ControlRow>& row) {
-    std::string name(row.param.name.name);
-    if (row.param.name.index >= 0) {
-        name += "_" + std::to_string(row.param.name.index);
-    }
-    return name;
+    return testing::case_name_of(row.param.name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, EveryControl,
@@ -157,9 +129,9 @@ INSTANTIATE_TEST_SUITE_P(Table, EveryControl,
                          row_name);
 
 TEST_F(WindowLayout, ClientAreaAndCaptionAreTheWindowsOwn) {
-    EXPECT_EQ(window().size(), QSize(647, 455));
-    EXPECT_EQ(window().minimumSize(), window().maximumSize());
-    EXPECT_EQ(window().windowTitle(), QStringLiteral("Fourier Series"));
+    EXPECT_EQ(window.size(), QSize(647, 455));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Fourier Series"));
 }
 
 TEST_F(WindowLayout, TabWalksTheFocusOrder) {
@@ -200,11 +172,10 @@ class OverlappingControls : public WindowLayout, public ::testing::WithParamInte
 TEST_P(OverlappingControls, ShowTheRightOneOnTop) {
     QWidget& top = widget(GetParam().on_top);
     QWidget& under = widget(GetParam().beneath);
-    const QRect shared =
-        QRect(top.mapTo(&window(), QPoint(0, 0)), top.size())
-            .intersected(QRect(under.mapTo(&window(), QPoint(0, 0)), under.size()));
+    const QRect shared = QRect(top.mapTo(&window, QPoint(0, 0)), top.size())
+                             .intersected(QRect(under.mapTo(&window, QPoint(0, 0)), under.size()));
     ASSERT_FALSE(shared.isEmpty());
-    QWidget* hit = window().childAt(shared.center());
+    QWidget* hit = window.childAt(shared.center());
     ASSERT_NE(hit, nullptr);
     EXPECT_TRUE(hit == &top || top.isAncestorOf(hit)) << hit->objectName().toStdString();
 }
@@ -223,7 +194,7 @@ TEST_F(WindowLayout, EveryHandlerButFormLoadHasExactlyOneControl) {
             expected.push_back(event.name);
         }
     }
-    std::vector<std::string_view> connected = window().connected_handlers();
+    std::vector<std::string_view> connected = window.connected_handlers();
     std::sort(expected.begin(), expected.end());
     std::sort(connected.begin(), connected.end());
     EXPECT_EQ(connected, expected);

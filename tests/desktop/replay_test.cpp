@@ -6,7 +6,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <cmath>
 
 #include "layout.h"
 #include "replay_runner.h"
@@ -94,14 +93,8 @@ TEST(Replay, UnwritableSnapshotStopsTheRunNamingItsLine) {
 
 // Where a control sits in the window's client area, from the layout table.
 QRect window_rect(ControlName name) {
-    const ControlRow* spec = find_control(name);
-    QPoint origin(0, 0);
-    for (const ControlRow* at = spec; at != nullptr; at = find_control(at->container)) {
-        origin += QPoint(static_cast<int>(std::lround(at->left / 15.0)),
-                         static_cast<int>(std::lround(at->top / 15.0)));
-    }
-    return {origin, QSize(static_cast<int>(std::lround(spec->width / 15.0)),
-                          static_cast<int>(std::lround(spec->height / 15.0)))};
+    const PixelRect r = client_rect(name).value();
+    return {r.left, r.top, r.width, r.height};
 }
 
 TEST(Replay, SnapshotIsTheWholeClientAreaWithThePlotsDrawn) {

@@ -66,16 +66,17 @@ class HeldSpinButton : public ::testing::Test {
     SpinButton spin;
 };
 
+using Arrow = SpinButton::Arrow;
+
 TEST_F(HeldSpinButton, RepeatsWhileHeldAndStopsOnRelease) {
     QSignalSpy downs(&spin, &SpinButton::spinDown);
+    EXPECT_EQ(spin.repeating(), Arrow::none);
     QTest::mousePress(&spin, Qt::LeftButton, {}, QPoint(8, 20));
     EXPECT_EQ(downs.count(), 1);
+    EXPECT_EQ(spin.repeating(), Arrow::down);
     EXPECT_TRUE(QTest::qWaitFor([&] { return downs.count() >= 3; }, 5000));
     QTest::mouseRelease(&spin, Qt::LeftButton, {}, QPoint(8, 20));
-
-    const int after_release = downs.count();
-    QTest::qWait(3 * SpinButton::first_repeat_ms);
-    EXPECT_EQ(downs.count(), after_release);
+    EXPECT_EQ(spin.repeating(), Arrow::none);
 }
 
 TEST_F(HeldSpinButton, PausesWhileThePointerIsOffTheHeldArrow) {
@@ -83,10 +84,20 @@ TEST_F(HeldSpinButton, PausesWhileThePointerIsOffTheHeldArrow) {
     QSignalSpy downs(&spin, &SpinButton::spinDown);
     QTest::mousePress(&spin, Qt::LeftButton, {}, QPoint(8, 3));
     QTest::mouseMove(&spin, QPoint(8, 20));
-    QTest::qWait(3 * SpinButton::first_repeat_ms);
-    EXPECT_EQ(ups.count(), 1);
+    EXPECT_EQ(spin.repeating(), Arrow::none) << "off the held arrow, even over the other one";
+    QTest::mouseMove(&spin, QPoint(8, 5));
+    EXPECT_EQ(spin.repeating(), Arrow::up);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ups.count() >= 2; }, 5000));
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, QPoint(8, 5));
     EXPECT_EQ(downs.count(), 0);
-    QTest::mouseRelease(&spin, Qt::LeftButton, {}, QPoint(8, 20));
+    EXPECT_EQ(spin.repeating(), Arrow::none);
+}
+
+TEST_F(HeldSpinButton, HidingEndsTheRepeat) {
+    QTest::mousePress(&spin, Qt::LeftButton, {}, QPoint(8, 3));
+    EXPECT_EQ(spin.repeating(), Arrow::up);
+    spin.hide();
+    EXPECT_EQ(spin.repeating(), Arrow::none);
 }
 
 }  // namespace

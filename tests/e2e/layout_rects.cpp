@@ -6,35 +6,17 @@
 //   quorvel-e2e-layout NAME     one control, e.g. Spin_a0 or campus_a(3)
 //
 // Each line reads: name kind shown left top width height. "shown" is 0 when the control
-// or one of its containers is hidden. Positions are summed container by container, each
-// step rounded to whole pixels on its own, the way the window builder places its widgets
-// (a frame's children are placed relative to the frame's own corner, border included).
-#include <cmath>
+// or one of its containers is hidden. Positions are the layout's own client_rect.
 #include <cstdio>
+#include <optional>
 #include <string>
-#include <string_view>
 
 #include "layout.h"
 
 namespace {
 
 using quorvel::ControlKind;
-using quorvel::ControlName;
 using quorvel::ControlRow;
-
-constexpr ControlName window_name{"Form1"};
-
-int pixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / quorvel::twips_per_pixel));
-}
-
-std::string qualified(ControlName name) {
-    std::string out(name.name);
-    if (name.index >= 0) {
-        out += "(" + std::to_string(name.index) + ")";
-    }
-    return out;
-}
 
 const char* kind_word(ControlKind kind) {
     switch (kind) {
@@ -54,38 +36,16 @@ const char* kind_word(ControlKind kind) {
     return "unknown";
 }
 
-struct Placed {
-    int left = 0;
-    int top = 0;
-    bool shown = true;
-};
-
-// The control's corner in client-area pixels; false if a container is missing.
-bool place(const ControlRow& spec, Placed& out) {
-    out = {pixels(spec.left), pixels(spec.top), spec.visible};
-    ControlName container = spec.container;
-    while (!(container == window_name)) {
-        const ControlRow* parent = quorvel::find_control(container);
-        if (parent == nullptr) {
-            return false;
-        }
-        out.left += pixels(parent->left);
-        out.top += pixels(parent->top);
-        out.shown = out.shown && parent->visible;
-        container = parent->container;
-    }
-    return true;
-}
-
-bool print(const ControlRow& spec) {
-    Placed at;
-    if (!place(spec, at)) {
+bool print(const ControlRow& row) {
+    const std::optional<quorvel::PixelRect> at = quorvel::client_rect(row.name);
+    if (!at) {
         std::fprintf(stderr, "quorvel-e2e-layout: %s lies in an unknown container\n",
-                     qualified(spec.name).c_str());
+                     quorvel::full_name(row.name).c_str());
         return false;
     }
-    std::printf("%s %s %d %d %d %d %d\n", qualified(spec.name).c_str(), kind_word(spec.kind),
-                at.shown ? 1 : 0, at.left, at.top, pixels(spec.width), pixels(spec.height));
+    std::printf("%s %s %d %d %d %d %d\n", quorvel::full_name(row.name).c_str(), kind_word(row.kind),
+                quorvel::shown_at_start(row.name) ? 1 : 0, at->left, at->top, at->width,
+                at->height);
     return true;
 }
 
@@ -98,12 +58,12 @@ int main(int argc, char* argv[]) {
     }
     bool ok = true;
     bool found = false;
-    for (const ControlRow& spec : quorvel::layout_table()) {
-        if (argc == 2 && qualified(spec.name) != argv[1]) {
+    for (const ControlRow& row : quorvel::layout_table()) {
+        if (argc == 2 && quorvel::full_name(row.name) != argv[1]) {
             continue;
         }
         found = true;
-        ok = print(spec) && ok;
+        ok = print(row) && ok;
     }
     if (argc == 2 && !found) {
         std::fprintf(stderr, "quorvel-e2e-layout: no control named %s\n", argv[1]);

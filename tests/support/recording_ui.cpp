@@ -7,14 +7,6 @@
 
 namespace quorvel::testing {
 
-std::string key_of(ControlName name) {
-    std::string key(name.name);
-    if (name.index >= 0) {
-        key += "(" + std::to_string(name.index) + ")";
-    }
-    return key;
-}
-
 std::vector<DrawCall> RecordingCanvas::calls_of(DrawCall::Kind kind) const {
     std::vector<DrawCall> out;
     std::copy_if(calls_.begin(), calls_.end(), std::back_inserter(out),
@@ -62,42 +54,35 @@ RecordingUi::RecordingUi() {
     switch_c_.join(switch_s_);
     switch_s_.join(switch_c_);
     const auto selected_at_start = [](std::string_view name) {
-        const ControlRow* spec = find_control({name});
-        return spec != nullptr && spec->selected;
+        const ControlRow* row = find_control({name});
+        return row != nullptr && row->selected;
     };
     switch_c_.Value(selected_at_start("switch_c"));
     switch_s_.Value(selected_at_start("switch_s"));
 }
 
 RecordingCanvas& RecordingUi::canvas(ControlName name) {
-    auto& slot = canvases_[key_of(name)];
+    auto& slot = canvases_[full_name(name)];
     if (!slot) {
-        const ControlRow* spec = find_control(name);
-        if (spec == nullptr || spec->kind != ControlKind::picture) {
-            throw std::invalid_argument("no picture surface named " + key_of(name));
+        const ControlRow* row = find_control(name);
+        if (row == nullptr || row->kind != ControlKind::picture) {
+            throw std::invalid_argument("no picture surface named " + full_name(name));
         }
-        SurfaceLook look;
-        look.back = spec->back.value_or(colours::white);
-        look.fore = spec->fore.value_or(colours::black);
-        look.fill = spec->fill;
-        look.fill_style = spec->fill_style;
-        look.width_twips = static_cast<float>(spec->width);
-        look.height_twips = static_cast<float>(spec->height);
-        slot = std::make_unique<RecordingCanvas>(look);
+        slot = std::make_unique<RecordingCanvas>(surface_look(*row, colours::white));
     }
     return *slot;
 }
 
 Label& RecordingUi::label(ControlName name) {
-    auto& slot = labels_[key_of(name)];
+    auto& slot = labels_[full_name(name)];
     if (!slot) {
-        const ControlRow* spec = find_control(name);
-        if (spec == nullptr || spec->kind != ControlKind::label) {
-            throw std::invalid_argument("no label named " + key_of(name));
+        const ControlRow* row = find_control(name);
+        if (row == nullptr || row->kind != ControlKind::label) {
+            throw std::invalid_argument("no label named " + full_name(name));
         }
         slot = std::make_unique<RecordingLabel>();
-        slot->Caption(std::string(spec->caption));
-        slot->Visible(spec->visible);
+        slot->Caption(std::string(row->caption));
+        slot->Visible(row->visible);
     }
     return *slot;
 }
@@ -109,7 +94,7 @@ OptionButton& RecordingUi::option(ControlName name) {
     if (name.name == "switch_s") {
         return switch_s_;
     }
-    throw std::invalid_argument("no option button named " + key_of(name));
+    throw std::invalid_argument("no option button named " + full_name(name));
 }
 
 void RecordingUi::forget_drawing() {

@@ -7,6 +7,7 @@
 
 #include "canvas.h"
 #include "controls.h"
+#include "layout.h"
 #include "ui.h"
 
 namespace quorvel::testing {
@@ -87,8 +88,8 @@ class RecordingWindow : public WindowFrame {
     float width_ = 9825.0f;  // design client width plus a 4-pixel frame on each side
     float top_ = 0.0f;
     float left_ = 0.0f;
-    float screen_width_ = 1920.0f * 15.0f;
-    float screen_height_ = 1080.0f * 15.0f;
+    float screen_width_ = twips_of_pixels(1920);
+    float screen_height_ = twips_of_pixels(1080);
 };
 
 // A window made of recorders: every surface, label and option the form asks for, with the
@@ -118,7 +119,5 @@ class RecordingUi : public Ui {
     RecordingOption switch_s_;
     RecordingWindow window_;
 };
-
-std::string key_of(ControlName name);
 
 }  // namespace quorvel::testing

@@ -19,18 +19,19 @@ namespace {
 using Kind = DrawCall::Kind;
 
 // One measured press on a trial spinner, after `setup` was pressed `setup_times` times
-// from the start state.
+// from the start state, and the coefficient's value after it.
 struct PressCase {
     const char* name;
     std::string_view setup;
     int setup_times;
     std::string_view press;
-    char term;  // 'a' for a cosine coefficient, 'b' for a sine coefficient
-    int index;
     int value;
-    const char* caption;
-    const char* own_plot;
     friend void PrintTo(const PressCase& c, std::ostream* os) { *os << c.name; }
+
+    // The coefficient the press steps, from the handler's name: Spin_b3_SpinUp steps b3.
+    char term() const { return press[5]; }  // 'a' cosine, 'b' sine
+    int index() const { return press[6] - '0'; }
+    ControlName own_plot() const { return {term() == 'a' ? "campus_a" : "campus_b", index()}; }
 };
 
 // Position of a coefficient's bar among the nine boxes of the chart: a0, a1, b1, a2, b2, …
@@ -63,6 +64,8 @@ class SpinnerPress : public ::testing::TestWithParam<PressCase> {
 
 TEST_P(SpinnerPress, MovesOnlyItsCoefficientWithinBoundsAndRedrawsItsThreePlots) {
     const PressCase& c = GetParam();
+    const char term = c.term();
+    const int index = c.index();
     for (int k = 0; k < c.setup_times; ++k) {
         ASSERT_FALSE(f.run(c.setup).has_value());
     }
@@ -77,36 +80,36 @@ TEST_P(SpinnerPress, MovesOnlyItsCoefficientWithinBoundsAndRedrawsItsThreePlots)
 
     ASSERT_FALSE(f.run(c.press).has_value());
 
-    EXPECT_EQ(coefficient(c.term, c.index), c.value);
-    if (c.term == 'a') {
-        EXPECT_EQ(f.form.sim_a(c.index).type(), Value::Type::int16);
+    EXPECT_EQ(coefficient(term, index), c.value);
+    if (term == 'a') {
+        EXPECT_EQ(f.form.sim_a(index).type(), Value::Type::int16);
     }
-    const std::string_view own_label = c.term == 'a' ? "value_a" : "value_b";
-    EXPECT_EQ(f.caption({own_label, c.index}), c.caption);
+    const std::string_view own_label = term == 'a' ? "value_a" : "value_b";
+    EXPECT_EQ(f.caption({own_label, index}), std::to_string(c.value));
 
     for (int i = 0; i <= 4; ++i) {
         SCOPED_TRACE("coefficient index " + std::to_string(i));
-        if (!(c.term == 'a' && c.index == i)) {
+        if (!(term == 'a' && index == i)) {
             EXPECT_EQ(coefficient('a', i), a_before[static_cast<std::size_t>(i)]);
             EXPECT_EQ(f.caption({"value_a", i}), "stale a" + std::to_string(i));
         }
-        if (!(c.term == 'b' && c.index == i)) {
+        if (!(term == 'b' && index == i)) {
             EXPECT_EQ(coefficient('b', i), b_before[static_cast<std::size_t>(i)]);
             EXPECT_EQ(f.caption({"value_b", i}), "stale b" + std::to_string(i));
         }
     }
 
-    std::vector<std::string> redrawn{c.own_plot, "campus_graph", "campus_sim"};
+    std::vector<std::string> redrawn{full_name(c.own_plot()), "campus_graph", "campus_sim"};
     std::sort(redrawn.begin(), redrawn.end());
     EXPECT_EQ(f.ui.cleared_surfaces(), redrawn);
 
     // All three plots show the value after the press. The setup touched no other
     // coefficient, so the Simulate Wave is this one term alone.
-    const RecordingCanvas& own = f.ui.canvas({c.term == 'a' ? "campus_a" : "campus_b", c.index});
+    const RecordingCanvas& own = f.ui.canvas(c.own_plot());
     EXPECT_NEAR(largest_black_magnitude(own), std::abs(c.value), 0.05);
     const std::vector<PointF> sim = curve_points(f.canvas({"campus_sim"}));
     ASSERT_EQ(sim.size(), 151u);
-    if (c.index == 0) {
+    if (index == 0) {
         for (const PointF& p : sim) {
             ASSERT_EQ(p.y, static_cast<float>(c.value)) << "at theta " << p.x;
         }
@@ -115,47 +118,33 @@ TEST_P(SpinnerPress, MovesOnlyItsCoefficientWithinBoundsAndRedrawsItsThreePlots)
     }
     const std::vector<DrawCall> bars = f.canvas({"campus_graph"}).calls_of(Kind::box);
     ASSERT_EQ(bars.size(), 9u);
-    EXPECT_EQ(bars[static_cast<std::size_t>(bar_of(c.term, c.index))].b.y,
-              static_cast<float>(c.value));
+    EXPECT_EQ(bars[static_cast<std::size_t>(bar_of(term, index))].b.y, static_cast<float>(c.value));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SpinnerPress,
     ::testing::Values(
-        PressCase{"a0_up_from_start", "", 0, "Spin_a0_SpinUp", 'a', 0, 1, "1", "campus_a(0)"},
-        PressCase{"a0_goes_below_zero", "Spin_a0_SpinDown", 2, "Spin_a0_SpinDown", 'a', 0, -3, "-3",
-                  "campus_a(0)"},
-        PressCase{"a0_stops_at_minus_ten", "Spin_a0_SpinDown", 10, "Spin_a0_SpinDown", 'a', 0, -10,
-                  "-10", "campus_a(0)"},
-        PressCase{"a0_up_from_minus_ten", "Spin_a0_SpinDown", 10, "Spin_a0_SpinUp", 'a', 0, -9,
-                  "-9", "campus_a(0)"},
-        PressCase{"a0_stops_at_ten", "Spin_a0_SpinUp", 10, "Spin_a0_SpinUp", 'a', 0, 10, "10",
-                  "campus_a(0)"},
-        PressCase{"a1_up_from_start", "", 0, "Spin_a1_SpinUp", 'a', 1, 1, "1", "campus_a(1)"},
-        PressCase{"a1_stops_at_zero", "", 0, "Spin_a1_SpinDown", 'a', 1, 0, "0", "campus_a(1)"},
-        PressCase{"a2_twelfth_up_stays_ten", "Spin_a2_SpinUp", 11, "Spin_a2_SpinUp", 'a', 2, 10,
-                  "10", "campus_a(2)"},
-        PressCase{"a2_down_from_one", "Spin_a2_SpinUp", 1, "Spin_a2_SpinDown", 'a', 2, 0, "0",
-                  "campus_a(2)"},
-        PressCase{"a3_up_from_one", "Spin_a3_SpinUp", 1, "Spin_a3_SpinUp", 'a', 3, 2, "2",
-                  "campus_a(3)"},
-        PressCase{"a3_stops_at_zero", "", 0, "Spin_a3_SpinDown", 'a', 3, 0, "0", "campus_a(3)"},
-        PressCase{"a4_stops_at_ten", "Spin_a4_SpinUp", 10, "Spin_a4_SpinUp", 'a', 4, 10, "10",
-                  "campus_a(4)"},
-        PressCase{"a4_down_from_ten", "Spin_a4_SpinUp", 10, "Spin_a4_SpinDown", 'a', 4, 9, "9",
-                  "campus_a(4)"},
-        PressCase{"b1_up_from_start", "", 0, "Spin_b1_SpinUp", 'b', 1, 1, "1", "campus_b(1)"},
-        PressCase{"b1_stops_at_zero", "", 0, "Spin_b1_SpinDown", 'b', 1, 0, "0", "campus_b(1)"},
-        PressCase{"b2_up_from_four", "Spin_b2_SpinUp", 4, "Spin_b2_SpinUp", 'b', 2, 5, "5",
-                  "campus_b(2)"},
-        PressCase{"b2_down_from_one", "Spin_b2_SpinUp", 1, "Spin_b2_SpinDown", 'b', 2, 0, "0",
-                  "campus_b(2)"},
-        PressCase{"b3_up_from_start", "", 0, "Spin_b3_SpinUp", 'b', 3, 1, "1", "campus_b(3)"},
-        PressCase{"b3_down_from_two", "Spin_b3_SpinUp", 2, "Spin_b3_SpinDown", 'b', 3, 1, "1",
-                  "campus_b(3)"},
-        PressCase{"b4_stops_at_ten", "Spin_b4_SpinUp", 10, "Spin_b4_SpinUp", 'b', 4, 10, "10",
-                  "campus_b(4)"},
-        PressCase{"b4_stops_at_zero", "", 0, "Spin_b4_SpinDown", 'b', 4, 0, "0", "campus_b(4)"}),
+        PressCase{"a0_up_from_start", "", 0, "Spin_a0_SpinUp", 1},
+        PressCase{"a0_goes_below_zero", "Spin_a0_SpinDown", 2, "Spin_a0_SpinDown", -3},
+        PressCase{"a0_stops_at_minus_ten", "Spin_a0_SpinDown", 10, "Spin_a0_SpinDown", -10},
+        PressCase{"a0_up_from_minus_ten", "Spin_a0_SpinDown", 10, "Spin_a0_SpinUp", -9},
+        PressCase{"a0_stops_at_ten", "Spin_a0_SpinUp", 10, "Spin_a0_SpinUp", 10},
+        PressCase{"a1_up_from_start", "", 0, "Spin_a1_SpinUp", 1},
+        PressCase{"a1_stops_at_zero", "", 0, "Spin_a1_SpinDown", 0},
+        PressCase{"a2_twelfth_up_stays_ten", "Spin_a2_SpinUp", 11, "Spin_a2_SpinUp", 10},
+        PressCase{"a2_down_from_one", "Spin_a2_SpinUp", 1, "Spin_a2_SpinDown", 0},
+        PressCase{"a3_up_from_one", "Spin_a3_SpinUp", 1, "Spin_a3_SpinUp", 2},
+        PressCase{"a3_stops_at_zero", "", 0, "Spin_a3_SpinDown", 0},
+        PressCase{"a4_stops_at_ten", "Spin_a4_SpinUp", 10, "Spin_a4_SpinUp", 10},
+        PressCase{"a4_down_from_ten", "Spin_a4_SpinUp", 10, "Spin_a4_SpinDown", 9},
+        PressCase{"b1_up_from_start", "", 0, "Spin_b1_SpinUp", 1},
+        PressCase{"b1_stops_at_zero", "", 0, "Spin_b1_SpinDown", 0},
+        PressCase{"b2_up_from_four", "Spin_b2_SpinUp", 4, "Spin_b2_SpinUp", 5},
+        PressCase{"b2_down_from_one", "Spin_b2_SpinUp", 1, "Spin_b2_SpinDown", 0},
+        PressCase{"b3_up_from_start", "", 0, "Spin_b3_SpinUp", 1},
+        PressCase{"b3_down_from_two", "Spin_b3_SpinUp", 2, "Spin_b3_SpinDown", 1},
+        PressCase{"b4_stops_at_ten", "Spin_b4_SpinUp", 10, "Spin_b4_SpinUp", 10},
+        PressCase{"b4_stops_at_zero", "", 0, "Spin_b4_SpinDown", 0}),
     CaseName{});
 
 // The a0 spinner goes through the constant plot: two straight lines and no curve point,

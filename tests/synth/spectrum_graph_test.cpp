@@ -48,7 +48,7 @@ constexpr std::array<Slot, 9> kSlots{{
 struct GraphCase {
     const char* name;
     std::array<int, 5> a;  // a0 … a4
-    std::array<int, 5> b;  // b0 (not charted) … b4
+    std::array<int, 4> b;  // b1 … b4 (there is no b0 to chart)
     friend void PrintTo(const GraphCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -59,7 +59,9 @@ TEST_P(SpectrumGraph, DrawsNineSignedBarsOnTheAxisAfterClearing) {
     LoadedForm f;
     for (int i = 0; i <= 4; ++i) {
         f.form.sim_a(i) = Value(Int16(c.a[static_cast<std::size_t>(i)]));
-        f.form.sim_b(i) = Int16(c.b[static_cast<std::size_t>(i)]);
+    }
+    for (int i = 1; i <= 4; ++i) {
+        f.form.sim_b(i) = Int16(c.b[static_cast<std::size_t>(i - 1)]);
     }
     f.ui.text({"y_axis"}).Caption("stale");
     const Colour fill_before = f.canvas({"campus_graph"}).fill_color();
@@ -72,8 +74,8 @@ TEST_P(SpectrumGraph, DrawsNineSignedBarsOnTheAxisAfterClearing) {
     const std::vector<DrawCall>& calls = f.canvas({"campus_graph"}).calls();
     ASSERT_EQ(calls.size(), 10u);
     EXPECT_EQ(calls[0].kind, Kind::cls);
-    const std::array<int, 9> heights{c.a[0], c.a[1], c.b[1], c.a[2], c.b[2],
-                                     c.a[3], c.b[3], c.a[4], c.b[4]};
+    const std::array<int, 9> heights{c.a[0], c.a[1], c.b[0], c.a[2], c.b[1],
+                                     c.a[3], c.b[2], c.a[4], c.b[3]};
     for (std::size_t k = 0; k < kSlots.size(); ++k) {
         SCOPED_TRACE(kSlots[k].bar);
         const DrawCall& box = calls[k + 1];
@@ -88,10 +90,10 @@ TEST_P(SpectrumGraph, DrawsNineSignedBarsOnTheAxisAfterClearing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SpectrumGraph,
-    ::testing::Values(GraphCase{"mixed", {3, 10, 6, 0, 2}, {0, 4, 0, 5, 7}},
-                      GraphCase{"negative_a0", {-4, 1, 0, 9, 0}, {0, 0, 8, 0, 3}},
-                      GraphCase{"all_zero", {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}},
-                      GraphCase{"all_at_the_top_edge", {10, 10, 10, 10, 10}, {0, 10, 10, 10, 10}}),
+    ::testing::Values(GraphCase{"mixed", {3, 10, 6, 0, 2}, {4, 0, 5, 7}},
+                      GraphCase{"negative_a0", {-4, 1, 0, 9, 0}, {0, 8, 0, 3}},
+                      GraphCase{"all_zero", {0, 0, 0, 0, 0}, {0, 0, 0, 0}},
+                      GraphCase{"all_at_the_top_edge", {10, 10, 10, 10, 10}, {10, 10, 10, 10}}),
     CaseName{});
 
 // What brings the trial back to zero, and whether it redraws the chart itself.
@@ -146,7 +148,7 @@ TEST_P(TrialReset, RedrawsTheTrialPlotsFlat) {
         curves.push_back({"campus_b", n});
     }
     for (ControlName name : curves) {
-        SCOPED_TRACE(key_of(name));
+        SCOPED_TRACE(full_name(name));
         const std::vector<PointF> points = curve_points(f.canvas(name));
         ASSERT_EQ(points.size(), 151u);
         for (const PointF& p : points) {

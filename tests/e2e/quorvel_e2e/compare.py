@@ -1,0 +1,128 @@
+"""The replay, and the real window compared with it."""
+
+import json
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+
+from .failure import Failure
+from .images import differing_pixels, read_png, write_png
+from .steps import SETTLE_TIMEOUT, Check
+from .window import Session
+from .xvfb import x_server
+
+
+def run_replay(args, lines, workdir):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen",
+               XDG_RUNTIME_DIR=os.path.join(workdir, "runtime"))
+    os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700, exist_ok=True)
+    done = subprocess.run([args.replay], input="\n".join(lines) + "\n", env=env,
+                          capture_output=True, text=True, timeout=300)
+    if done.returncode != 0:
+        raise Failure(f"quorvel-replay failed ({done.returncode}): {done.stderr.strip()}")
+    states = [json.loads(line) for line in done.stdout.splitlines()]
+    faults = [st for st in states if "fault" in st]
+    if faults:
+        raise Failure(f"the replay reports a runtime fault: {faults[0]['event']}: "
+                      f"{faults[0]['fault']}")
+    return states
+
+
+def stem_of(out_dir, label):
+    return os.path.join(out_dir, re.sub(r"[^A-Za-z0-9]+", "_", label).strip("_"))
+
+
+def compare(s, expected, label, out_dir):
+    """Waits until the window shows the expected image (all but the focused control);
+    on time-out keeps the images and fails naming the controls that differ."""
+    mask = [s.layout[s.focus]] if s.focus else []
+    want = expected.masked(mask)
+    deadline = time.monotonic() + SETTLE_TIMEOUT
+    while True:
+        s.alive()
+        real = s.screenshot()
+        if (real.width, real.height) != (expected.width, expected.height):
+            raise Failure(f"{label}: the window's client area is {real.width}x{real.height}, "
+                          f"the replay's {expected.width}x{expected.height}")
+        if real.masked(mask) == want:
+            time.sleep(0.2)  # and it stays so
+            real = s.screenshot()
+            if real.masked(mask) == want:
+                if s.args.keep_images:
+                    stem = stem_of(out_dir, label)
+                    write_png(real, stem + "-real.png")
+                    write_png(expected, stem + "-replay.png")
+                whole = len(differing_pixels(real, expected))
+                print(f"  {label}: equal to the replay"
+                      + (f" (masked focus on {s.focus}: {whole} px)" if whole else
+                         " (whole window)"))
+                return real
+        if time.monotonic() > deadline:
+            break
+        time.sleep(0.1)
+
+    diff = [p for p in differing_pixels(real, expected)
+            if not any(c.contains(*p) for c in mask)]
+    by_control = {}
+    for c in s.layout.values():
+        if c.shown and c.kind != "frame":
+            n = sum(1 for p in diff if c.contains(*p))
+            if n:
+                by_control[c.name] = (c.kind, n)
+    surfaces = [f"{n} ({k} px)" for n, (kind, k) in by_control.items() if kind == "picture"]
+    others = [f"{n} ({k} px)" for n, (kind, k) in by_control.items() if kind != "picture"]
+    stem = stem_of(out_dir, label)
+    write_png(real, stem + "-real.png")
+    write_png(expected, stem + "-replay.png")
+    subprocess.run(["compare", stem + "-real.png", stem + "-replay.png", stem + "-diff.png"],
+                   capture_output=True)
+    raise Failure(f"{label}: {len(diff)} pixels differ from the replay; "
+                  f"differing surfaces: {', '.join(surfaces) or 'none'}; "
+                  f"other controls over them: {', '.join(others) or 'none'}; "
+                  f"images in {stem}-*.png")
+
+
+def same_curve(image, a, b):
+    """Two plots show the same curve when they differ at most in the colour of one row,
+    the zero axis (black on the example, green on the trial wave)."""
+    one, other = image.crop(a), image.crop(b)
+    rows = {i // (a.w * 3) for i in range(0, len(one), 3) if one[i:i + 3] != other[i:i + 3]}
+    if (a.w, a.h) != (b.w, b.h) or len(rows) > 1:
+        raise Failure(f"{a.name} and {b.name} do not show the same curve "
+                      f"({len(rows)} rows differ)")
+    print(f"  {a.name} shows the curve of {b.name}")
+
+
+def run_steps(args, steps, out_dir):
+    """Replays the steps' handlers with a snapshot at every Check, then performs the steps
+    on the real window and compares at the same Checks. The last step must be a Check."""
+    assert isinstance(steps[-1], Check)
+    os.makedirs(out_dir, exist_ok=True)
+    with tempfile.TemporaryDirectory(prefix="quorvel-e2e-") as work:
+        lines, snaps = [], []
+        for step in steps:
+            lines += step.handlers()
+            if isinstance(step, Check):
+                snaps.append(os.path.join(work, f"snap{len(snaps)}.png"))
+                lines.append(f"snap {snaps[-1]}")
+        states = run_replay(args, lines, work)
+        print(f"  replayed {len(states) - 1} events")
+        expected = iter([read_png(p) for p in snaps])
+
+        with x_server(os.path.join(work, "xvfb.log")) as display:
+            s = Session(args, display, work)
+            try:
+                print(f"  quorvel on {display}, window {s.window} at {s.origin}")
+                for step in steps:
+                    step.perform(s)
+                    if isinstance(step, Check):
+                        real = compare(s, next(expected), step.note, out_dir)
+                        if step.alike:
+                            same_curve(real, *(s.layout[n] for n in step.alike))
+                s.alive()
+            finally:
+                s.close()
+                shutil.copy(os.path.join(work, "quorvel.log"), out_dir)

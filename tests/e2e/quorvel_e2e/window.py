@@ -1,0 +1,64 @@
+"""The real program on its X server, and what a test knows of its window."""
+
+import os
+import subprocess
+
+from .failure import Failure
+from .images import parse_ppm
+from .layout import read_layout
+from .xvfb import x_client_env
+
+TITLE = "Fourier Series"
+
+
+class Session:
+    """The real program on its X server, and what the test knows of its window."""
+
+    def __init__(self, args, display, workdir):
+        self.args = args
+        self.layout = read_layout(args.layout)
+        runtime = os.path.join(workdir, "runtime")
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        self.env = x_client_env(display, runtime)
+        self.log = open(os.path.join(workdir, "quorvel.log"), "w")
+        self.app = subprocess.Popen([args.quorvel], env=self.env, stdout=self.log,
+                                    stderr=subprocess.STDOUT)
+        self.focus = None  # the control that last took the keyboard focus
+        try:
+            found = self.xdo("search", "--sync", "--onlyvisible", "--name", f"^{TITLE}$",
+                             timeout=30).split()
+            if len(found) != 1:
+                raise Failure(f"expected one window named {TITLE!r}, found {found}")
+            self.window = found[0]
+            geometry = dict(line.split("=") for line in
+                            self.xdo("getwindowgeometry", "--shell", self.window).split())
+            self.origin = int(geometry["X"]), int(geometry["Y"])
+        except BaseException:
+            self.close()
+            raise
+
+    def close(self):
+        if self.app.poll() is None:
+            self.app.terminate()
+            self.app.wait(timeout=10)
+        self.log.close()
+
+    def xdo(self, *command, timeout=60):
+        done = subprocess.run(["xdotool", *command], env=self.env, capture_output=True,
+                              text=True, timeout=timeout)
+        if done.returncode != 0:
+            raise Failure(f"xdotool {' '.join(command)} failed: {done.stderr.strip()}")
+        return done.stdout
+
+    def alive(self):
+        if self.app.poll() is not None:
+            raise Failure(f"quorvel ended with status {self.app.returncode}")
+
+    def click_args(self, point):
+        return ["mousemove", "--window", self.window, str(point[0]), str(point[1]),
+                "click", "--delay", "0", "1"]
+
+    def screenshot(self):
+        data = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"],
+                              env=self.env, capture_output=True, check=True).stdout
+        return parse_ppm(data)
