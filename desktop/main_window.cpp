@@ -1,16 +1,11 @@
 #include "main_window.h"
 
 #include <qdrawutil.h>
-#include <QAccessible>
-#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleFactory>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -23,6 +18,7 @@
 #include "qt_label.h"
 #include "qt_option_button.h"
 #include "spin_button.h"
+#include "spin_ranges.h"
 
 namespace quorvel {
 namespace {
@@ -33,13 +29,6 @@ constexpr ControlName frame_on_top{"Frame3"};
 
 QString text_of(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QColor button_face() {
-    return QApplication::palette().color(QPalette::Button);
-}
-QColor button_text() {
-    return QApplication::palette().color(QPalette::ButtonText);
 }
 
 void fill_background(QWidget& widget, const QColor& colour) {
@@ -75,9 +64,17 @@ class EtchedFrame : public QGroupBox {
     }
 };
 
+// The system colours of the layout table: the window's own button face and text.
+QColor button_face(const QWidget& parent) {
+    return parent.palette().color(QPalette::Button);
+}
+QColor button_text(const QWidget& parent) {
+    return parent.palette().color(QPalette::ButtonText);
+}
+
 QWidget* make_frame(const ControlRow& row, QWidget* parent) {
     auto* frame = new EtchedFrame(parent);
-    fill_background(*frame, row.back ? to_qcolor(*row.back) : button_face());
+    fill_background(*frame, row.back ? to_qcolor(*row.back) : button_face(*parent));
     return frame;
 }
 
@@ -89,10 +86,10 @@ QWidget* make_label(const ControlRow& row, QWidget* parent) {
         label->setFont(qt_font(row.font));
     }
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, row.fore ? to_qcolor(*row.fore) : button_text());
+    palette.setColor(QPalette::WindowText, row.fore ? to_qcolor(*row.fore) : button_text(*parent));
     label->setPalette(palette);
     if (!row.transparent) {
-        fill_background(*label, row.back ? to_qcolor(*row.back) : button_face());
+        fill_background(*label, row.back ? to_qcolor(*row.back) : button_face(*parent));
     }
     return label;
 }
@@ -122,7 +119,7 @@ QWidget* make_option_button(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* make_surface(const ControlRow& row, QWidget* parent) {
-    return new QtCanvas(surface_look(row, from_qcolor(button_face())), parent);
+    return new QtCanvas(surface_look(row, from_qcolor(button_face(*parent))), parent);
 }
 
 // Clicks the push or option button it watches when Return or Enter is pressed on it, as
@@ -152,29 +149,14 @@ class EnterClicks : public QObject {
     }
 };
 
-// Tells a listening screen reader the number a spin button now shows, once its handler
-// has run. Without one, nothing is asked of the accessibility layer.
-void announce_value(SpinButton& spin) {
-    if (!QAccessible::isActive()) {
-        return;
-    }
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&spin);
-    if (iface == nullptr || iface->valueInterface() == nullptr) {
-        return;
-    }
-    QAccessibleValueChangeEvent event(&spin, iface->valueInterface()->currentValue());
-    QAccessible::updateAccessibility(&event);
-}
-
 }  // namespace
-
-void use_program_look() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setPalette(QApplication::style()->standardPalette());
-}
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
     install_accessible_interfaces();
+    // Set on the window itself, every role of it, so that the controls inherit it in
+    // place of the application's palette and of the desktop theme's palettes for buttons
+    // and labels.
+    setPalette(program_palette());
     setWindowTitle(text_of(window_look.caption));
     setFixedSize(pixels_of_twips(window_look.client_width),
                  pixels_of_twips(window_look.client_height));
@@ -246,9 +228,6 @@ void MainWindow::connect_events(const ControlRow& row, QWidget* widget) {
             auto* spin = static_cast<SpinButton*>(widget);
             wire(name + "_SpinUp", spin, &SpinButton::spinUp);
             wire(name + "_SpinDown", spin, &SpinButton::spinDown);
-            // Connected after the handlers, so it reports the number they left.
-            connect(spin, &SpinButton::spinUp, this, [spin] { announce_value(*spin); });
-            connect(spin, &SpinButton::spinDown, this, [spin] { announce_value(*spin); });
             break;
         }
         case ControlKind::frame:
@@ -331,12 +310,15 @@ void MainWindow::name_controls() {
         widget->setAccessibleDescription(text_of(row.description));
         if (!row.readout.name.empty()) {
             auto* spin = qobject_cast<SpinButton*>(widget);
-            auto* readout = qobject_cast<QLabel*>(control(row.readout));
+            auto* readout = qobject_cast<QtLabel*>(control(row.readout));
             if (spin == nullptr || readout == nullptr) {
                 throw std::logic_error("accessible names table: " + full_name(row.control) +
                                        " is not a spin button with a label for its value");
             }
             spin->set_readout(readout);
+            spin->set_range([this, name = row.control]() -> std::optional<SpinRange> {
+                return form_ != nullptr ? spin_range(*form_, name) : std::nullopt;
+            });
         }
     }
 }

@@ -10,17 +10,15 @@
 #include "event.h"
 #include "form.h"
 #include "layout.h"
+#include "program_look.h"
 #include "qt_window_frame.h"
 #include "ui.h"
 
 namespace quorvel {
 
-// Fusion style with its own palette, so the window looks the same on every desktop and
-// platform. Call once the QApplication exists and before the window is built.
-void use_program_look();
-
 // The program's one window, "Fourier Series": a fixed client area of 647 × 455 pixels
-// built control by control from the layout table. It owns the form, whose procedures
+// built control by control from the layout table, on the program's own light palette
+// whatever palette the application or the desktop's theme holds. It owns the form, whose procedures
 // reach the controls through the Ui lookups, and routes every click and spin of its
 // controls to the handler of the same name.
 class MainWindow : public QWidget, public Ui {

@@ -7,7 +7,8 @@
 namespace quorvel {
 
 // A label of the window: its caption is plain text, never markup, and its Visible setting
-// is its own, whether or not the frame around it is shown.
+// is its own, whether or not the frame around it is shown. A new caption is told to
+// assistive tools as a change of the label's text.
 class QtLabel : public QLabel, public Label {
     Q_OBJECT
 
@@ -18,6 +19,10 @@ class QtLabel : public QLabel, public Label {
     std::string caption() const override;
     void Visible(bool shown) override;
     bool visible() const override;
+
+  signals:
+    // After Caption wrote a caption different from the one shown before.
+    void caption_changed();
 };
 
 }  // namespace quorvel

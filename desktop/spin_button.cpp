@@ -1,5 +1,6 @@
 #include "spin_button.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,6 +45,28 @@ void SpinButton::raise(Arrow arrow) {
 
 void SpinButton::step(Arrow arrow) {
     raise(arrow);
+}
+
+void SpinButton::set_readout(QtLabel* label) {
+    if (readout_ != nullptr) {
+        disconnect(readout_, &QtLabel::caption_changed, this, &SpinButton::announce_value);
+    }
+    readout_ = label;
+    if (label != nullptr) {
+        connect(label, &QtLabel::caption_changed, this, &SpinButton::announce_value);
+    }
+}
+
+void SpinButton::announce_value() {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(this);
+    if (iface == nullptr || iface->valueInterface() == nullptr) {
+        return;
+    }
+    QAccessibleValueChangeEvent event(this, iface->valueInterface()->currentValue());
+    QAccessible::updateAccessibility(&event);
 }
 
 void SpinButton::stop_repeating() {

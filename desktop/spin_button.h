@@ -1,9 +1,14 @@
 #pragma once
 
-#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include "qt_label.h"
+#include "spin_ranges.h"
 
 namespace quorvel {
 
@@ -33,9 +38,15 @@ class SpinButton : public QWidget {
     void step(Arrow arrow);
 
     // The label that shows the number this button steps, if any. Only assistive tools
-    // read it, as the button's value; the button itself never does.
-    void set_readout(QLabel* label) { readout_ = label; }
-    QLabel* readout() const { return readout_; }
+    // read it, as the button's value, and hear of each change of it as a change of that
+    // value; the button itself never reads it.
+    void set_readout(QtLabel* label);
+    const QtLabel* readout() const { return readout_; }
+
+    // Where the handlers keep that number, for assistive tools; asked each time, as the
+    // bounds are set by start-up, after the button is built.
+    void set_range(std::function<std::optional<SpinRange>()> range) { range_ = std::move(range); }
+    std::optional<SpinRange> range() const { return range_ ? range_() : std::nullopt; }
 
     static constexpr int first_repeat_ms = 400;
     static constexpr int repeat_ms = 60;
@@ -56,11 +67,13 @@ class SpinButton : public QWidget {
     Arrow arrow_at(QPoint p) const;
     void raise(Arrow arrow);
     void repeat();
+    void announce_value();
 
     Arrow held_ = Arrow::none;  // the arrow the mouse went down on
     bool over_held_ = false;    // whether the pointer is still on it
     QTimer repeat_timer_;
-    QPointer<QLabel> readout_;
+    QPointer<QtLabel> readout_;
+    std::function<std::optional<SpinRange>()> range_;
 };
 
 }  // namespace quorvel

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev pkg-config
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils imagemagick
+    dbus at-spi2-core python3-pyatspi qt6-gtk-platformtheme qt6ct
     desktop-file-utils appstream dpkg-dev
     python3 valgrind clang clang-format libclang-rt-14-dev
 )

@@ -1,7 +1,7 @@
 // The window as a screen reader meets it, read back through Qt's accessibility: what each
-// control is called and what it is, how a spin button shows its arrows and its number,
-// and that the value labels speak their current caption while the plots' names never
-// give a coefficient away.
+// control is called and what it is, how a spin button shows its arrows, its number and
+// its bounds, that the value labels give their caption as text and tell each change of
+// it, while the plots' names never give a coefficient away.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -9,6 +9,9 @@
 #include <QAccessibleInterface>
 #include <QSet>
 #include <QSignalSpy>
+#include <QTest>
+#include <QVariant>
+#include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -16,6 +19,8 @@
 
 #include "layout.h"
 #include "main_window.h"
+#include "qt_label.h"
+#include "spin_button.h"
 #include "window_fixture.h"
 
 namespace quorvel {
@@ -231,6 +236,185 @@ TEST_F(AccessibleWindow, ReadoutsSpeakTheCaptionTheHandlersWrote) {
         EXPECT_FALSE(accessible(answer).state().invisible);
         EXPECT_FALSE(caption(answer).isEmpty());
         EXPECT_EQ(spoken_value(answer), caption(answer));
+    }
+}
+
+// A spin box's value is the number in its readout, between the bounds its handlers
+// keep, moved by one step per press.
+struct Bounds {
+    const char* id;
+    ControlName spin;
+    int minimum;
+    int maximum;
+    int step;
+    int at_start;
+};
+
+void PrintTo(const Bounds& row, std::ostream* out) {
+    *out << row.id;
+}
+
+class SpinBoxBounds : public AccessibleWindow, public ::testing::WithParamInterface<Bounds> {};
+
+TEST_P(SpinBoxBounds, AreTheHandlersBounds) {
+    QAccessibleValueInterface* value = accessible(GetParam().spin).valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->minimumValue(), QVariant(GetParam().minimum));
+    EXPECT_EQ(value->maximumValue(), QVariant(GetParam().maximum));
+    EXPECT_EQ(value->minimumStepSize(), QVariant(GetParam().step));
+    EXPECT_EQ(value->currentValue().toDouble(), GetParam().at_start);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, SpinBoxBounds,
+                         ::testing::Values(Bounds{"level", {"Spin_lebel"}, 1, 4, 1, 1},
+                                           Bounds{"n", {"Spin_n"}, 0, 4, 1, 0},
+                                           Bounds{"k", {"Spin_k"}, 10, 50, 10, 50},
+                                           Bounds{"a0", {"Spin_a0"}, -10, 10, 1, 0},
+                                           Bounds{"a3", {"Spin_a3"}, 0, 10, 1, 0},
+                                           Bounds{"b1", {"Spin_b1"}, 0, 10, 1, 0},
+                                           Bounds{"b4", {"Spin_b4"}, 0, 10, 1, 0}),
+                         [](const ::testing::TestParamInfo<Bounds>& row) {
+                             return std::string(row.param.id);
+                         });
+
+// A value set through the Value interface is reached by pressing the arrows, each press
+// running the handler; outside the bounds it stops on the bound, between two steps on
+// the step past it.
+struct SetValue {
+    const char* id;
+    ControlName spin;
+    ControlName readout;
+    double asked;
+    const char* shown;
+    int presses;
+};
+
+void PrintTo(const SetValue& row, std::ostream* out) {
+    *out << row.id;
+}
+
+class ValueSetAloud : public AccessibleWindow, public ::testing::WithParamInterface<SetValue> {};
+
+TEST_P(ValueSetAloud, IsReachedByPressingTheArrows) {
+    auto* spin = qobject_cast<SpinButton*>(&widget(GetParam().spin));
+    ASSERT_NE(spin, nullptr);
+    QSignalSpy ups(spin, &SpinButton::spinUp);
+    QSignalSpy downs(spin, &SpinButton::spinDown);
+
+    accessible(GetParam().spin).valueInterface()->setCurrentValue(GetParam().asked);
+
+    EXPECT_EQ(caption(GetParam().readout), QString::fromUtf8(GetParam().shown));
+    EXPECT_EQ(ups.count() + downs.count(), GetParam().presses);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, ValueSetAloud,
+    ::testing::Values(SetValue{"k_down_to_20", {"Spin_k"}, {"value_k"}, 20, "20", 3},
+                      SetValue{"k_between_steps", {"Spin_k"}, {"value_k"}, 35, "30", 2},
+                      SetValue{"a0_past_the_top", {"Spin_a0"}, {"value_a", 0}, 25, "10", 10},
+                      SetValue{"a0_below", {"Spin_a0"}, {"value_a", 0}, -3, "-3", 3},
+                      SetValue{"n_up", {"Spin_n"}, {"value_n"}, 2, "2", 2},
+                      SetValue{"level_already_there", {"Spin_lebel"}, {"value_lebel"}, 1, "1", 0},
+                      SetValue{
+                          "level_below_the_bound", {"Spin_lebel"}, {"value_lebel"}, -5, "1", 0}),
+    [](const ::testing::TestParamInfo<SetValue>& row) { return std::string(row.param.id); });
+
+// A label's caption is its text: whole or in part, with each character where it is drawn.
+TEST_F(AccessibleWindow, ReadoutTextIsItsCaptionCharacterByCharacter) {
+    push({"Command3"});
+    const QString shown = caption({"value_s"});
+    ASSERT_GE(shown.size(), 3);
+    QAccessibleTextInterface* text = accessible({"value_s"}).textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), shown.size());
+    EXPECT_EQ(text->text(0, text->characterCount()), shown);
+    EXPECT_EQ(text->text(1, 3), shown.mid(1, 2));
+
+    const QRect label = accessible({"value_s"}).rect();
+    for (int i = 0; i < text->characterCount(); ++i) {
+        SCOPED_TRACE(i);
+        const QRect glyph = text->characterRect(i);
+        EXPECT_TRUE(label.contains(glyph)) << "character outside its label";
+        EXPECT_EQ(text->offsetAtPoint(glyph.center()), i);
+        if (i > 0) {
+            EXPECT_GE(glyph.left(), text->characterRect(i - 1).right());
+        }
+    }
+    EXPECT_EQ(text->offsetAtPoint(label.bottomRight() + QPoint(5, 5)), -1);
+
+    QAccessibleTextInterface* fixed = accessible({"Label6"}).textInterface();
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_EQ(fixed->text(0, -1), QStringLiteral("S/T="));
+}
+
+// A caption the handlers change is told to a screen reader as a change of that label's
+// text and, for a spin button's readout, of the spin button's value. Qt delivers those
+// only to a listening platform (the AT-SPI end-to-end test hears them); here each label
+// is seen to raise its change once per new caption, and never for one written again
+// unchanged.
+class CaptionChanges : public AccessibleWindow {
+  protected:
+    QSignalSpy& changes_of(ControlName name) {
+        auto* label = qobject_cast<QtLabel*>(&widget(name));
+        if (label == nullptr) {
+            throw std::runtime_error(full_name(name) + " is no label");
+        }
+        return *spies.emplace_back(std::make_unique<QSignalSpy>(label, &QtLabel::caption_changed));
+    }
+
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+};
+
+TEST_F(CaptionChanges, CalcChangesTheMeanOnceAndNotAgain) {
+    QSignalSpy& mean = changes_of({"value_s"});
+    push({"Command3"});
+    EXPECT_EQ(mean.count(), 1);
+    push({"Command3"});
+    EXPECT_EQ(mean.count(), 1) << "the same mean told twice";
+}
+
+TEST_F(CaptionChanges, StepsChangeTheirReadoutAndEmptyTheMean) {
+    push({"Command3"});
+    QSignalSpy& n = changes_of({"value_n"});
+    QSignalSpy& mean = changes_of({"value_s"});
+    QSignalSpy& k = changes_of({"value_k"});
+
+    act({"Spin_n"}, QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(n.count(), 1);
+    EXPECT_EQ(mean.count(), 1);
+    EXPECT_EQ(k.count(), 0);
+
+    // At its top n stays at 4: two more changes, then none.
+    for (int i = 0; i < 5; ++i) {
+        act({"Spin_n"}, QAccessibleActionInterface::increaseAction());
+    }
+    EXPECT_EQ(n.count(), 4);
+}
+
+// A new exercise sets the student's trial back to 0: readouts change without a press on
+// their spin button, and say so all the same.
+TEST_F(CaptionChanges, ANewExerciseChangesEveryTrialNumberThatWentBackToZero) {
+    act({"Spin_a2"}, QAccessibleActionInterface::increaseAction());
+    act({"Spin_b3"}, QAccessibleActionInterface::increaseAction());
+    QSignalSpy& a2 = changes_of({"value_a", 2});
+    QSignalSpy& b3 = changes_of({"value_b", 3});
+    QSignalSpy& a1 = changes_of({"value_a", 1});
+
+    push({"Command1"});
+    EXPECT_EQ(a2.count(), 1);
+    EXPECT_EQ(b3.count(), 1);
+    EXPECT_EQ(a1.count(), 0);
+    EXPECT_EQ(accessible({"Spin_a2"}).valueInterface()->currentValue().toInt(), 0);
+}
+
+TEST_F(AccessibleWindow, AnswersShownByAnsReadAsText) {
+    push({"Command4"});
+    for (const ControlName answer : {ControlName{"ans_a", 0}, ControlName{"ans_b", 1}}) {
+        SCOPED_TRACE(full_name(answer));
+        QAccessibleTextInterface* text = accessible(answer).textInterface();
+        ASSERT_NE(text, nullptr);
+        EXPECT_FALSE(caption(answer).isEmpty());
+        EXPECT_EQ(text->text(0, -1), caption(answer));
     }
 }
 

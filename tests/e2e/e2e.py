@@ -12,6 +12,8 @@ real screen). On a difference the two images and a diff image are kept in --out.
   e2e.py [options] scenario NAME    one scenario of quorvel_e2e/scenarios.py
   e2e.py [options] soak             random clicks in batches, compared after every batch
   e2e.py [options] memcheck         a long replay under valgrind memcheck
+  e2e.py themes                     the dark desktops' names, one a line (ctest reads them)
+  e2e.py [options] theme NAME       the exercise's first steps on a dark desktop
 
 Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb; no valgrind for memcheck).
 """
@@ -30,29 +32,38 @@ from quorvel_e2e.failure import SKIP, Failure  # noqa: E402
 from quorvel_e2e.memcheck import memcheck  # noqa: E402
 from quorvel_e2e.scenarios import SCENARIOS, run_scenario  # noqa: E402
 from quorvel_e2e.soak import soak  # noqa: E402
+from quorvel_e2e.themes import THEMES, run_theme  # noqa: E402
 
 
 def parse_args():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--quorvel")
+    parser.add_argument("--replay")
+    parser.add_argument("--layout", help="the quorvel-e2e-layout program")
+    parser.add_argument("--palette-probe", help="the quorvel-e2e-palette program (theme)")
+    parser.add_argument("--out", help="where images are kept on failure")
+    parser.add_argument("--keep-images", action="store_true",
+                        help="keep the images of every comparison, passed or not")
     sub = parser.add_subparsers(dest="command", required=True)
     sub.add_parser("list")
-    programs = argparse.ArgumentParser(add_help=False)
-    programs.add_argument("--quorvel", required=True)
-    programs.add_argument("--replay", required=True)
-    programs.add_argument("--layout", required=True, help="the quorvel-e2e-layout program")
-    programs.add_argument("--out", required=True, help="where images are kept on failure")
-    programs.add_argument("--keep-images", action="store_true",
-                          help="keep the images of every comparison, passed or not")
-    one = sub.add_parser("scenario", parents=[programs])
+    sub.add_parser("themes")
+    one = sub.add_parser("scenario")
     one.add_argument("name", choices=list(SCENARIOS))
-    many = sub.add_parser("soak", parents=[programs])
+    many = sub.add_parser("soak")
     many.add_argument("--clicks", type=int, default=3000)
     many.add_argument("--batch", type=int, default=150)
     many.add_argument("--seed", type=int)
-    mem = sub.add_parser("memcheck", parents=[programs])
+    dark = sub.add_parser("theme")
+    dark.add_argument("name", choices=list(THEMES))
+    mem = sub.add_parser("memcheck")
     mem.add_argument("--events", type=int, default=400)
     mem.add_argument("--seed", type=int)
-    return parser.parse_args()
+    args = parser.parse_args()
+    if args.command not in ("list", "themes"):
+        missing = [o for o in ("quorvel", "replay", "layout", "out") if getattr(args, o) is None]
+        if missing:
+            parser.error("the programs are needed: " + ", ".join("--" + o for o in missing))
+    return args
 
 
 def run(args):
@@ -68,6 +79,8 @@ def run(args):
                       f"xdotool, x11-utils and imagemagick)")
     if args.command == "scenario":
         run_scenario(args, args.name)
+    elif args.command == "theme":
+        run_theme(args, args.name)
     else:
         soak(args)
     return 0
@@ -75,8 +88,8 @@ def run(args):
 
 def main():
     args = parse_args()
-    if args.command == "list":
-        print("\n".join(SCENARIOS))
+    if args.command in ("list", "themes"):
+        print("\n".join(SCENARIOS if args.command == "list" else THEMES))
         return 0
     try:
         status = run(args)

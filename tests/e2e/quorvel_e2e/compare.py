@@ -96,9 +96,11 @@ def same_curve(image, a, b):
     print(f"  {a.name} shows the curve of {b.name}")
 
 
-def run_steps(args, steps, out_dir):
+def run_steps(args, steps, out_dir, desktop=None):
     """Replays the steps' handlers with a snapshot at every Check, then performs the steps
-    on the real window and compares at the same Checks. The last step must be a Check."""
+    on the real window and compares at the same Checks. The last step must be a Check.
+    desktop: a function of the work folder giving the variables of the desktop the real
+    window starts on."""
     assert isinstance(steps[-1], Check)
     os.makedirs(out_dir, exist_ok=True)
     with tempfile.TemporaryDirectory(prefix="quorvel-e2e-") as work:
@@ -113,7 +115,7 @@ def run_steps(args, steps, out_dir):
         expected = iter([read_png(p) for p in snaps])
 
         with x_server(os.path.join(work, "xvfb.log")) as display:
-            s = Session(args, display, work)
+            s = Session(args, display, work, desktop(work) if desktop else None)
             try:
                 print(f"  quorvel on {display}, window {s.window} at {s.origin}")
                 for step in steps:

@@ -14,12 +14,14 @@ TITLE = "Fourier Series"
 class Session:
     """The real program on its X server, and what the test knows of its window."""
 
-    def __init__(self, args, display, workdir):
+    def __init__(self, args, display, workdir, desktop=None):
         self.args = args
         self.layout = read_layout(args.layout)
         runtime = os.path.join(workdir, "runtime")
         os.makedirs(runtime, mode=0o700, exist_ok=True)
         self.env = x_client_env(display, runtime)
+        if desktop:
+            self.env.update(desktop)
         self.log = open(os.path.join(workdir, "quorvel.log"), "w")
         self.app = subprocess.Popen([args.quorvel], env=self.env, stdout=self.log,
                                     stderr=subprocess.STDOUT)

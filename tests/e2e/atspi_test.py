@@ -1,0 +1,294 @@
+#!/usr/bin/env python3
+"""The window as a screen reader meets it: the real program on a private Xvfb with a
+private D-Bus session, read and worked through AT-SPI, the desktop's accessibility
+interface, exactly as a screen reader does.
+
+It finds the window, presses CALC through its action and reads the S/T readout's text,
+steps n with the spin button's Increase action and reads n, presses ANS and reads the
+answers; every text must be what quorvel-replay shows after the same events, and every
+change must have been announced (a text-change event from the label, a value-change
+event from the spin button). It also reads each spin button's bounds.
+
+  atspi_test.py --quorvel Q --replay R --out DIR
+
+Exit status: 0 passed, 1 failed. Missing packages fail: scripts/setup.sh installs them.
+"""
+
+import argparse
+import importlib.util
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from quorvel_e2e.compare import run_replay  # noqa: E402
+from quorvel_e2e.failure import Failure  # noqa: E402
+from quorvel_e2e.xvfb import x_client_env, x_server  # noqa: E402
+
+DEADLINE = 20.0  # seconds for anything the window or the bus is waited for
+SYSTEM_PYTHON = "/usr/bin/python3"  # the Python that Debian's python3-pyatspi serves
+
+# What the test does, as the replay's handler names, and what it reads after each step.
+STEPS = [
+    ("CALC", "Command3_Click"),
+    ("n up", "Spin_n_SpinUp"),
+    ("CALC again", "Command3_Click"),
+    ("ANS", "Command4_Click"),
+]
+
+# The bounds and step each spin button's Value interface reports.
+SPIN_BOUNDS = {
+    "level": (1, 4, 1),
+    "n": (0, 4, 1),
+    "k": (10, 50, 10),
+    "a0": (-10, 10, 1),
+    "a1": (0, 10, 1),
+    "a4": (0, 10, 1),
+    "b1": (0, 10, 1),
+    "b4": (0, 10, 1),
+}
+
+
+def poll(what, check):
+    """Runs check (which also lets the AT-SPI events in) until it returns something
+    other than None, or fails after DEADLINE naming what was awaited."""
+    from gi.repository import GLib
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + DEADLINE
+    last = None
+    while True:
+        while context.iteration(False):
+            pass
+        try:
+            result = check()
+        except Exception as e:  # a window still being built answers with D-Bus errors
+            result, last = None, e
+        if result is not None:
+            return result
+        if time.monotonic() > deadline:
+            raise Failure(f"gave up waiting for {what}" + (f" ({last})" if last else ""))
+        time.sleep(0.05)
+
+
+class PrivateBus:
+    """A D-Bus session of the test's own; the accessibility bus and registry that it
+    starts on demand live in its process group and end with it."""
+
+    def __init__(self, env):
+        read_end, write_end = os.pipe()
+        self.daemon = subprocess.Popen(
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+             f"--print-address={write_end}"],
+            pass_fds=(write_end,), env=env, start_new_session=True,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        address = b""
+        deadline = time.monotonic() + DEADLINE
+        while not address.endswith(b"\n"):
+            chunk = os.read(read_end, 256)
+            if not chunk or time.monotonic() > deadline:
+                os.close(read_end)
+                self.close()
+                raise Failure("dbus-daemon did not start")
+            address += chunk
+        os.close(read_end)
+        self.address = address.decode().strip()
+
+    def close(self):
+        try:
+            os.killpg(self.daemon.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+        self.daemon.wait(timeout=10)
+
+
+class Reader:
+    """The client side: the program's accessible tree, and the events it announced."""
+
+    def __init__(self):
+        import pyatspi
+        self.pyatspi = pyatspi
+        self.heard = []
+        for kind in ("object:text-changed", "object:property-change:accessible-value"):
+            pyatspi.Registry.registerEventListener(self.listen, kind)
+
+    def listen(self, event):
+        try:
+            source = event.source.name
+        except Exception:
+            source = None
+        self.heard.append((event.type, source, event.any_data))
+
+    def application(self, name):
+        def found():
+            for app in self.pyatspi.Registry.getDesktop(0):
+                if app is not None and app.name == name and app.childCount > 0:
+                    return app
+            return None
+        return poll(f"the application {name!r} on the accessibility bus", found)
+
+    def find(self, root, role, name):
+        def search(node):
+            if node is None:
+                return None
+            if node.getRoleName() == role and node.name == name:
+                return node
+            for child in node:
+                hit = search(child)
+                if hit is not None:
+                    return hit
+            return None
+        return poll(f"a {role} named {name!r}", lambda: search(root))
+
+    def act(self, node, action):
+        actions = node.queryAction()
+        names = [actions.getName(i) for i in range(actions.nActions)]
+        if action not in names:
+            raise Failure(f"{node.name!r} offers {names}, not {action!r}")
+        actions.doAction(names.index(action))
+
+    @staticmethod
+    def text(node):
+        return node.queryText().getText(0, -1)
+
+    def showing(self, node):
+        return node.getState().contains(self.pyatspi.STATE_SHOWING)
+
+
+def read_until(reader, label, expected, what):
+    poll(f"{what}: {label.name!r} to read {expected!r}",
+         lambda: True if reader.text(label) == expected else None)
+    print(f"  {what}: {label.name!r} reads {expected!r}")
+
+
+def announced(reader, kind, source, text, what):
+    """Waits for an event of that kind from the named object; for a text change, one that
+    carries the given text. (A value change carries no number: the reader asks for it.)"""
+    def heard():
+        for event_type, event_source, data in reader.heard:
+            if event_type == kind and event_source == source and (text is None or data == text):
+                return True
+        return None
+    poll(f"{what}: a {kind} event from {source!r}" + (f" with {text!r}" if text else "")
+         + f" (heard {reader.heard[-6:]})", heard)
+    print(f"  {what}: {source!r} announced {kind}" + (f" {text!r}" if text else ""))
+
+
+def run(args):
+    for tool in ("Xvfb", "dbus-daemon"):
+        if shutil.which(tool) is None:
+            raise Failure(f"{tool} is missing (scripts/setup.sh installs xvfb and dbus)")
+    if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
+        raise Failure("at-spi2-core is missing (scripts/setup.sh installs it)")
+
+    with tempfile.TemporaryDirectory(prefix="quorvel-atspi-") as work:
+        states = run_replay(args, [handler for _, handler in STEPS], work)
+        expected = dict(zip([step for step, _ in STEPS], states[1:]))
+        runtime = os.path.join(work, "runtime")
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+
+        with x_server(os.path.join(work, "xvfb.log")) as display:
+            env = dict(x_client_env(display, runtime), HOME=work,
+                       XDG_CONFIG_HOME=os.path.join(work, ".config"))
+            bus = PrivateBus(env)
+            app = None
+            try:
+                # The reader is told the private bus before it connects; it registers
+                # for the events before the program starts, so that the program knows
+                # from its first moment that they are listened for.
+                os.environ.update(DBUS_SESSION_BUS_ADDRESS=bus.address, DISPLAY=display,
+                                  XDG_RUNTIME_DIR=runtime)
+                reader = Reader()
+                with open(os.path.join(work, "quorvel.log"), "w") as log:
+                    app = subprocess.Popen(
+                        [args.quorvel], stdout=log, stderr=subprocess.STDOUT,
+                        env=dict(env, DBUS_SESSION_BUS_ADDRESS=bus.address,
+                                 QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+                check_window(reader, reader.application("quorvel"), expected)
+                if app.poll() is not None:
+                    raise Failure(f"quorvel ended with status {app.returncode}")
+            finally:
+                if app is not None and app.poll() is None:
+                    app.terminate()
+                    app.wait(timeout=10)
+                bus.close()
+                if os.path.exists(os.path.join(work, "quorvel.log")):
+                    os.makedirs(args.out, exist_ok=True)
+                    shutil.copy(os.path.join(work, "quorvel.log"), args.out)
+
+
+def check_window(reader, app, expected):
+    window = reader.find(app, "filler", "Fourier Series")
+    print(f"  found the window {window.name!r} of {app.name!r}")
+
+    for name, (low, high, step) in SPIN_BOUNDS.items():
+        value = reader.find(window, "spin button", name).queryValue()
+        got = (value.minimumValue, value.maximumValue, value.minimumIncrement)
+        if got != (low, high, step):
+            raise Failure(f"spin button {name!r} has bounds and step {got}, "
+                          f"not {(low, high, step)}")
+    print(f"  spin buttons report their bounds: {SPIN_BOUNDS}")
+
+    mean = reader.find(window, "label", "S/T")
+    n_value = reader.find(window, "label", "n value")
+    n_spin = reader.find(window, "spin button", "n")
+
+    reader.act(reader.find(window, "push button", "CALC"), "Press")
+    read_until(reader, mean, expected["CALC"]["value_s"], "after CALC")
+    announced(reader, "object:text-changed:insert", "S/T", expected["CALC"]["value_s"],
+              "CALC")
+
+    reader.act(n_spin, "Increase")
+    read_until(reader, n_value, expected["n up"]["value_n"], "after Increase on n")
+    read_until(reader, mean, "", "after Increase on n")
+    announced(reader, "object:text-changed:insert", "n value", expected["n up"]["value_n"],
+              "n up")
+    announced(reader, "object:property-change:accessible-value", "n", None, "n up")
+    current = n_spin.queryValue().currentValue
+    if current != float(expected["n up"]["value_n"]):
+        raise Failure(f"spin button 'n' holds {current}, its readout "
+                      f"{expected['n up']['value_n']!r}")
+
+    reader.act(reader.find(window, "push button", "CALC"), "Press")
+    read_until(reader, mean, expected["CALC again"]["value_s"], "after CALC at n = 1")
+
+    reader.act(reader.find(window, "push button", "ANS"), "Press")
+    shown = expected["ANS"]
+    for i, name in ((0, "a0 answer"), (1, "a1 answer"), (1, "b1 answer"), (4, "b4 answer")):
+        answer = reader.find(window, "label", name)
+        column = "ans_b" if name.startswith("b") else "ans_a"
+        read_until(reader, answer, shown[column][i], "after ANS")
+        poll(f"{name!r} to be showing", lambda: True if reader.showing(answer) else None)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--quorvel", required=True)
+    parser.add_argument("--replay", required=True)
+    parser.add_argument("--out", required=True, help="where the program's log is kept")
+    args = parser.parse_args()
+
+    if importlib.util.find_spec("pyatspi") is None:
+        if os.path.exists(SYSTEM_PYTHON) and \
+                os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
+            os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON, *sys.argv])
+        print("FAIL: python3-pyatspi is missing (scripts/setup.sh installs it)")
+        return 1
+    try:
+        print("atspi: the window through the accessibility bus")
+        run(args)
+    except (Failure, subprocess.CalledProcessError, subprocess.TimeoutExpired) as e:
+        print(f"FAIL: {e}")
+        return 1
+    print("PASS")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
