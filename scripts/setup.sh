@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ make cmake
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev pkg-config
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils imagemagick
