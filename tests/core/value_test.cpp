@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 #include <string>
 
 #include "case_name.h"
@@ -118,6 +119,10 @@ struct TextCase {
     Value value;
     const char* text;
 };
+
+void PrintTo(const TextCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class NumberText : public ::testing::TestWithParam<TextCase> {};
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -20,6 +21,10 @@ struct DisplayCase {
     DisplaySettings settings;
     const char* problem;  // nullptr: the window opens; otherwise part of the message
 };
+
+void PrintTo(const DisplayCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class DisplayCheck : public ::testing::TestWithParam<DisplayCase> {};
 

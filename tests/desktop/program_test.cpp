@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +36,10 @@ struct ProgramCase {
     std::vector<const char*> out;  // what standard output must contain
     std::vector<const char*> err;  // what the one line on standard error must contain
 };
+
+void PrintTo(const ProgramCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Program : public ::testing::TestWithParam<ProgramCase> {};
 
