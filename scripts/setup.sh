@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev pkg-config
     fonts-liberation fonts-ipafont-gothic
+    fonts-croscore fonts-freefont-ttf fonts-vlgothic
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev
     python3 valgrind clang clang-format libclang-rt-14-dev
