@@ -3,28 +3,40 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iomanip>
+#include <limits>
+#include <locale>
+#include <sstream>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 namespace quorvel {
 namespace {
 
-// The conversions below are std::to_chars and std::from_chars, which never consult the
-// process locale: under a comma locale (which the window takes from the environment)
-// printf-style formatting would write "7,9999" and the separator would be lost.
+// Both conversions go through string streams in the classic "C" locale, whatever the
+// process's: the window takes its locale from the environment, and under a comma locale
+// printf would write "7,9999e+00" and strtod would stop at the point. std::to_chars and
+// std::from_chars would serve natively, but the web build's standard library has neither
+// for floating point. A stream formats as printf's %e and reads as strtod, in the C locale.
 
 // Digits of v to `digits` significant places, as scientific text "d.ddde±xx".
 std::string scientific(double v, int digits) {
-    char buf[64];
-    const auto [end, ec] =
-        std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits - 1);
-    return ec == std::errc{} ? std::string(buf, end) : std::string();
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << std::scientific << std::setprecision(digits - 1) << v;
+    return out.str();
 }
 
-double read_decimal(std::string_view s) {
+// A text beyond the largest double reads as infinity, as strtod reads it (a stream gives
+// the largest double instead, or infinity, depending on the library).
+double read_decimal(const std::string& s) {
+    std::istringstream in(s);
+    in.imbue(std::locale::classic());
     double v = 0.0;
-    std::from_chars(s.data(), s.data() + s.size(), v);
+    in >> v;
+    if (in.fail() && std::fabs(v) == std::numeric_limits<double>::max()) {
+        return std::copysign(std::numeric_limits<double>::infinity(), v);
+    }
     return v;
 }
 

@@ -162,6 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"double_end_of_the_range", Value(6.2831802368164062), "6.28318023681641"},
         TextCase{"double_fifteen_digits", Value(123456789012345.0), "123456789012345"},
         TextCase{"double_large", Value(1e15), "1E+15"},
+        TextCase{"double_largest", Value(std::numeric_limits<double>::max()),
+                 "1.79769313486232E+308"},
         TextCase{"double_negative_zero", Value(-0.0), "0"},
         TextCase{"integer_negative", Value(Int16(-3)), "-3"},
         TextCase{"integer_lowest", Value(Int16(-32768)), "-32768"},
