@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QRegion>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
@@ -112,6 +113,11 @@ bool paints_its_background(const QWidget& w) {
     return qobject_cast<const QLabel*>(&w) == nullptr || w.autoFillBackground();
 }
 
+// Where a control paints in its container: its rectangle, less what its mask leaves out.
+QRegion shape_of(const QWidget& w) {
+    return w.mask().isEmpty() ? QRegion(w.geometry()) : w.mask().translated(w.pos());
+}
+
 // What hides part of `ink` (in `label`'s coordinates): a container it overflows, or a
 // sibling of the label or of one of its containers stacked above it. Transparent labels
 // hide nothing. Empty when the whole ink shows.
@@ -131,7 +137,7 @@ std::string what_hides(const QWidget& label, QRect ink) {
             if (sibling == w) {
                 above = true;
             } else if (above && sibling != nullptr && !sibling->isHidden() &&
-                       paints_its_background(*sibling) && sibling->geometry().intersects(ink)) {
+                       paints_its_background(*sibling) && shape_of(*sibling).intersects(ink)) {
                 return sibling->objectName().toStdString() + ", which lies on top";
             }
         }
