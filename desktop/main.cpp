@@ -1,8 +1,12 @@
-// quorvel: the Fourier series exercise window. It takes no command line of its own.
+// quorvel: the Fourier series exercise window. Its command line holds only --help and
+// --version; the window itself takes no options.
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <span>
 
+#include "command_line.h"
+#include "display_check.h"
 #include "main_window.h"
 
 namespace {
@@ -10,25 +14,30 @@ namespace {
 // The id of the installed desktop entry, which also names the installed theme icon.
 constexpr const char* desktop_id = "io.github.quorvel.Quorvel";
 
-bool has_display() {
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-           !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (!has_display()) {
-        std::fputs(
-            "quorvel: there is no display to open the window on (neither DISPLAY nor "
-            "WAYLAND_DISPLAY is set).\n"
-            "To run it without a screen, start it under a virtual X server:\n"
-            "    xvfb-run -a ./build/release/quorvel\n"
-            "or\n"
-            "    Xvfb :99 &\n"
-            "    DISPLAY=:99 ./build/release/quorvel\n",
-            stderr);
+    const quorvel::CommandLine line =
+        quorvel::read_command_line(std::span<const char* const>(argv + 1, argv + argc));
+    switch (line.action) {
+        case quorvel::CommandLine::Action::show_help:
+            std::fputs(quorvel::usage_text().c_str(), stdout);
+            return 0;
+        case quorvel::CommandLine::Action::show_version:
+            std::printf("%s\n", quorvel::version_text().c_str());
+            return 0;
+        case quorvel::CommandLine::Action::refuse:
+            std::fprintf(stderr,
+                         "quorvel: unknown argument '%s' (quorvel --help lists the two it takes)\n",
+                         line.refused.c_str());
+            return 2;
+        case quorvel::CommandLine::Action::open_window:
+            break;
+    }
+    // Qt aborts when it cannot open a display; the user gets a plain sentence instead.
+    if (const auto problem = quorvel::display_problem(quorvel::current_display_settings(),
+                                                      quorvel::system_display_probes())) {
+        std::fputs(problem->c_str(), stderr);
         return 1;
     }
     QApplication app(argc, argv);

@@ -4,15 +4,39 @@
 #include <cmath>
 
 namespace quorvel {
+namespace {
+
+// The first choice, then faces with the same advance widths, so the captions keep the
+// widths the layout was measured with when the first is missing (fontconfig's own fallback,
+// often DejaVu, is wider and cut "Example Wave * Essential Wave" at both ends). Serif: Times
+// New Roman's metric twins; FreeSerif comes before Nimbus Roman and TeX Gyre Termes, whose
+// taller digits put the lowest answers' last row under the ANS button. Sans-serif: MS
+// PGothic's twins, then other proportional Japanese Gothic faces.
+QStringList serif_faces() {
+    return {QStringLiteral("Liberation Serif"),
+            QStringLiteral("Times New Roman"),
+            QStringLiteral("Tinos"),
+            QStringLiteral("FreeSerif"),
+            QStringLiteral("Nimbus Roman"),
+            QStringLiteral("TeX Gyre Termes")};
+}
+
+QStringList sans_faces() {
+    return {QStringLiteral("IPAPGothic"),       QStringLiteral("MS PGothic"),
+            QStringLiteral("TakaoPGothic"),     QStringLiteral("VL PGothic"),
+            QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Liberation Sans")};
+}
+
+}  // namespace
 
 QFont qt_font(FontId id) {
     const FontFace face = font_face(id);
     QFont font;
     if (face.family == FontFamily::serif) {
-        font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
+        font.setFamilies(serif_faces());
         font.setStyleHint(QFont::Serif);
     } else {
-        font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("Liberation Sans")});
+        font.setFamilies(sans_faces());
         font.setStyleHint(QFont::SansSerif);
     }
     font.setPixelSize(static_cast<int>(std::lround(face.points * 96.0 / 72.0)));

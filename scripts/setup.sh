@@ -5,14 +5,19 @@ set -euo pipefail
 
 packages=(
     g++ make cmake
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev pkg-config
     fonts-liberation fonts-ipafont-gothic
+    fonts-croscore fonts-freefont-ttf fonts-vlgothic
     xvfb xauth xdotool x11-utils imagemagick
     dbus at-spi2-core python3-pyatspi qt6-gtk-platformtheme qt6ct
     desktop-file-utils appstream dpkg-dev
     python3 valgrind clang clang-format libclang-rt-14-dev
+    locales
 )
+
+# The tests also run the program under a locale whose decimal separator is a comma.
+test_locale=de_DE.UTF-8
 
 missing=()
 for p in "${packages[@]}"; do
@@ -21,15 +26,23 @@ for p in "${packages[@]}"; do
     fi
 done
 
-if ((${#missing[@]} == 0)); then
-    exit 0
-fi
-
-echo "setup: installing ${missing[*]}" >&2
 as_root=()
 if ((EUID != 0)); then
     as_root=(sudo)
 fi
-"${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >/dev/null
+
+if ((${#missing[@]} > 0)); then
+    echo "setup: installing ${missing[*]}" >&2
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+fi
+
+# `locale -a` spells the generated locale de_DE.utf8.
+if ! locale -a | grep -ix "${test_locale%.UTF-8}.utf8" >/dev/null; then
+    echo "setup: generating the locale $test_locale" >&2
+    "${as_root[@]}" sed -i "s/^# *\($test_locale UTF-8\)/\1/" /etc/locale.gen
+    grep -qx "$test_locale UTF-8" /etc/locale.gen ||
+        echo "$test_locale UTF-8" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+    "${as_root[@]}" locale-gen >/dev/null
+fi

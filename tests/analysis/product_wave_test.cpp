@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "case_name.h"
+#include "comma_locale.h"
+#include "decimal_text.h"
 #include "form.h"
 #include "form_fixture.h"
 #include "product_wave.h"
@@ -26,6 +29,12 @@ TEST_P(Readout, IsTheMeanCutToFourDecimalsTowardsMinusInfinity) {
     EXPECT_EQ(s_over_t_text(GetParam().mean), GetParam().text);
 }
 
+TEST_P(Readout, KeepsItsPointUnderACommaLocale) {
+    const testing::CommaLocale comma;
+    ASSERT_TRUE(comma.active()) << "the locale " << testing::comma_locale_name << " is missing";
+    EXPECT_EQ(s_over_t_text(GetParam().mean), GetParam().text);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Table, Readout,
     ::testing::Values(ReadoutCase{"negative_goes_away_from_zero", -0.12345f, "-0.1235"},
@@ -34,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadoutCase{"a_hair_below_two_and_a_half", 2.4999998f, "2.4999"},
                       ReadoutCase{"a_hair_above_two_and_a_half", 2.5000002f, "2.5"},
                       ReadoutCase{"a_hair_below_zero", -1e-7f, "-0.0001"},
-                      ReadoutCase{"zero", 0.0f, "0"}, ReadoutCase{"quarter", 0.25f, "0.25"}),
+                      ReadoutCase{"zero", 0.0f, "0"}, ReadoutCase{"quarter", 0.25f, "0.25"},
+                      ReadoutCase{"a_hair_below_eight", 7.999996f, "7.9999"},
+                      ReadoutCase{"a_hair_below_minus_ten", -10.00001f, "-10.0001"}),
     testing::CaseName{});
 
 struct MeanCase {
@@ -53,37 +64,48 @@ class MeanOfTheProduct : public ::testing::TestWithParam<MeanCase> {
         }
         ASSERT_EQ(run.form.div_k.value(), k);
     }
+    // The readout picks out a0, a_n/2 or b_n/2 for every n, both modes: exactly, or one unit
+    // less in the fourth decimal when the sum comes out a hair low.
+    static void check_every_readout(const MeanCase& c) {
+        LoadedForm run;
+        for (int l = 1; l < c.level; ++l) {
+            run.run_all({"Spin_lebel_SpinUp"});
+        }
+        for (int r = 0; r < c.resets; ++r) {
+            run.run_all({"Command1_Click"});
+        }
+        set_k(run, c.k);
+        const Form& f = run.form;
+        for (int n = 0; n <= 4; ++n) {
+            for (const bool cosine : {true, false}) {
+                SCOPED_TRACE("n=" + std::to_string(n) + (cosine ? " cos" : " sin"));
+                run.run_all({cosine ? "switch_c_Click" : "switch_s_Click", "Command3_Click"});
+                double exact = f.ex_a(0).as_double();
+                if (n > 0) {
+                    exact = (cosine ? f.ex_a(n).as_double() : f.ex_b(n).value()) / 2.0;
+                }
+                const std::string text = run.caption({"value_s"});
+                const std::optional<double> shown = testing::decimal_of(text);
+                ASSERT_TRUE(shown.has_value()) << "S/T reads \"" << text << "\"";
+                EXPECT_TRUE(std::abs(*shown - exact) < 1e-9 ||
+                            std::abs(*shown - (exact - 0.0001)) < 1e-9)
+                    << "shown " << text << ", exact " << exact;
+            }
+            if (n < 4) {
+                run.run_all({"Spin_n_SpinUp"});
+            }
+        }
+    }
 };
 
-// The readout picks out a0, a_n/2 or b_n/2 for every n, both modes, several k: exactly,
-// or one unit less in the fourth decimal when the sum comes out a hair low.
 TEST_P(MeanOfTheProduct, ReadsOffTheCoefficientOfTheChosenHarmonic) {
-    const MeanCase& c = GetParam();
-    LoadedForm run;
-    for (int l = 1; l < c.level; ++l) {
-        run.run_all({"Spin_lebel_SpinUp"});
-    }
-    for (int r = 0; r < c.resets; ++r) {
-        run.run_all({"Command1_Click"});
-    }
-    set_k(run, c.k);
-    const Form& f = run.form;
-    for (int n = 0; n <= 4; ++n) {
-        for (const bool cosine : {true, false}) {
-            SCOPED_TRACE("n=" + std::to_string(n) + (cosine ? " cos" : " sin"));
-            run.run_all({cosine ? "switch_c_Click" : "switch_s_Click", "Command3_Click"});
-            double exact = f.ex_a(0).as_double();
-            if (n > 0) {
-                exact = (cosine ? f.ex_a(n).as_double() : f.ex_b(n).value()) / 2.0;
-            }
-            const double shown = std::stod(run.caption({"value_s"}));
-            EXPECT_TRUE(std::abs(shown - exact) < 1e-9 || std::abs(shown - (exact - 0.0001)) < 1e-9)
-                << "shown " << shown << ", exact " << exact;
-        }
-        if (n < 4) {
-            run.run_all({"Spin_n_SpinUp"});
-        }
-    }
+    check_every_readout(GetParam());
+}
+
+TEST_P(MeanOfTheProduct, ReadsTheSameUnderACommaLocale) {
+    const testing::CommaLocale comma;
+    ASSERT_TRUE(comma.active()) << "the locale " << testing::comma_locale_name << " is missing";
+    check_every_readout(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 #include <string>
 
 #include "case_name.h"
+#include "comma_locale.h"
 #include "fixed_array.h"
 #include "int16.h"
 #include "number_text.h"
@@ -114,29 +116,60 @@ TEST(Single, StoringOutOfRangeOrInvalidIsAFault) {
 
 struct TextCase {
     const char* name;
-    float value;
+    Value value;
     const char* text;
 };
 
-class SingleText : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(SingleText, ShortestDecimalWithAtMostSevenDigits) {
-    EXPECT_EQ(text_of(GetParam().value), GetParam().text);
+void PrintTo(const TextCase& c, std::ostream* out) {
+    *out << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SingleText,
-                         ::testing::Values(TextCase{"zero", 0.0f, "0"},
-                                           TextCase{"negative_zero", -0.0f, "0"},
-                                           TextCase{"whole", 3.0f, "3"},
-                                           TextCase{"fifty", 50.0f, "50"},
-                                           TextCase{"quarter", 0.25f, "0.25"},
-                                           TextCase{"four_decimals_negative", -0.1235f, "-0.1235"},
-                                           TextCase{"just_below_two_and_a_half", 2.4999f, "2.4999"},
-                                           TextCase{"smallest_step", -0.0001f, "-0.0001"},
-                                           TextCase{"d_theta", 0.12566361f, "0.1256636"},
-                                           TextCase{"end_of_the_range", 6.2831802f, "6.28318"},
-                                           TextCase{"large", 12345678.0f, "1.234568E+07"}),
-                         testing::CaseName{});
+class NumberText : public ::testing::TestWithParam<TextCase> {};
+
+// Integers in plain decimal; floats as the shortest decimal with at most 7 (32-bit) or 15
+// (64-bit) significant digits and a point, in exponent form only for extreme values.
+TEST_P(NumberText, ShortestDecimalWithAPoint) {
+    EXPECT_EQ(GetParam().value.text(), GetParam().text);
+}
+
+// The window takes its locale from the environment; a comma there must not reach the text.
+TEST_P(NumberText, IsTheSameUnderACommaLocale) {
+    const testing::CommaLocale comma;
+    ASSERT_TRUE(comma.active()) << "the locale " << testing::comma_locale_name
+                                << " is missing: scripts/setup.sh generates it";
+    EXPECT_EQ(GetParam().value.text(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NumberText,
+    ::testing::Values(
+        TextCase{"zero", Value(0.0f), "0"}, TextCase{"negative_zero", Value(-0.0f), "0"},
+        TextCase{"whole", Value(3.0f), "3"}, TextCase{"fifty", Value(50.0f), "50"},
+        TextCase{"quarter", Value(0.25f), "0.25"},
+        TextCase{"four_decimals_negative", Value(-0.1235f), "-0.1235"},
+        TextCase{"just_below_two_and_a_half", Value(2.4999f), "2.4999"},
+        TextCase{"just_below_eight", Value(7.9999f), "7.9999"},
+        TextCase{"smallest_step", Value(-0.0001f), "-0.0001"},
+        TextCase{"d_theta", Value(0.12566361f), "0.1256636"},
+        TextCase{"end_of_the_range", Value(6.2831802f), "6.28318"},
+        TextCase{"large", Value(12345678.0f), "1.234568E+07"},
+        TextCase{"seven_nines", Value(9999999.0f), "9999999"},
+        TextCase{"ten_million", Value(1e7f), "1E+07"},
+        TextCase{"tiny_in_fixed_form", Value(1e-9f), "0.000000001"},
+        TextCase{"tiny_negative_in_exponent_form", Value(-1.5e-10f), "-1.5E-10"},
+        TextCase{"double_tenth", Value(0.1), "0.1"},
+        TextCase{"double_third", Value(1.0 / 3.0), "0.333333333333333"},
+        TextCase{"double_end_of_the_range", Value(6.2831802368164062), "6.28318023681641"},
+        TextCase{"double_fifteen_digits", Value(123456789012345.0), "123456789012345"},
+        TextCase{"double_large", Value(1e15), "1E+15"},
+        TextCase{"double_largest", Value(std::numeric_limits<double>::max()),
+                 "1.79769313486232E+308"},
+        TextCase{"double_negative_zero", Value(-0.0), "0"},
+        TextCase{"integer_negative", Value(Int16(-3)), "-3"},
+        TextCase{"integer_lowest", Value(Int16(-32768)), "-32768"},
+        TextCase{"integer_highest", Value(Int16(32767)), "32767"},
+        TextCase{"infinity", Value(-std::numeric_limits<double>::infinity()), "-Infinity"}),
+    testing::CaseName{});
 
 }  // namespace
 }  // namespace quorvel

@@ -3,11 +3,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 namespace quorvel::testing {
 
-ReplayRun run_replay(const QByteArray& input) {
+ReplayRun run_replay(const QByteArray& input, const std::vector<EnvironmentEntry>& environment) {
     QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const EnvironmentEntry& entry : environment) {
+        env.insert(entry.name, entry.value);
+    }
+    process.setProcessEnvironment(env);
     process.start(QStringLiteral(QUORVEL_REPLAY), {});
     process.write(input);
     process.closeWriteChannel();

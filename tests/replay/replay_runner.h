@@ -19,8 +19,15 @@ struct ReplayRun {
     QString errors;
 };
 
+// A variable set in quorvel-replay's environment on top of the test's own.
+struct EnvironmentEntry {
+    QString name;
+    QString value;
+};
+
 // Feeds `input` to quorvel-replay and parses every line it printed.
-ReplayRun run_replay(const QByteArray& input);
+ReplayRun run_replay(const QByteArray& input,
+                     const std::vector<EnvironmentEntry>& environment = {});
 
 // The input for a list of events, one a line.
 QByteArray script_of(const std::vector<std::string_view>& events);

@@ -1,0 +1,38 @@
+#include "command_line.h"
+
+#include <string_view>
+
+namespace quorvel {
+
+CommandLine read_command_line(std::span<const char* const> arguments) {
+    CommandLine line;
+    for (const char* raw : arguments) {
+        const std::string_view argument(raw);
+        if (argument != "--help" && argument != "--version") {
+            return {CommandLine::Action::refuse, std::string(argument)};
+        }
+        if (line.action == CommandLine::Action::open_window) {
+            line.action = argument == "--help" ? CommandLine::Action::show_help
+                                               : CommandLine::Action::show_version;
+        }
+    }
+    return line;
+}
+
+std::string usage_text() {
+    return "Usage: quorvel [--help | --version]\n"
+           "Opens the Fourier Series window, where the coefficients of a wave are worked\n"
+           "out by hand. The window takes no options of its own.\n"
+           "\n"
+           "  --help     show this text and exit\n"
+           "  --version  show the version and exit\n"
+           "\n"
+           "It needs a display (DISPLAY or WAYLAND_DISPLAY); without a screen, run it on a\n"
+           "virtual X server: xvfb-run -a quorvel\n";
+}
+
+std::string version_text() {
+    return "quorvel " QUORVEL_VERSION;
+}
+
+}  // namespace quorvel

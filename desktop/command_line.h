@@ -1,0 +1,26 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace quorvel {
+
+// What the command line asks of the program. The window itself takes no options; only
+// the conventional --help and --version are understood, and neither needs a display.
+struct CommandLine {
+    enum class Action { open_window, show_help, show_version, refuse };
+    Action action = Action::open_window;
+    std::string refused;  // the first argument not understood, for Action::refuse
+};
+
+// Reads the arguments after the program's name. Any argument other than --help and
+// --version is refused; otherwise the first one decides.
+CommandLine read_command_line(std::span<const char* const> arguments);
+
+// The text --help prints, ending in a newline.
+std::string usage_text();
+
+// "quorvel 0.1.0": the project's version, as --version prints it (without a newline).
+std::string version_text();
+
+}  // namespace quorvel
