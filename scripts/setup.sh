@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev
     python3 valgrind clang clang-format libclang-rt-14-dev
+    emscripten nodejs python3-fonttools chromium python3-websocket
 )
 
 missing=()

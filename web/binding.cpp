@@ -1,0 +1,116 @@
+// The WebAssembly module's interface to the page: plain C functions over the page's one
+// window. Text comes back as JSON in a buffer that stays valid until the next call;
+// pixels as a pointer into the module's memory, which the page wraps as ImageData.
+#include <emscripten/emscripten.h>
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "app/form.h"
+#include "web/handler_timing.h"
+#include "web/json_text.h"
+#include "web/page_description.h"
+#include "web/web_state_json.h"
+#include "web/web_window.h"
+
+namespace {
+
+// The page's one window, with the form it owns, and the text of the last reply. A page
+// loads the module once and keeps it for as long as it is open.
+struct Page {
+    std::unique_ptr<quorvel::WebWindow> window;
+    std::string reply;
+};
+
+Page& page() {
+    static Page the_page;
+    return the_page;
+}
+
+const char* reply(std::string text) {
+    page().reply = std::move(text);
+    return page().reply.c_str();
+}
+
+// {"fault": message or null, then the changes the event made}.
+const char* event_reply(const std::optional<std::string>& fault) {
+    std::string changes = quorvel::take_changes(*page().window);
+    quorvel::JsonText head;
+    head.begin_object().key("fault");
+    if (fault) {
+        head.value(*fault);
+    } else {
+        head.null();
+    }
+    // Both are objects: splice the changes' fields after the fault.
+    std::string text = head.text() + "," + changes.substr(1);
+    return reply(std::move(text));
+}
+
+}  // namespace
+
+extern "C" {
+
+// Builds the window for a device pixel ratio and a viewport (CSS pixels) and runs
+// Form_Load; the reply is that of an event.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_open(double device_ratio, int viewport_width,
+                                              int viewport_height) {
+    page().window =
+        std::make_unique<quorvel::WebWindow>(device_ratio, viewport_width, viewport_height);
+    return event_reply(page().window->raise("Form_Load"));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* quorvel_page() {
+    return reply(quorvel::page_description(*page().window));
+}
+
+// Runs a handler by name: {"fault": null or the message, "surfaces": [rows],
+// "labels": [[row, caption, visible]], "options": [[row, selected]]}; {"error": ...} when
+// no handler has that name.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_raise(const char* handler) {
+    if (!page().window->knows(handler)) {
+        quorvel::JsonText json;
+        json.begin_object().field("error", std::string("no handler named ") + handler).end_object();
+        return reply(json.text());
+    }
+    return event_reply(page().window->raise(handler));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* quorvel_state() {
+    return reply(quorvel::web_state_json(page().window->form()));
+}
+
+// A surface's pixels (RGBA) and size in device pixels; taking them marks the surface
+// as shown.
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* quorvel_pixels(int row) {
+    quorvel::WebCanvas* canvas = page().window->canvas_at(static_cast<std::size_t>(row));
+    canvas->mark_taken();
+    return canvas->raster().rgba().data();
+}
+EMSCRIPTEN_KEEPALIVE int quorvel_pixels_width(int row) {
+    return page().window->canvas_at(static_cast<std::size_t>(row))->raster().width();
+}
+EMSCRIPTEN_KEEPALIVE int quorvel_pixels_height(int row) {
+    return page().window->canvas_at(static_cast<std::size_t>(row))->raster().height();
+}
+
+// Draws every surface afresh at a new device pixel ratio; the reply lists them.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_set_device_ratio(double ratio) {
+    page().window->set_device_ratio(ratio);
+    return event_reply(std::nullopt);
+}
+
+// For the benchmark: see handler_micros.
+EMSCRIPTEN_KEEPALIVE double quorvel_handler_micros(const char* handler, int rounds, int runs) {
+    return quorvel::handler_micros(*page().window, handler, rounds, runs);
+}
+
+// For the tests only: puts the highest harmonic index out of range, as no click can, so
+// that the next ANS stops with a subscript fault.
+EMSCRIPTEN_KEEPALIVE void quorvel_test_set_max_order(int order) {
+    page().window->form().max_order = quorvel::Int16(order);
+}
+
+}  // extern "C"

@@ -1,0 +1,181 @@
+// Builds the window's controls from the page description: one element per row of the
+// layout table, placed in its container at the table's position and size in CSS pixels,
+// with the table's colours, face and alignment.
+
+import { makeSpinButton } from "./spin_button.js";
+
+const FACE_CLASS = { serif: "serif", sans: "sans" };
+
+export function buildWindow(root, page, raise) {
+  root.style.width = `${page.width}px`;
+  root.style.height = `${page.height}px`;
+  root.style.background = page.button_face;
+  const elements = new Map([["Form1", root]]);
+  const controls = [];
+  const radioGroups = new Map();
+
+  page.rows.forEach((row, index) => {
+    let container = elements.get(row.container);
+    if (!container) throw new Error(`${row.name} lies in ${row.container}, built later`);
+    if (row.kind === "option_button") container = radioGroup(radioGroups, container, row);
+    const control = build(row, raise);
+    control.element.id = idOf(row.name);
+    control.element.classList.add("control");
+    control.element.dataset.name = row.name;
+    place(control.element, row);
+    describe(control.element, row);
+    container.appendChild(control.element);
+    elements.set(row.name, control.inner ?? control.element);
+    controls[index] = control;
+  });
+
+  page.tab_order.forEach((name, position) => {
+    const element = document.getElementById(idOf(name));
+    if (element) element.tabIndex = position + 1;
+  });
+  return controls;
+}
+
+export function idOf(name) {
+  return `c-${name.replace(/[()]/g, "_")}`;
+}
+
+function place(element, row) {
+  element.style.left = `${row.left}px`;
+  element.style.top = `${row.top}px`;
+  element.style.width = `${row.width}px`;
+  element.style.height = `${row.height}px`;
+  // Labels lie beneath the buttons, spin buttons and surfaces that share their frame,
+  // and the spectrum frame lies above its neighbour, as on the desktop.
+  element.style.zIndex = row.kind === "label" ? "0" : row.name === "Frame3" ? "2" : "1";
+  if (!row.visible) element.hidden = true;
+}
+
+function face(element, row) {
+  if (!row.font) return;
+  element.classList.add(FACE_CLASS[row.font.family]);
+  element.style.fontSize = `${row.font.px}px`;
+  element.style.fontWeight = row.font.bold ? "bold" : "normal";
+  element.style.fontStyle = row.font.italic ? "italic" : "normal";
+}
+
+function describe(element, row) {
+  const text = row.accessible;
+  if (!text) return;
+  if (text.name) element.setAttribute("aria-label", text.name);
+  if (text.description) element.setAttribute("aria-description", text.description);
+}
+
+function build(row, raise) {
+  switch (row.kind) {
+    case "frame": return frame(row);
+    case "label": return label(row);
+    case "push_button": return pushButton(row, raise);
+    case "option_button": return optionButton(row, raise);
+    case "spin_button": return spinButton(row, raise);
+    case "picture": return surface(row);
+    default: throw new Error(`unknown kind of control ${row.kind}`);
+  }
+}
+
+function frame(row) {
+  const element = document.createElement("div");
+  element.className = "frame";
+  element.setAttribute("role", "group");
+  element.style.background = row.back ?? "";
+  return { kind: "frame", element };
+}
+
+function label(row) {
+  const element = document.createElement("div");
+  element.className = "label";
+  face(element, row);
+  element.style.color = row.fore ?? "#000000";
+  element.style.textAlign = row.align;
+  if (!row.transparent) element.style.background = row.back ?? "";
+  element.textContent = row.caption;
+  if (row.live) element.setAttribute("role", "status");
+  return {
+    kind: "label",
+    element,
+    set(caption, visible) {
+      element.textContent = caption;
+      element.hidden = !visible;
+    },
+  };
+}
+
+function pushButton(row, raise) {
+  const element = document.createElement("button");
+  element.type = "button";
+  element.className = "push";
+  face(element, row);
+  if (row.back) element.style.background = row.back;
+  element.textContent = row.caption;
+  element.addEventListener("click", () => raise(`${row.name}_Click`));
+  return { kind: "push_button", element };
+}
+
+function radioGroup(groups, container, row) {
+  if (!groups.has(row.container)) {
+    const group = document.createElement("div");
+    group.setAttribute("role", "radiogroup");
+    group.setAttribute("aria-label", "Essential wave");
+    container.appendChild(group);
+    groups.set(row.container, group);
+  }
+  return groups.get(row.container);
+}
+
+function optionButton(row, raise) {
+  const element = document.createElement("div");
+  element.className = "option";
+  element.setAttribute("role", "radio");
+  face(element, row);
+  const mark = document.createElement("span");
+  mark.className = "mark";
+  const caption = document.createElement("span");
+  caption.textContent = row.caption;
+  element.append(mark, caption);
+  const set = (selected) => element.setAttribute("aria-checked", String(selected));
+  set(row.selected);
+  const click = () => raise(`${row.name}_Click`);
+  element.addEventListener("click", click);
+  element.addEventListener("keydown", (event) => {
+    if (event.key === " " || event.key === "Enter") {
+      event.preventDefault();
+      if (!event.repeat) click();
+    }
+  });
+  return { kind: "option_button", element, set };
+}
+
+function spinButton(row, raise) {
+  const element = document.createElement("div");
+  const spin = makeSpinButton(element, row, raise);
+  return { kind: "spin_button", element, ...spin };
+}
+
+function surface(row) {
+  const element = document.createElement("div");
+  element.className = "surface";
+  element.setAttribute("role", "img");
+  element.style.background = row.back ?? "";
+  const canvas = document.createElement("canvas");
+  canvas.style.width = `${row.width}px`;
+  canvas.style.height = `${row.height}px`;
+  element.appendChild(canvas);
+  return {
+    kind: "picture",
+    element,
+    inner: element,
+    canvas,
+    paint(image) {
+      if (canvas.width !== image.width || canvas.height !== image.height) {
+        canvas.width = image.width;
+        canvas.height = image.height;
+      }
+      canvas.getContext("2d").putImageData(image, 0, 0);
+    },
+  };
+}
