@@ -8,12 +8,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/form.h"
-#include "web/handler_timing.h"
-#include "web/json_text.h"
-#include "web/page_description.h"
-#include "web/web_state_json.h"
-#include "web/web_window.h"
+#include "form.h"
+#include "handler_timing.h"
+#include "json_text.h"
+#include "page_description.h"
+#include "web_state_json.h"
+#include "web_window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "web/handler_timing.h"
+#include "handler_timing.h"
 
 #include <algorithm>
 #include <chrono>

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "web/web_window.h"
+#include "web_window.h"
 
 namespace quorvel {
 

@@ -1,12 +1,12 @@
-#include "web/page_description.h"
+#include "page_description.h"
 
 #include <cstdio>
 #include <optional>
 #include <string_view>
 
-#include "app/layout.h"
-#include "web/json_text.h"
-#include "web/page_geometry.h"
+#include "json_text.h"
+#include "layout.h"
+#include "page_geometry.h"
 
 namespace quorvel {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/colour.h"
-#include "app/layout.h"
+#include "colour.h"
+#include "layout.h"
 
 namespace quorvel {
 

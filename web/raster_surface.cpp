@@ -1,4 +1,4 @@
-#include "web/raster_surface.h"
+#include "raster_surface.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/canvas.h"
-#include "app/colour.h"
+#include "canvas.h"
+#include "colour.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "web/web_canvas.h"
+#include "web_canvas.h"
 
 #include <algorithm>
 #include <cmath>

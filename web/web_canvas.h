@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "app/canvas.h"
-#include "web/raster_surface.h"
+#include "canvas.h"
+#include "raster_surface.h"
 
 namespace quorvel {
 

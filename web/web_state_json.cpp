@@ -1,6 +1,6 @@
-#include "web/web_state_json.h"
+#include "web_state_json.h"
 
-#include "web/json_text.h"
+#include "json_text.h"
 
 namespace quorvel {
 namespace {

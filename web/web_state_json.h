@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/form.h"
+#include "form.h"
 
 namespace quorvel {
 

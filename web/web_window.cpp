@@ -1,9 +1,9 @@
-#include "web/web_window.h"
+#include "web_window.h"
 
 #include <stdexcept>
 
-#include "app/event_table.h"
-#include "web/page_geometry.h"
+#include "event_table.h"
+#include "page_geometry.h"
 
 namespace quorvel {
 namespace {

@@ -7,11 +7,11 @@
 #include <variant>
 #include <vector>
 
-#include "app/form.h"
-#include "app/layout.h"
-#include "app/ui.h"
-#include "web/web_canvas.h"
-#include "web/web_controls.h"
+#include "form.h"
+#include "layout.h"
+#include "ui.h"
+#include "web_canvas.h"
+#include "web_controls.h"
 
 namespace quorvel {
 
