@@ -107,7 +107,26 @@ std::optional<Bounds> spin_bounds(const Form& f, std::string_view spin) {
     return std::nullopt;
 }
 
-void row_fields(JsonText& json, const ControlRow& row, const Form& form) {
+// The labels whose caption tells the student a result: the value labels, S/T and the
+// answers. The page makes them live regions, so a screen reader speaks what a spin, CALC
+// or ANS wrote there.
+bool tells_a_result(const Label* label, const Form& f) {
+    for (const Label* named : {&f.value_lebel, &f.value_n, &f.value_k, &f.value_s}) {
+        if (label == named) {
+            return true;
+        }
+    }
+    for (const ControlArray<Label>* array : {&f.value_a, &f.value_b, &f.ans_a, &f.ans_b}) {
+        for (int i = 0; i <= 4; ++i) {
+            if (label == &(*array)(i)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void row_fields(JsonText& json, const ControlRow& row, const Form& form, const Label* label) {
     json.field("name", qualified(row.name))
         .field("kind", kind_word(row.kind))
         .field("container", qualified(row.container))
@@ -122,7 +141,8 @@ void row_fields(JsonText& json, const ControlRow& row, const Form& form) {
     json.field("align", align_word(row.align))
         .field("transparent", row.transparent)
         .field("visible", row.visible)
-        .field("selected", row.selected);
+        .field("selected", row.selected)
+        .field("live", label != nullptr && tells_a_result(label, form));
     if (row.kind == ControlKind::spin_button) {
         if (const auto bounds = spin_bounds(form, row.name.name)) {
             json.field("min", bounds->low).field("max", bounds->high);
@@ -140,9 +160,10 @@ std::string page_description(const WebWindow& window) {
         .field("height", css_pixels(window_look.client_height))
         .field("button_face", css_colour(button_face));
     json.key("rows").begin_array();
-    for (const ControlRow& row : layout_table()) {
+    const auto table = layout_table();
+    for (std::size_t i = 0; i < table.size(); ++i) {
         json.begin_object();
-        row_fields(json, row, window.form());
+        row_fields(json, table[i], window.form(), window.label_at(i));
         json.end_object();
     }
     json.end_array();

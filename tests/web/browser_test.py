@@ -223,6 +223,271 @@ def run_steps(args, steps, url):
         screen_shows_canvases(wp, args.out)
 
 
+def value_of(name):
+    return f"document.querySelector('[data-name=\"{name}\"]').textContent"
+
+
+def fault(args, url):
+    """A runtime fault: the window's message in a modal dialog, what the handler wrote
+    before it kept, nothing raised while the dialog is up, and the next click working."""
+    import cdp
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        page.evaluate("quorvel.core.setMaxOrder(5)")  # ANS then reads past harmonic 4
+        wp.click("Command4")
+        page.wait_for("document.getElementById('fault').open")
+        told = page.evaluate("document.getElementById('fault-text').textContent")
+        if "Subscript out of range" not in told or "carry on" not in told:
+            raise Failure(f"the dialog says {told!r}")
+        if not wp.shown("ans_a(4)"):
+            raise Failure("ans_a(4), written before the fault, is not shown")
+        count = len(page.evaluate("quorvel.raised"))
+        wp.click("Spin_n", UP)
+        if len(page.evaluate("quorvel.raised")) != count:
+            raise Failure("a click behind the dialog reached the window")
+        ok = page.evaluate("(() => { const r = document.getElementById('fault-ok')"
+                           ".getBoundingClientRect(); return [r.x + r.width / 2,"
+                           " r.y + r.height / 2]; })()")
+        page.click(*ok)
+        page.wait_for("!document.getElementById('fault').open")
+        page.evaluate("quorvel.core.setMaxOrder(4)")
+        wp.click("Spin_n", UP)
+        page.wait_for(f"{value_of('value_n')} === '1'", timeout=5)
+        print(f"  told: {told}")
+        print("  after OK the next click works: n = 1")
+
+
+def zoom(args, url):
+    """Browser zoom to 200 % and 300 % (the viewport shrinks in CSS pixels as the device
+    pixel ratio grows): every surface is drawn afresh at its device pixels, the canvas
+    holds ratio × its size and only colours the program draws with (nothing smoothed),
+    and the screen shows it pixel for pixel. Then a click redraws at that ratio too."""
+    import cdp
+    width, height = 2100, 1500
+    with cdp.chromium(width, height) as page:
+        wp = open_page(page, url)
+        drawn_with = program_colours(wp)
+        for ratio in (2, 3):
+            page.send("Emulation.setDeviceMetricsOverride", width=width // ratio,
+                      height=height // ratio, deviceScaleFactor=ratio, mobile=False)
+            page.wait_for(f"devicePixelRatio === {ratio}")
+            for s in wp.surfaces():
+                page.wait_for(f"document.querySelector('[data-name=\"{s.name}\"] canvas')"
+                              f".width === {s.w * ratio}")
+                extra = colours(wp.canvas_image(s.name)) - drawn_with
+                if extra:
+                    raise Failure(f"{s.name} at ratio {ratio} has colours the program never "
+                                  f"draws with: {sorted(extra)[:5]}")
+            print(f"  ratio {ratio}: every canvas at {ratio}x, only the program's colours")
+            screen_shows_canvases(wp, args.out)
+        wp.click("Spin_a1", UP)
+        page.wait_for(f"{value_of('value_a(1)')} === '1'", timeout=5)
+        image = wp.canvas_image("campus_a(1)")
+        if image.width != wp.places["campus_a(1)"].w * 3:
+            raise Failure("a surface redrawn after the zoom is not at the new ratio")
+        screen_shows_canvases(wp, args.out)
+
+
+def colours(image):
+    return {image.rgb[i:i + 3] for i in range(0, len(image.rgb), 3)}
+
+
+# The colours the drawing procedures set (black, red, green, blue, dark orange, light
+# yellow, white, as RGB); a smoothed edge would bring others.
+PROCEDURE_COLOURS = ["000000", "ff0000", "00ff00", "0000ff", "c04000", "ffffc0", "ffffff"]
+
+
+def program_colours(wp):
+    """Those and every surface's own background, drawing and fill colours."""
+    found = set(PROCEDURE_COLOURS)
+    for row in wp.rows:
+        if row["kind"] == "picture":
+            found |= {c.lstrip("#") for c in (row["back"], row["fore"]) if c}
+    return {bytes.fromhex(c) for c in found}
+
+
+def narrow(args, url):
+    """On a phone's viewport (360 CSS pixels wide, ratio 2) the whole window scales down
+    to fit, without a horizontal scroll bar; its surfaces are drawn at the device pixels
+    they then cover, and a click at the scaled click point works."""
+    import cdp
+    with cdp.chromium(width=360, height=640, scale=2) as page:
+        wp = open_page(page, url)
+        width = page.evaluate("document.getElementById('window').getBoundingClientRect().width")
+        if not 359 <= width <= 360.01:
+            raise Failure(f"the window is {width} CSS pixels wide on a 360 pixel viewport")
+        if page.evaluate("document.documentElement.scrollWidth > innerWidth"):
+            raise Failure("the page scrolls sideways")
+        scale = 360 / wp.description["width"]
+        for s in wp.surfaces():
+            got = wp.canvas_image(s.name).width
+            if got != round(s.w * 2 * scale):
+                raise Failure(f"{s.name} is drawn {got} pixels wide, it covers "
+                              f"{round(s.w * 2 * scale)}")
+        wp.click("Spin_a0", UP)
+        page.wait_for(f"{value_of('value_a(0)')} === '1'", timeout=5)
+        print(f"  scaled to {width:.1f} CSS pixels (x{scale:.3f}); surfaces at their device "
+              f"pixels; a0 stepped by a click")
+
+
+KEY = {"Tab": ("Tab", 9, None), "Up": ("ArrowUp", 38, None), "Down": ("ArrowDown", 40, None),
+       "Enter": ("Enter", 13, "\r"), "Space": ("Space", 32, " ")}
+
+
+def press(page, name, shift=False):
+    code, key_code, text = KEY[name]
+    key = " " if name == "Space" else code
+    params = {"key": key, "code": code, "windowsVirtualKeyCode": key_code,
+              "modifiers": 8 if shift else 0}
+    page.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown",
+              text=text or "", **params)
+    page.send("Input.dispatchKeyEvent", type="keyUp", **params)
+
+
+def focused(page):
+    return page.evaluate("document.activeElement?.dataset?.name ?? null")
+
+
+def keyboard(args, url):
+    """Tab visits the desktop's Tab order (hidden controls skipped) with a visible focus;
+    Shift+Tab goes back; Up and Down step a spin button; Enter clicks a push button and
+    Space an option button. What the keys raised then equals the replay's pixels."""
+    import cdp
+    import replay
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        order = [n for n in wp.description["tab_order"] if wp.places[n].shown]
+        visited = []
+        for _ in order:
+            press(page, "Tab")
+            visited.append(focused(page))
+            style = page.evaluate("getComputedStyle(document.activeElement).outlineStyle + ' ' +"
+                                  " getComputedStyle(document.activeElement, '::after')"
+                                  ".outlineStyle")
+            if "dotted" not in style:
+                raise Failure(f"{visited[-1]} has the focus without showing it ({style})")
+        if visited != order:
+            raise Failure(f"Tab visits {visited}, not {order}")
+        print(f"  Tab visits all {len(order)} stops in the desktop's order, each showing it")
+        press(page, "Tab", shift=True)
+        if focused(page) != order[-2]:
+            raise Failure(f"Shift+Tab from {order[-1]} goes to {focused(page)}")
+        for key in ("Up", "Up", "Up", "Down"):
+            press(page, key)
+        steps = [("Command3", "Enter"), ("switch_s", "Space"), ("Command3", "Enter")]
+        for name, key in steps:
+            page.evaluate(f"document.querySelector('[data-name=\"{name}\"]').focus()")
+            press(page, key)
+        raised = [h for h, _ in page.evaluate("quorvel.raised")]
+        b = order[-2].removeprefix("Spin_")
+        expected = [f"Spin_{b}_SpinUp"] * 3 + [f"Spin_{b}_SpinDown"] + \
+            ["Command3_Click", "switch_s_Click", "Command3_Click"]
+        if raised != expected:
+            raise Failure(f"the keys raised {raised}, not {expected}")
+        states, snaps = replay.states_and_snaps(args.replay, [raised])
+        compare(wp, snaps[0], states[0], "after the keys", args.out)
+
+
+def hold(args, url):
+    """An arrow held down repeats, the first repeat after 400 ms and then every 60 ms or
+    so, up to the bound; released, it stops repeating at once; then a click steps once."""
+    import cdp
+    import replay
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        index = next(i for i, r in enumerate(wp.rows) if r["name"] == "Spin_a2")
+        x, y = wp.at(*wp.places["Spin_a2"].arrow(UP))
+        page.mouse("mouseMoved", x, y, button="none")
+        page.mouse("mousePressed", x, y)
+        page.wait_for(f"{value_of('value_a(2)')} === '10'", timeout=10)
+        page.mouse("mouseReleased", x, y)
+        if page.evaluate(f"quorvel.controls[{index}].isRepeating()"):
+            raise Failure("still repeating after the release")
+        times = [t for h, t in page.evaluate("quorvel.raised")]
+        gaps = [b - a for a, b in zip(times, times[1:])]
+        if gaps[0] < 395 or min(gaps[1:]) < 55:
+            raise Failure(f"repeats came too soon: {[round(g) for g in gaps]}")
+        wp.click("Spin_a2", DOWN)
+        page.wait_for(f"{value_of('value_a(2)')} === '9'", timeout=5)
+        raised = [h for h, _ in page.evaluate("quorvel.raised")]
+        print(f"  held: {len(raised) - 1} SpinUps, first repeat after {gaps[0]:.0f} ms, then "
+              f"{min(gaps[1:]):.0f}-{max(gaps[1:]):.0f} ms apart; released; one click down")
+        states, snaps = replay.states_and_snaps(args.replay, [raised])
+        compare(wp, snaps[0], states[0], "after the hold", args.out)
+
+
+def accessibility(args, url):
+    """The accessibility tree as a screen reader gets it: push buttons, a radio group,
+    spin buttons with their values and bounds, named plots as images, the value labels,
+    S/T and the answers as live regions that announce CALC and ANS."""
+    import cdp
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        wp.click("Spin_a0", UP)
+        wp.click("Command3")
+        wp.click("Command4")
+        page.send("Accessibility.enable")
+        nodes = page.send("Accessibility.getFullAXTree")["nodes"]
+        problems = check_tree(wp, nodes)
+        if problems:
+            raise Failure("; ".join(problems))
+
+
+def ax_props(node):
+    out = {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
+    out["role"] = node.get("role", {}).get("value")
+    out["name"] = node.get("name", {}).get("value", "")
+    return out
+
+
+def check_tree(wp, nodes):
+    by_dom = {n.get("backendDOMNodeId"): n for n in nodes if "backendDOMNodeId" in n}
+    ids = wp.page.evaluate("""(() => Object.fromEntries([...document.querySelectorAll(
+        '[data-name]')].map(e => [e.dataset.name, e.id])))()""")
+    problems, counted = [], {}
+    for row in wp.rows:
+        place = wp.places[row["name"]]
+        if not place.shown or row["kind"] == "frame":
+            continue
+        backend = dom_backend_id(wp.page, ids[row["name"]])
+        node = by_dom.get(backend)
+        if node is None:
+            if row["kind"] != "label":
+                problems.append(f"{row['name']} is not in the accessibility tree")
+            continue
+        props = ax_props(node)
+        want = {"push_button": "button", "option_button": "radio", "spin_button": "spinbutton",
+                "picture": "image"}.get(row["kind"])
+        if row.get("live"):
+            want = "status"
+        if want and props["role"] != want:
+            problems.append(f"{row['name']} has the role {props['role']}, not {want}")
+        counted[want] = counted.get(want, 0) + 1
+        text = row.get("accessible")
+        if text and text.get("name") and props["name"] != text["name"]:
+            problems.append(f"{row['name']} is named {props['name']!r}, not {text['name']!r}")
+        if row["kind"] == "spin_button":
+            readout = text.get("readout") if text else None
+            if readout and str(props.get("valuenow")) != wp.caption(readout).strip():
+                problems.append(f"{row['name']} has the value {props.get('valuenow')}, its "
+                                f"readout shows {wp.caption(readout)!r}")
+            if (props.get("valuemin"), props.get("valuemax")) != (row.get("min"), row.get("max")):
+                problems.append(f"{row['name']} has the bounds {props.get('valuemin')} … "
+                                f"{props.get('valuemax')}")
+        if row["kind"] == "option_button" and props.get("checked") not in ("true", "false"):
+            problems.append(f"{row['name']} does not tell whether it is checked")
+        if row.get("live") and props.get("live") != "polite":
+            problems.append(f"{row['name']} is not a polite live region")
+    print(f"  roles: {counted}")
+    return problems
+
+
+def dom_backend_id(page, element_id):
+    document = page.send("DOM.getDocument", depth=0)["root"]["nodeId"]
+    node = page.send("DOM.querySelector", nodeId=document, selector=f"#{element_id}")["nodeId"]
+    return page.send("DOM.describeNode", nodeId=node)["node"]["backendNodeId"]
+
+
 def start_state(args):
     import replay
     return replay.run(args.replay, [])[0]
@@ -231,6 +496,12 @@ def start_state(args):
 SCENARIOS = {
     "exercise": lambda args, url: run_steps(args, exercise(start_state(args)), url),
     "soak": lambda args, url: run_steps(args, soak(start_state(args)), url),
+    "keyboard": keyboard,
+    "hold": hold,
+    "fault": fault,
+    "zoom": zoom,
+    "narrow": narrow,
+    "accessibility": accessibility,
 }
 
 

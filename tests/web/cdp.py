@@ -133,7 +133,7 @@ class Page:
 def chromium(width=800, height=600, scale=1.0):
     """A headless Chromium with a fresh profile; yields the Page of its one tab."""
     binary = chromium_path()
-    with tempfile.TemporaryDirectory(prefix="quorvel-chromium-") as profile:
+    with tempfile.TemporaryDirectory(prefix="quorvel-chromium-", ignore_cleanup_errors=True) as profile:
         process = subprocess.Popen(
             [binary, *CHROMIUM_FLAGS, f"--user-data-dir={profile}",
              f"--window-size={width},{height}", f"--force-device-scale-factor={scale}",

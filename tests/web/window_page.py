@@ -50,15 +50,13 @@ class WindowPage:
         self.description = page.evaluate("quorvel.core.page")
         self.places = places(self.description)
         self.rows = self.description["rows"]
-        origin = page.evaluate(
-            "(() => { const r = document.getElementById('window').getBoundingClientRect();"
-            " return [r.left, r.top, r.width / quorvel.core.page.width]; })()")
-        self.origin = origin[0], origin[1]
-        self.scale = origin[2]
 
     def at(self, x, y):
-        """A point of the client area as a viewport point."""
-        return self.origin[0] + x * self.scale, self.origin[1] + y * self.scale
+        """A point of the client area as a viewport point, wherever the window is now."""
+        left, top, scale = self.page.evaluate(
+            "(() => { const r = document.getElementById('window').getBoundingClientRect();"
+            " return [r.left, r.top, r.width / quorvel.core.page.width]; })()")
+        return left + x * scale, top + y * scale
 
     def click(self, name, up=None, button="left"):
         place = self.places[name]

@@ -94,7 +94,10 @@ function label(row) {
   element.style.textAlign = row.align;
   if (!row.transparent) element.style.background = row.back ?? "";
   element.textContent = row.caption;
-  if (row.live) element.setAttribute("role", "status");
+  if (row.live) {
+    element.setAttribute("role", "status");
+    element.setAttribute("aria-live", "polite");
+  }
   return {
     kind: "label",
     element,

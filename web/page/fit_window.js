@@ -9,9 +9,9 @@ export function fitWindow(root, page, rescale) {
   const fit = () => {
     const scale = Math.min(1, innerWidth / page.width);
     root.style.transform = scale < 1 ? `scale(${scale})` : "";
-    // Centred, on a whole device pixel: a canvas between two device pixels is blurred.
-    const left = Math.max(0, (innerWidth - page.width * scale) / 2);
-    root.style.marginLeft = `${Math.floor(left * devicePixelRatio) / devicePixelRatio}px`;
+    // Centred, on a whole CSS pixel, which at a whole device pixel ratio is a whole
+    // device pixel: a canvas between two device pixels would be blurred.
+    root.style.marginLeft = `${Math.max(0, Math.floor((innerWidth - page.width * scale) / 2))}px`;
     root.parentElement.style.height = `${Math.ceil(page.height * scale)}px`;
     const wanted = devicePixelRatio * scale;
     if (wanted !== ratio) {
