@@ -5,22 +5,28 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "form.h"
 #include "handler_timing.h"
 #include "json_text.h"
 #include "page_description.h"
-#include "web_state_json.h"
+#include "runtime_fault.h"
+#include "state_json.h"
 #include "web_window.h"
 
 namespace {
 
-// The page's one window, with the form it owns, and the text of the last reply. A page
-// loads the module once and keeps it for as long as it is open.
+// The page's one window, with the form it owns; the last event and its fault, for the
+// state line; and the text of the last reply. A page loads the module once and keeps it
+// for as long as it is open.
 struct Page {
     std::unique_ptr<quorvel::WebWindow> window;
+    std::string last_event;
+    std::optional<quorvel::RuntimeFault> last_fault;
     std::string reply;
 };
 
@@ -34,13 +40,16 @@ const char* reply(std::string text) {
     return page().reply.c_str();
 }
 
-// {"fault": message or null, then the changes the event made}.
-const char* event_reply(const std::optional<std::string>& fault) {
+// Runs a handler and answers {"fault": the window's message or null, then the changes
+// the event made}.
+const char* run(std::string_view handler) {
+    page().last_event = handler;
+    page().last_fault = page().window->raise(handler);
     std::string changes = quorvel::take_changes(*page().window);
     quorvel::JsonText head;
     head.begin_object().key("fault");
-    if (fault) {
-        head.value(*fault);
+    if (page().last_fault) {
+        head.value(quorvel::fault_message(*page().last_fault));
     } else {
         head.null();
     }
@@ -59,7 +68,7 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_open(double device_ratio, int viewport_
                                               int viewport_height) {
     page().window =
         std::make_unique<quorvel::WebWindow>(device_ratio, viewport_width, viewport_height);
-    return event_reply(page().window->raise("Form_Load"));
+    return run("Form_Load");
 }
 
 EMSCRIPTEN_KEEPALIVE const char* quorvel_page() {
@@ -75,31 +84,35 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_raise(const char* handler) {
         json.begin_object().field("error", std::string("no handler named ") + handler).end_object();
         return reply(json.text());
     }
-    return event_reply(page().window->raise(handler));
+    return run(handler);
 }
 
+// The state line after the last event, byte for byte as quorvel-replay prints it.
 EMSCRIPTEN_KEEPALIVE const char* quorvel_state() {
-    return reply(quorvel::web_state_json(page().window->form()));
+    const auto& fault = page().last_fault;
+    return reply(
+        quorvel::state_json(page().window->form(), page().last_event, fault ? &*fault : nullptr));
 }
 
-// A surface's pixels (RGBA) and size in device pixels; taking them marks the surface
-// as shown.
-EMSCRIPTEN_KEEPALIVE const std::uint8_t* quorvel_pixels(int row) {
+// A surface's pixels (bytes R, G, B, A) and size in device pixels; taking them marks
+// the surface as shown.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* quorvel_pixels(int row) {
     quorvel::WebCanvas* canvas = page().window->canvas_at(static_cast<std::size_t>(row));
     canvas->mark_taken();
-    return canvas->raster().rgba().data();
+    return canvas->pixels();
 }
 EMSCRIPTEN_KEEPALIVE int quorvel_pixels_width(int row) {
-    return page().window->canvas_at(static_cast<std::size_t>(row))->raster().width();
+    return page().window->canvas_at(static_cast<std::size_t>(row))->pixel_width();
 }
 EMSCRIPTEN_KEEPALIVE int quorvel_pixels_height(int row) {
-    return page().window->canvas_at(static_cast<std::size_t>(row))->raster().height();
+    return page().window->canvas_at(static_cast<std::size_t>(row))->pixel_height();
 }
 
 // Draws every surface afresh at a new device pixel ratio; the reply lists them.
 EMSCRIPTEN_KEEPALIVE const char* quorvel_set_device_ratio(double ratio) {
     page().window->set_device_ratio(ratio);
-    return event_reply(std::nullopt);
+    const std::string changes = quorvel::take_changes(*page().window);
+    return reply(R"({"fault":null,)" + changes.substr(1));
 }
 
 // For the benchmark: see handler_micros.

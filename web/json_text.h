@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -39,24 +37,6 @@ class JsonText {
     JsonText& value(int i) {
         separate();
         out_ += std::to_string(i);
-        return *this;
-    }
-    // The shortest decimal text that reads back as the same double; JSON has no
-    // infinity or NaN, so those are null.
-    JsonText& value(double d) {
-        separate();
-        if (!std::isfinite(d)) {
-            out_ += "null";
-            return *this;
-        }
-        char buffer[32];
-        for (int digits = 1; digits <= 17; ++digits) {
-            std::snprintf(buffer, sizeof buffer, "%.*g", digits, d);
-            if (std::strtod(buffer, nullptr) == d) {
-                break;
-            }
-        }
-        out_ += buffer;
         return *this;
     }
     JsonText& null() {

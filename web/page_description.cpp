@@ -4,12 +4,19 @@
 #include <optional>
 #include <string_view>
 
+#include "accessible_texts.h"
 #include "json_text.h"
 #include "layout.h"
 #include "page_geometry.h"
 
 namespace quorvel {
 namespace {
+
+// Twips as whole CSS pixels, each control on its own, the way the desktop places its
+// widgets: at 100 % zoom a CSS pixel is a desktop pixel.
+int css_pixels(int twips) {
+    return pixels_of_twips(twips);
+}
 
 std::string qualified(ControlName name) {
     std::string out(name.name);
@@ -143,6 +150,16 @@ void row_fields(JsonText& json, const ControlRow& row, const Form& form, const L
         .field("visible", row.visible)
         .field("selected", row.selected)
         .field("live", label != nullptr && tells_a_result(label, form));
+    if (const AccessibleText* text = find_accessible_text(row.name)) {
+        json.key("accessible")
+            .begin_object()
+            .field("name", text->name)
+            .field("description", text->description);
+        if (!text->readout.name.empty()) {
+            json.field("readout", qualified(text->readout));
+        }
+        json.end_object();
+    }
     if (row.kind == ControlKind::spin_button) {
         if (const auto bounds = spin_bounds(form, row.name.name)) {
             json.field("min", bounds->low).field("max", bounds->high);

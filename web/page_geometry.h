@@ -7,12 +7,6 @@
 
 namespace quorvel {
 
-// Twips as whole CSS pixels, each control on its own, the way the desktop places its
-// widgets: at 100 % zoom a CSS pixel is a desktop pixel.
-inline int css_pixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twips_per_pixel));
-}
-
 // The face of buttons and of frames and labels without a colour of their own, as the
 // desktop's style paints it.
 inline constexpr Colour button_face{0x00EFEFEF};

@@ -16,16 +16,14 @@ std::unique_ptr<WebCanvas> make_canvas(const ControlRow& row, double device_rati
     look.fill_style = row.fill_style;
     look.width_twips = static_cast<float>(row.width);
     look.height_twips = static_cast<float>(row.height);
-    return std::make_unique<WebCanvas>(look, css_pixels(row.width), css_pixels(row.height),
-                                       device_ratio);
+    return std::make_unique<WebCanvas>(look, device_ratio);
 }
 
 }  // namespace
 
 WebWindow::WebWindow(double device_ratio, int viewport_width, int viewport_height)
-    : frame_(static_cast<float>(window_look.client_width),
-             static_cast<float>(viewport_width * twips_per_pixel),
-             static_cast<float>(viewport_height * twips_per_pixel)) {
+    : frame_(static_cast<float>(window_look.client_width), twips_of_pixels(viewport_width),
+             twips_of_pixels(viewport_height)) {
     const auto table = layout_table();
     controls_.reserve(table.size());
     for (const ControlRow& row : table) {
@@ -65,16 +63,12 @@ bool WebWindow::knows(std::string_view handler) const {
     return find_event(handler) != nullptr;
 }
 
-std::optional<std::string> WebWindow::raise(std::string_view handler) {
+std::optional<RuntimeFault> WebWindow::raise(std::string_view handler) {
     const EventEntry* event = find_event(handler);
     if (event == nullptr) {
         throw std::invalid_argument("no handler named " + std::string(handler));
     }
-    const std::optional<RuntimeFault> fault = dispatch(*form_, event->handler);
-    if (!fault) {
-        return std::nullopt;
-    }
-    return fault_message(*fault);
+    return dispatch(*form_, event->handler);
 }
 
 std::size_t WebWindow::row_of(ControlName name) const {
@@ -108,7 +102,7 @@ WebOptionButton* WebWindow::option_at(std::size_t row) const {
 void WebWindow::set_device_ratio(double ratio) {
     for (std::size_t row = 0; row < controls_.size(); ++row) {
         if (WebCanvas* canvas = canvas_at(row)) {
-            canvas->set_device_ratio(ratio);
+            canvas->set_ratio(ratio);
         }
     }
 }
@@ -132,11 +126,6 @@ Label& WebWindow::label(ControlName name) {
 
 OptionButton& WebWindow::option(ControlName name) {
     return found(option_at(row_of(name)), name);
-}
-
-std::string fault_message(const RuntimeFault& fault) {
-    return std::string("This action was stopped part-way: ") + fault.what() +
-           ". The window keeps what was drawn; you can carry on.";
 }
 
 }  // namespace quorvel

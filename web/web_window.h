@@ -28,8 +28,8 @@ class WebWindow : public Ui {
     ~WebWindow() override;
 
     // Runs the named handler. A runtime fault stops it part-way, keeps what it wrote, and
-    // comes back as the message the window shows; an unknown name is refused.
-    std::optional<std::string> raise(std::string_view handler);
+    // comes back for the page to tell; an unknown name is refused.
+    std::optional<RuntimeFault> raise(std::string_view handler);
     bool knows(std::string_view handler) const;
 
     Form& form() { return *form_; }
@@ -57,8 +57,5 @@ class WebWindow : public Ui {
     WebWindowFrame frame_;
     std::unique_ptr<Form> form_;
 };
-
-// The message the window shows when a runtime fault stops a handler.
-std::string fault_message(const RuntimeFault& fault);
 
 }  // namespace quorvel

@@ -437,6 +437,7 @@ def ax_props(node):
     out = {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
     out["role"] = node.get("role", {}).get("value")
     out["name"] = node.get("name", {}).get("value", "")
+    out["value"] = node.get("value", {}).get("value")
     return out
 
 
@@ -468,8 +469,8 @@ def check_tree(wp, nodes):
             problems.append(f"{row['name']} is named {props['name']!r}, not {text['name']!r}")
         if row["kind"] == "spin_button":
             readout = text.get("readout") if text else None
-            if readout and str(props.get("valuenow")) != wp.caption(readout).strip():
-                problems.append(f"{row['name']} has the value {props.get('valuenow')}, its "
+            if readout and str(props.get("value")) != wp.caption(readout).strip():
+                problems.append(f"{row['name']} has the value {props.get('value')}, its "
                                 f"readout shows {wp.caption(readout)!r}")
             if (props.get("valuemin"), props.get("valuemax")) != (row.get("min"), row.get("max")):
                 problems.append(f"{row['name']} has the bounds {props.get('valuemin')} … "
@@ -478,7 +479,7 @@ def check_tree(wp, nodes):
             problems.append(f"{row['name']} does not tell whether it is checked")
         if row.get("live") and props.get("live") != "polite":
             problems.append(f"{row['name']} is not a polite live region")
-    print(f"  roles: {counted}")
+    print(f"  roles: {dict(sorted((k or 'none', v) for k, v in counted.items()))}")
     return problems
 
 

@@ -17,7 +17,9 @@ export function buildWindow(root, page, raise) {
   page.rows.forEach((row, index) => {
     let container = elements.get(row.container);
     if (!container) throw new Error(`${row.name} lies in ${row.container}, built later`);
-    if (row.kind === "option_button") container = radioGroup(radioGroups, container, row);
+    if (row.kind === "option_button") {
+      container = radioGroup(radioGroups, container, row, page.rows);
+    }
     const control = build(row, raise);
     control.element.id = idOf(row.name);
     control.element.classList.add("control");
@@ -119,11 +121,13 @@ function pushButton(row, raise) {
   return { kind: "push_button", element };
 }
 
-function radioGroup(groups, container, row) {
+// The option buttons of a frame form one group, named as the frame is.
+function radioGroup(groups, container, row, rows) {
   if (!groups.has(row.container)) {
     const group = document.createElement("div");
     group.setAttribute("role", "radiogroup");
-    group.setAttribute("aria-label", "Essential wave");
+    const frame = rows.find((r) => r.name === row.container);
+    if (frame?.accessible) group.setAttribute("aria-label", frame.accessible.name);
     container.appendChild(group);
     groups.set(row.container, group);
   }
