@@ -2,8 +2,9 @@
 // the binding's C functions. Every event goes through raise(), which answers with the
 // changes the handler made.
 
-export async function openCore(factory, deviceRatio, viewportWidth, viewportHeight) {
-  const module = await factory();
+// `loading` is the promise of the instantiated module (index.html starts it early).
+export async function openCore(loading, deviceRatio, viewportWidth, viewportHeight) {
+  const module = await loading;
   const call = (name, result, args) => module.cwrap(name, result, args);
   const api = {
     open: call("quorvel_open", "string", ["number", "number", "number"]),

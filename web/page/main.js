@@ -9,7 +9,7 @@ import { fitWindow } from "./fit_window.js";
 
 async function start() {
   const root = document.getElementById("window");
-  const core = await openCore(globalThis.createQuorvel, devicePixelRatio, innerWidth, innerHeight);
+  const core = await openCore(globalThis.quorvelModule, devicePixelRatio, innerWidth, innerHeight);
   document.title = core.page.caption;
   let reporting = false;
   let controls = [];
