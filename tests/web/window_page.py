@@ -69,8 +69,9 @@ class WindowPage:
     def covering(self, name):
         """What lies over a surface where it shows: the labels placed inside it (its "T"
         mark, "Spectol"), and any other shown control that overlaps it (a neighbouring
-        spin button's edge, the next frame's border row) except the labels of its own
-        frame, which lie beneath it. Each as (x, y, w, h) relative to the surface."""
+        spin button's edge) except the labels of its own frame, which lie beneath it, and
+        other frames, which leave the plots they overlap uncovered. Each as (x, y, w, h)
+        relative to the surface."""
         rows = {r["name"]: r for r in self.rows}
         ancestors, container = set(), rows[name]["container"]
         while container != "Form1":
@@ -79,7 +80,7 @@ class WindowPage:
         s = self.places[name]
         out = []
         for p in self.places.values():
-            if p.name == name or p.name in ancestors or not p.shown:
+            if p.name == name or p.name in ancestors or not p.shown or p.kind == "frame":
                 continue
             if p.kind == "label" and rows[p.name]["container"] == rows[name]["container"]:
                 continue

@@ -31,11 +31,57 @@ export function buildWindow(root, page, raise) {
     controls[index] = control;
   });
 
+  uncoverSurfaces(page.rows, elements);
   page.tab_order.forEach((name, position) => {
     const element = document.getElementById(idOf(name));
     if (element) element.tabIndex = position + 1;
   });
   return controls;
+}
+
+// Neighbouring frames overlap, and a frame stacked above its neighbour would hide the
+// edge rows of the neighbour's plots. As on the desktop, each frame leaves out of its
+// shape whatever of another frame's shown picture surface it overlaps; nothing moves.
+function uncoverSurfaces(rows, elements) {
+  const byName = new Map(rows.map((row) => [row.name, row]));
+  const placed = (row) => {
+    let x = row.left;
+    let y = row.top;
+    let shown = row.visible;
+    let top = row;
+    while (top.container !== "Form1") {
+      top = byName.get(top.container);
+      x += top.left;
+      y += top.top;
+      shown = shown && top.visible;
+    }
+    return { x, y, w: row.width, h: row.height, shown, frame: top.name };
+  };
+  const frames = rows.filter((row) => row.container === "Form1");
+  const holes = new Map(frames.map((frame) => [frame.name, []]));
+  for (const row of rows) {
+    if (row.kind !== "picture") continue;
+    const plot = placed(row);
+    if (!plot.shown) continue;
+    for (const frame of frames) {
+      if (frame.name === plot.frame) continue;
+      const left = Math.max(plot.x, frame.left);
+      const top = Math.max(plot.y, frame.top);
+      const right = Math.min(plot.x + plot.w, frame.left + frame.width);
+      const bottom = Math.min(plot.y + plot.h, frame.top + frame.height);
+      if (left < right && top < bottom) {
+        holes.get(frame.name).push(
+          `M${left - frame.left},${top - frame.top}h${right - left}v${bottom - top}` +
+          `h${left - right}z`);
+      }
+    }
+  }
+  for (const frame of frames) {
+    const cut = holes.get(frame.name);
+    if (cut.length === 0) continue;
+    const outline = `M0,0h${frame.width}v${frame.height}h${-frame.width}z`;
+    elements.get(frame.name).style.clipPath = `path(evenodd, "${outline}${cut.join("")}")`;
+  }
 }
 
 export function idOf(name) {
