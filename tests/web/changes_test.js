@@ -1,5 +1,7 @@
 // What an event hands the page to redraw: exactly the surfaces its handler drew on and
-// the labels and option buttons whose caption, visibility or selection it changed.
+// the labels and option buttons whose caption, visibility or selection it changed. And
+// the bounds the page announces for each spin button (aria-valuemin/max) are the ones
+// its handlers keep.
 //
 //   node --no-experimental-fetch changes_test.js MODULE.js
 "use strict";
@@ -72,6 +74,30 @@ async function main() {
   if (failures) throw new Error(`${failures} of ${CASES.length} events reported other changes`);
   console.log(`start-up hands over all ${shown} surfaces; ${CASES.length} events report ` +
               "exactly what they changed");
+  checkBounds(rows, call);
+}
+
+// Each spin button pushed far past both ends: its readout stops at the announced bounds.
+function checkBounds(rows, call) {
+  // A label's caption from the state line: "value_k" or an array element "value_a(1)".
+  const captionOf = (name) => {
+    const state = call("quorvel_state", []);
+    const element = /^(\w+)\((\d)\)$/.exec(name);
+    return element ? state[element[1]][Number(element[2])] : state[name];
+  };
+  const spins = rows.filter((r) => r.kind === "spin_button" && r.accessible?.readout);
+  for (const spin of spins) {
+    const reached = {};
+    for (const [end, event] of [["max", "SpinUp"], ["min", "SpinDown"]]) {
+      for (let i = 0; i < 30; ++i) call("quorvel_raise", [`${spin.name}_${event}`]);
+      reached[end] = Number(captionOf(spin.accessible.readout));
+    }
+    if (reached.max !== spin.max || reached.min !== spin.min) {
+      throw new Error(`${spin.name} announces ${spin.min} … ${spin.max} but stops at ` +
+                      `${reached.min} … ${reached.max}`);
+    }
+  }
+  console.log(`all ${spins.length} spin buttons stop at the bounds they announce`);
 }
 
 main().catch((error) => {
