@@ -58,6 +58,11 @@ const char* run(std::string_view handler) {
     return reply(std::move(text));
 }
 
+// The surface in a row of the layout table, or nullptr for a row that is no surface.
+quorvel::WebCanvas* surface_at(int row) {
+    return row < 0 ? nullptr : page().window->canvas_at(static_cast<std::size_t>(row));
+}
+
 }  // namespace
 
 extern "C" {
@@ -95,17 +100,22 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_state() {
 }
 
 // A surface's pixels (bytes R, G, B, A) and size in device pixels; taking them marks
-// the surface as shown.
+// the surface as shown. A row that is no surface has no pixels and a size of 0.
 EMSCRIPTEN_KEEPALIVE const std::uint32_t* quorvel_pixels(int row) {
-    quorvel::WebCanvas* canvas = page().window->canvas_at(static_cast<std::size_t>(row));
+    quorvel::WebCanvas* canvas = surface_at(row);
+    if (canvas == nullptr) {
+        return nullptr;
+    }
     canvas->mark_taken();
     return canvas->pixels();
 }
 EMSCRIPTEN_KEEPALIVE int quorvel_pixels_width(int row) {
-    return page().window->canvas_at(static_cast<std::size_t>(row))->pixel_width();
+    const quorvel::WebCanvas* canvas = surface_at(row);
+    return canvas != nullptr ? canvas->pixel_width() : 0;
 }
 EMSCRIPTEN_KEEPALIVE int quorvel_pixels_height(int row) {
-    return page().window->canvas_at(static_cast<std::size_t>(row))->pixel_height();
+    const quorvel::WebCanvas* canvas = surface_at(row);
+    return canvas != nullptr ? canvas->pixel_height() : 0;
 }
 
 // Draws every surface afresh at a new device pixel ratio; the reply lists them.

@@ -19,6 +19,22 @@ std::unique_ptr<WebCanvas> make_canvas(const ControlRow& row, double device_rati
     return std::make_unique<WebCanvas>(look, device_ratio);
 }
 
+// The control of a kind held in a row, or nullptr.
+template <typename T, typename Variant>
+T* held(const Variant& v) {
+    const auto* p = std::get_if<std::unique_ptr<T>>(&v);
+    return p != nullptr ? p->get() : nullptr;
+}
+
+template <typename T>
+T& found(T* control, ControlName name) {
+    if (control == nullptr) {
+        throw std::logic_error("the window has no control " + std::string(name.name) +
+                               " of the kind asked for");
+    }
+    return *control;
+}
+
 }  // namespace
 
 WebWindow::WebWindow(double device_ratio, int viewport_width, int viewport_height)
@@ -81,22 +97,16 @@ std::size_t WebWindow::row_of(ControlName name) const {
     throw std::logic_error("the layout table has no control " + std::string(name.name));
 }
 
-template <typename T, typename Variant>
-static T* held(const Variant& v) {
-    const auto* p = std::get_if<std::unique_ptr<T>>(&v);
-    return p != nullptr ? p->get() : nullptr;
-}
-
 WebCanvas* WebWindow::canvas_at(std::size_t row) const {
-    return held<WebCanvas>(controls_.at(row));
+    return row < controls_.size() ? held<WebCanvas>(controls_[row]) : nullptr;
 }
 
 WebLabel* WebWindow::label_at(std::size_t row) const {
-    return held<WebLabel>(controls_.at(row));
+    return row < controls_.size() ? held<WebLabel>(controls_[row]) : nullptr;
 }
 
 WebOptionButton* WebWindow::option_at(std::size_t row) const {
-    return held<WebOptionButton>(controls_.at(row));
+    return row < controls_.size() ? held<WebOptionButton>(controls_[row]) : nullptr;
 }
 
 void WebWindow::set_device_ratio(double ratio) {
@@ -105,15 +115,6 @@ void WebWindow::set_device_ratio(double ratio) {
             canvas->set_ratio(ratio);
         }
     }
-}
-
-template <typename T>
-static T& found(T* control, ControlName name) {
-    if (control == nullptr) {
-        throw std::logic_error("the window has no control " + std::string(name.name) +
-                               " of the kind asked for");
-    }
-    return *control;
 }
 
 Canvas& WebWindow::surface(ControlName name) {

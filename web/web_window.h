@@ -35,7 +35,8 @@ class WebWindow : public Ui {
     Form& form() { return *form_; }
     const Form& form() const { return *form_; }
 
-    // The controls by row of the layout table; nullptr where the row is of another kind.
+    // The controls by row of the layout table; nullptr where the row is of another kind
+    // or there is no such row.
     WebCanvas* canvas_at(std::size_t row) const;
     WebLabel* label_at(std::size_t row) const;
     WebOptionButton* option_at(std::size_t row) const;
