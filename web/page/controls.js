@@ -31,7 +31,6 @@ export function buildWindow(root, page, raise) {
     controls[index] = control;
   });
 
-  uncoverSurfaces(page.rows, elements);
   page.tab_order.forEach((name, position) => {
     const element = document.getElementById(idOf(name));
     if (element) element.tabIndex = position + 1;
@@ -42,7 +41,12 @@ export function buildWindow(root, page, raise) {
 // Neighbouring frames overlap, and a frame stacked above its neighbour would hide the
 // edge rows of the neighbour's plots. As on the desktop, each frame leaves out of its
 // shape whatever of another frame's shown picture surface it overlaps; nothing moves.
-function uncoverSurfaces(rows, elements) {
+// The holes are widened to whole device pixels at `ratio`, so that at a zoom such as
+// 150 % a frame's edge between two device pixels does not blend into a plot's last row.
+export function uncoverSurfaces(rows, ratio) {
+  const elements = new Map(rows.map((row) => [row.name, document.getElementById(idOf(row.name))]));
+  const out = (v) => Math.ceil(v * ratio - 1e-9) / ratio;
+  const down = (v) => Math.floor(v * ratio + 1e-9) / ratio;
   const byName = new Map(rows.map((row) => [row.name, row]));
   const placed = (row) => {
     let x = row.left;
@@ -65,10 +69,10 @@ function uncoverSurfaces(rows, elements) {
     if (!plot.shown) continue;
     for (const frame of frames) {
       if (frame.name === plot.frame) continue;
-      const left = Math.max(plot.x, frame.left);
-      const top = Math.max(plot.y, frame.top);
-      const right = Math.min(plot.x + plot.w, frame.left + frame.width);
-      const bottom = Math.min(plot.y + plot.h, frame.top + frame.height);
+      const left = down(Math.max(plot.x, frame.left));
+      const top = down(Math.max(plot.y, frame.top));
+      const right = out(Math.min(plot.x + plot.w, frame.left + frame.width));
+      const bottom = out(Math.min(plot.y + plot.h, frame.top + frame.height));
       if (left < right && top < bottom) {
         holes.get(frame.name).push(
           `M${left - frame.left},${top - frame.top}h${right - left}v${bottom - top}` +
@@ -79,7 +83,9 @@ function uncoverSurfaces(rows, elements) {
   for (const frame of frames) {
     const cut = holes.get(frame.name);
     if (cut.length === 0) continue;
-    const outline = `M0,0h${frame.width}v${frame.height}h${-frame.width}z`;
+    // The outline reaches a pixel beyond the frame, so that where the frame's edge falls
+    // between two device pixels it does not cut its own plots' last row.
+    const outline = `M-1,-1h${frame.width + 2}v${frame.height + 2}h${-frame.width - 2}z`;
     elements.get(frame.name).style.clipPath = `path(evenodd, "${outline}${cut.join("")}")`;
   }
 }
@@ -215,18 +221,21 @@ function surface(row) {
   element.setAttribute("role", "img");
   element.style.background = row.back ?? "";
   const canvas = document.createElement("canvas");
-  canvas.style.width = `${row.width}px`;
-  canvas.style.height = `${row.height}px`;
   element.appendChild(canvas);
   return {
     kind: "picture",
     element,
     inner: element,
     canvas,
-    paint(image) {
+    // `ratio`: device pixels per CSS pixel of the window. The canvas takes the CSS size
+    // of its raster exactly (169 pixels at 1.5 are 254 device pixels, so 169.33 CSS
+    // pixels), so each raster pixel is one device pixel and nothing is resampled.
+    paint(image, ratio) {
       if (canvas.width !== image.width || canvas.height !== image.height) {
         canvas.width = image.width;
         canvas.height = image.height;
+        canvas.style.width = `${image.width / ratio}px`;
+        canvas.style.height = `${image.height / ratio}px`;
       }
       canvas.getContext("2d").putImageData(image, 0, 0);
     },

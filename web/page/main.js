@@ -3,7 +3,7 @@
 // repainting only the surfaces it drew on.
 
 import { openCore } from "./core.js";
-import { buildWindow } from "./controls.js";
+import { buildWindow, uncoverSurfaces } from "./controls.js";
 import { showFault } from "./fault_dialog.js";
 import { fitWindow } from "./fit_window.js";
 
@@ -13,9 +13,10 @@ async function start() {
   document.title = core.page.caption;
   let reporting = false;
   let controls = [];
+  let ratio = 1;  // device pixels per CSS pixel of the window, as the rasters are drawn
 
   const apply = (reply) => {
-    for (const row of reply.surfaces) controls[row].paint(core.image(row));
+    for (const row of reply.surfaces) controls[row].paint(core.image(row), ratio);
     for (const [row, caption, visible] of reply.labels) controls[row].set(caption, visible);
     for (const [row, selected] of reply.options) controls[row].set(selected);
     updateReadouts(controls, core.page);
@@ -33,7 +34,11 @@ async function start() {
   };
 
   controls = buildWindow(root, core.page, raise);
-  const rescale = (ratio) => apply(core.setDeviceRatio(ratio));
+  const rescale = (wanted) => {
+    ratio = wanted;
+    uncoverSurfaces(core.page.rows, ratio);
+    apply(core.setDeviceRatio(ratio));
+  };
   fitWindow(root, core.page, rescale);
   apply(core.first);
   // Every plot is on its canvas: the benchmark measures the start up to here.
