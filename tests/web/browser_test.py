@@ -194,33 +194,43 @@ def open_page(page, url):
 
 
 def run_steps(args, steps, url):
+    """Performs the steps on the page; at every Check the events the page raised so far go
+    through the replay, and the page must equal its snapshot."""
     import cdp
     import replay
     if not isinstance(steps[-1], Check):
         steps = steps + [Check("end")]
-    checkpoints, pending = [], []
-    for step in steps:
-        pending += step.handlers()
-        if isinstance(step, Check):
-            checkpoints.append(pending)
-            pending = []
-    states, snaps = replay.states_and_snaps(args.replay, checkpoints)
-    print(f"  replayed {sum(len(c) for c in checkpoints)} events")
     with cdp.chromium() as page:
         wp = open_page(page, url)
-        raised_before = 0
-        checks = iter(zip(checkpoints, states, snaps))
+        clicked = []
         for step in steps:
             step.perform(wp)
+            clicked += step.handlers()
             if isinstance(step, Check):
-                events, state, snap = next(checks)
                 raised = [h for h, _ in page.evaluate("quorvel.raised")]
-                if raised[raised_before:] != events:
-                    raise Failure(f"{step.note}: the page raised {len(raised) - raised_before} "
-                                  f"events, not the {len(events)} clicked")
-                raised_before = len(raised)
-                compare(wp, snap, state, step.note, args.out)
+                check_raised(step.note, clicked, raised)
+                states, snaps = replay.states_and_snaps(args.replay, [raised])
+                compare(wp, snaps[0], states[0], step.note, args.out)
+        print(f"  {len(clicked)} events clicked and replayed")
         screen_shows_canvases(wp, args.out)
+
+
+def check_raised(note, clicked, raised):
+    """Every click raised its one event and nothing else, save that a spin arrow whose
+    release a stalled machine held back for 400 ms repeats, as a held arrow must."""
+    i = 0
+    for event in raised:
+        if i < len(clicked) and event == clicked[i]:
+            i += 1
+        elif not (i > 0 and "_Spin" in event and event == clicked[i - 1]):
+            break
+    else:
+        if i == len(clicked):
+            if len(raised) > len(clicked):
+                print(f"  {note}: {len(raised) - len(clicked)} arrow repeats from a stall")
+            return
+    raise Failure(f"{note}: the page raised {len(raised)} events for the {len(clicked)} "
+                  f"clicked, not in step with them")
 
 
 def value_of(name):
