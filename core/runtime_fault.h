@@ -33,4 +33,11 @@ class RuntimeFault : public std::runtime_error {
     FaultKind kind_;
 };
 
+// What the window tells the student when a fault stopped a handler: every shell shows
+// this same text.
+inline std::string fault_message(const RuntimeFault& fault) {
+    return std::string("This action was stopped part-way: ") + fault.what() +
+           ". The window keeps what was drawn; you can carry on.";
+}
+
 }  // namespace quorvel

@@ -1,11 +1,33 @@
 #include "state_json.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 
 namespace quorvel {
 namespace {
+
+// The shortest decimal form that reads back to the same double, fixed or scientific,
+// whichever is shorter (fixed on a tie): the bytes std::to_chars writes, made with
+// printf, since not every standard library a shell is built with has a floating-point
+// to_chars.
+std::string shortest(double d) {
+    char scientific[40];
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::snprintf(scientific, sizeof scientific, "%.*e", digits - 1, d);
+        if (std::strtod(scientific, nullptr) == d) {
+            const int exponent = std::atoi(std::strchr(scientific, 'e') + 1);
+            char fixed[400];
+            std::snprintf(fixed, sizeof fixed, "%.*f", std::max(0, digits - 1 - exponent), d);
+            return std::strlen(fixed) <= std::strlen(scientific) ? fixed : scientific;
+        }
+    }
+    return scientific;
+}
 
 // A JSON number: a whole number below 2^53 in plain digits (so -0 is "0"), anything else
 // in the shortest form that reads back to the same double.
@@ -13,14 +35,12 @@ std::string number(double d) {
     if (!std::isfinite(d)) {
         return "null";
     }
-    char buffer[32];
-    std::to_chars_result end{};
     if (std::trunc(d) == d && std::fabs(d) < 9007199254740992.0) {
-        end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(d));
-    } else {
-        end = std::to_chars(buffer, buffer + sizeof buffer, d);
+        char buffer[32];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(d));
+        return {buffer, end.ptr};
     }
-    return {buffer, end.ptr};
+    return shortest(d);
 }
 
 std::string string(std::string_view s) {

@@ -353,9 +353,7 @@ void MainWindow::raise_event(const EventEntry& event) {
     }
     reporting_fault_ = true;
     QMessageBox::warning(this, QStringLiteral("Quorvel"),
-                         QStringLiteral("This action was stopped part-way: %1. The window keeps "
-                                        "what was drawn; you can carry on.")
-                             .arg(QString::fromUtf8(fault->what())));
+                         QString::fromStdString(fault_message(*fault)));
     reporting_fault_ = false;
 }
 

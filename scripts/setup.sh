@@ -14,6 +14,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev
     python3 valgrind clang clang-format libclang-rt-14-dev
     locales
+    emscripten nodejs python3-fonttools chromium python3-websocket
 )
 
 # The tests also run the program under a locale whose decimal separator is a comma.

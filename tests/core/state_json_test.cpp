@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "form_fixture.h"
 #include "state_json.h"
@@ -35,6 +36,28 @@ TEST(StateJson, AReadoutBelowOneTenThousandthIsWrittenInFull) {
     run.form.s_over_t = -0.0001f;
     const std::string line = state_json(run.form, "x", nullptr);
     EXPECT_NE(line.find(R"("s_over_t":-9.999999747378752e-05,)"), std::string::npos);
+}
+
+// The shortest form that reads back, fixed or scientific whichever is shorter and fixed
+// on a tie: the bytes of std::to_chars, which the WebAssembly build's library lacks.
+TEST(StateJson, NumbersTakeTheShorterOfFixedAndScientificForm) {
+    struct Case {
+        float s_over_t;
+        std::string_view text;
+    };
+    constexpr Case cases[] = {
+        {2.9999f, "2.9999001026153564"},      {1.5f, "1.5"},
+        {123456.7f, "123456.703125"},         {1e-7f, "1.0000000116860974e-07"},
+        {0.00012f, "0.00011999999696854502"},  // a tie: 22 characters either way
+        {3.4e38f, "3.3999999521443642e+38"},   // whole, but beyond plain digits
+    };
+    testing::LoadedForm run;
+    for (const Case& c : cases) {
+        run.form.s_over_t = c.s_over_t;
+        const std::string line = state_json(run.form, "x", nullptr);
+        EXPECT_NE(line.find("\"s_over_t\":" + std::string(c.text) + ","), std::string::npos)
+            << c.text;
+    }
 }
 
 }  // namespace

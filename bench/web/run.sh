@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The web edition's figures: page weight gzipped, start-up against an empty page with one
+# canvas in headless Chromium, and handler times as WebAssembly against native.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+scripts/web.sh build >/dev/null
+cmake --preset release >/dev/null
+cmake --build --preset release --target quorvel_web_handlers -j"$(nproc)" >/dev/null
+# Debian's python3, which has python3-websocket.
+exec /usr/bin/python3 bench/web/bench.py --site build/web \
+    --native build/release/bench/quorvel_web_handlers "$@"

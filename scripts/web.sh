@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The web edition.
+#   scripts/web.sh build   installs what is missing, builds the page into build/web/
+#   scripts/web.sh         builds, then serves build/web/ on http://127.0.0.1:${PORT:-8080}
+# build/web/ holds only static files: any web server can host it (not as file://, which
+# cannot load the WebAssembly).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+build() {
+    scripts/setup.sh
+    # Debian's emscripten finds its node modules there.
+    export NODE_PATH=/usr/share/nodejs
+    local tree=build/web-cmake
+    if [[ ! -f $tree/CMakeCache.txt ]]; then
+        emcmake cmake -S . -B "$tree" -DCMAKE_BUILD_TYPE=Release \
+            -DQUORVEL_WERROR=ON -DQUORVEL_BUILD_WINDOW=OFF -DBUILD_TESTING=OFF \
+            -DQUORVEL_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS=-fwasm-exceptions \
+            -DQUORVEL_WEB_SITE="$root/build/web" >/dev/null
+    fi
+    cmake --build "$tree" --target quorvel_web_site -j"$(nproc)"
+}
+
+serve() {
+    local port=${PORT:-8080}
+    echo "Quorvel on http://127.0.0.1:$port/ (Ctrl+C stops it)"
+    exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web
+}
+
+case ${1:-} in
+    build) build ;;
+    "") build && serve ;;
+    *)
+        echo "usage: scripts/web.sh [build]" >&2
+        exit 2
+        ;;
+esac

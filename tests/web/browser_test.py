@@ -1,0 +1,563 @@
+#!/usr/bin/env python3
+"""The web page in headless Chromium, worked as a student would: clicks at the layout
+table's click points and keys through the DevTools protocol. The handlers each step
+raises also go to the desktop's quorvel-replay, and at every check every plot surface of
+the page must equal the replay's snapshot pixel for pixel (leaving out what lies over a
+surface: its "T" mark or "Spectol", whose text each toolkit draws its own way, and a
+neighbour's edge), and every caption the replay reports must read the same on the page.
+
+  browser_test.py --site build/web --replay quorvel-replay --out DIR SCENARIO
+  browser_test.py --list
+
+Exit status: 0 passed, 1 failed, 77 skipped (no Chromium or python3-websocket).
+"""
+
+import argparse
+import os
+import random
+import sys
+import time
+
+SKIP = 77
+UP, DOWN = True, False
+SOAK_SPINNERS = ["Spin_a0", "Spin_a1", "Spin_a2", "Spin_a3", "Spin_a4", "Spin_b1", "Spin_b2",
+                 "Spin_b3", "Spin_b4", "Spin_n", "Spin_k", "Spin_lebel"]
+SOAK_BUTTONS = ["switch_c", "switch_s", "Command1", "Command2", "Command3", "Command4"]
+
+
+class Failure(Exception):
+    pass
+
+
+# ----------------------------------------------------------------------------------------
+# Steps of a scenario: each performs itself on the page and names the handlers it raises.
+
+class Click:
+    def __init__(self, name):
+        self.name = name
+
+    def handlers(self):
+        return [f"{self.name}_Click"]
+
+    def perform(self, wp):
+        wp.click(self.name)
+
+
+class Spin:
+    def __init__(self, name, up, times=1):
+        self.name, self.up, self.times = name, up, times
+
+    def handlers(self):
+        return [f"{self.name}_Spin{'Up' if self.up else 'Down'}"] * self.times
+
+    def perform(self, wp):
+        for _ in range(self.times):
+            wp.click(self.name, self.up)
+
+
+class Check:
+    def __init__(self, note):
+        self.note = note
+
+    def handlers(self):
+        return []
+
+    def perform(self, wp):
+        pass
+
+
+def exercise(start):
+    """The road of one exercise: a0, a1/2 and b1/2 read with CALC, entered with the
+    spinners, checked with ANS; then the next example."""
+    return [
+        Click("Command3"),
+        Spin("Spin_a0", UP, int(start["ex_a"][0])),
+        Spin("Spin_n", UP),
+        Click("Command3"),
+        Click("switch_s"),
+        Click("Command3"),
+        Spin("Spin_a1", UP, int(start["ex_a"][1])),
+        Spin("Spin_b1", UP, int(start["ex_b"][1])),
+        Click("Command4"),
+        Check("answers shown, trial entered"),
+        Click("Command1"),
+        Spin("Spin_lebel", UP, 4),
+        Spin("Spin_k", DOWN, 2),
+        Spin("Spin_n", UP, 5),
+        Click("Command3"),
+    ]
+
+
+def soak(start, clicks=600, batch=150, seed=20240611):
+    """Random clicks at the click points of every button and both arrows of every spinner,
+    compared after every batch."""
+    rng = random.Random(seed)
+    choices = [(n, up) for n in SOAK_SPINNERS for up in (UP, DOWN)] + \
+              [(n, None) for n in SOAK_BUTTONS]
+    steps = []
+    for i in range(clicks):
+        name, up = rng.choice(choices)
+        steps.append(Click(name) if up is None else Spin(name, up))
+        if (i + 1) % batch == 0:
+            steps.append(Check(f"soak after {i + 1} clicks"))
+    return steps
+
+
+# ----------------------------------------------------------------------------------------
+# Comparison with the replay.
+
+def compare(wp, snap, state, note, out_dir):
+    from replay import write_png
+    from window_page import crop, differing, masked
+
+    problems = []
+    for s in wp.surfaces():
+        drawn = wp.canvas_image(s.name)
+        if (drawn.width, drawn.height) != (s.w, s.h):
+            problems.append(f"{s.name} is {drawn.width}x{drawn.height}, not {s.w}x{s.h}")
+            continue
+        over = wp.covering(s.name)
+        want = masked(crop(snap, s.x, s.y, s.w, s.h), over)
+        got = masked(drawn, over)
+        if want.rgb != got.rgb:
+            stem = os.path.join(out_dir, f"{note}-{s.name}".replace(" ", "_"))
+            write_png(want, stem + "-replay.png")
+            write_png(got, stem + "-web.png")
+            problems.append(f"{s.name}: {differing(want, got)} pixels differ ({stem}-*.png)")
+    problems += caption_problems(wp, state)
+    if problems:
+        raise Failure(f"{note}: " + "; ".join(problems))
+    print(f"  {note}: {len(wp.surfaces())} surfaces equal to the replay's, captions equal")
+
+
+def caption_problems(wp, state):
+    """Every caption and answer visibility the replay reports, read from the page."""
+    problems = []
+    expected = {name: state[name] for name in ("value_lebel", "value_n", "value_k", "value_s",
+                                               "y_axis")}
+    for array in ("value_a", "value_b", "ans_a", "ans_b"):
+        for i, caption in enumerate(state[array]):
+            expected[f"{array}({i})"] = caption
+    for name, caption in expected.items():
+        if wp.caption(name) != caption:
+            problems.append(f"{name} reads {wp.caption(name)!r}, the replay {caption!r}")
+    for array in ("ans_a", "ans_b"):
+        for i, visible in enumerate(state[f"{array}_visible"]):
+            if wp.shown(f"{array}({i})") != visible:
+                problems.append(f"{array}({i}) shown: page {not visible}, replay {visible}")
+    if wp.page.evaluate("document.getElementById('c-switch_c').getAttribute('aria-checked')") \
+            != ("true" if state["switch_c"] else "false"):
+        problems.append("switch_c differs")
+    return problems
+
+
+def screen_shows_canvases(wp, out_dir):
+    """What the screen shows of each surface is what its canvas holds: no scaling, no
+    smoothing (what lies over the surfaces left out)."""
+    import tempfile
+
+    from replay import read_png
+    from window_page import crop, masked
+    with tempfile.NamedTemporaryFile(suffix=".png") as f:
+        f.write(wp.page.screenshot_png())
+        f.flush()
+        screen = read_png(f.name)
+    ratio = screen.width / wp.page.evaluate("innerWidth")
+    for s in wp.surfaces():
+        drawn = wp.canvas_image(s.name)
+        x, y = wp.at(s.x, s.y)
+        shown = crop(screen, round(x * ratio), round(y * ratio), drawn.width, drawn.height)
+        scale = drawn.width / s.w
+        over = [(round(x * scale), round(y * scale), round(w * scale), round(h * scale))
+                for x, y, w, h in wp.covering(s.name)]
+        if masked(shown, over).rgb != masked(drawn, over).rgb:
+            from replay import write_png
+            write_png(masked(shown, over), os.path.join(out_dir, f"screen-{s.name}.png"))
+            write_png(masked(drawn, over), os.path.join(out_dir, f"canvas-{s.name}.png"))
+            raise Failure(f"the screen does not show {s.name}'s canvas pixel for pixel")
+    print(f"  the screen shows every canvas pixel for pixel (device pixel ratio {ratio:g})")
+
+
+# ----------------------------------------------------------------------------------------
+
+def open_page(page, url):
+    from window_page import WindowPage
+    page.navigate(url)
+    page.wait_for("globalThis.quorvel && quorvel.painted")
+    page.wait_for("document.fonts.status === 'loaded'")
+    page.evaluate("""(() => {
+        quorvel.raised = [];
+        const raise = quorvel.core.raise;
+        quorvel.core.raise = (h) => { quorvel.raised.push([h, performance.now()]); return raise(h); };
+    })()""")
+    return WindowPage(page)
+
+
+def run_steps(args, steps, url):
+    """Performs the steps on the page; at every Check the events the page raised so far go
+    through the replay, and the page must equal its snapshot."""
+    import cdp
+    import replay
+    if not isinstance(steps[-1], Check):
+        steps = steps + [Check("end")]
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        clicked = []
+        for step in steps:
+            step.perform(wp)
+            clicked += step.handlers()
+            if isinstance(step, Check):
+                raised = [h for h, _ in page.evaluate("quorvel.raised")]
+                check_raised(step.note, clicked, raised)
+                states, snaps = replay.states_and_snaps(args.replay, [raised])
+                compare(wp, snaps[0], states[0], step.note, args.out)
+        print(f"  {len(clicked)} events clicked and replayed")
+        screen_shows_canvases(wp, args.out)
+
+
+def check_raised(note, clicked, raised):
+    """Every click raised its one event and nothing else, save that a spin arrow whose
+    release a stalled machine held back for 400 ms repeats, as a held arrow must."""
+    i = 0
+    for event in raised:
+        if i < len(clicked) and event == clicked[i]:
+            i += 1
+        elif not (i > 0 and "_Spin" in event and event == clicked[i - 1]):
+            break
+    else:
+        if i == len(clicked):
+            if len(raised) > len(clicked):
+                print(f"  {note}: {len(raised) - len(clicked)} arrow repeats from a stall")
+            return
+    raise Failure(f"{note}: the page raised {len(raised)} events for the {len(clicked)} "
+                  f"clicked, not in step with them")
+
+
+def value_of(name):
+    return f"document.querySelector('[data-name=\"{name}\"]').textContent"
+
+
+def fault(args, url):
+    """A runtime fault: the window's message in a modal dialog, what the handler wrote
+    before it kept, nothing raised while the dialog is up, and the next click working."""
+    import cdp
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        page.evaluate("quorvel.core.setMaxOrder(5)")  # ANS then reads past harmonic 4
+        wp.click("Command4")
+        page.wait_for("document.getElementById('fault').open")
+        told = page.evaluate("document.getElementById('fault-text').textContent")
+        if "Subscript out of range" not in told or "carry on" not in told:
+            raise Failure(f"the dialog says {told!r}")
+        if not wp.shown("ans_a(4)"):
+            raise Failure("ans_a(4), written before the fault, is not shown")
+        count = len(page.evaluate("quorvel.raised"))
+        wp.click("Spin_n", UP)
+        if len(page.evaluate("quorvel.raised")) != count:
+            raise Failure("a click behind the dialog reached the window")
+        ok = page.evaluate("(() => { const r = document.getElementById('fault-ok')"
+                           ".getBoundingClientRect(); return [r.x + r.width / 2,"
+                           " r.y + r.height / 2]; })()")
+        page.click(*ok)
+        page.wait_for("!document.getElementById('fault').open")
+        page.evaluate("quorvel.core.setMaxOrder(4)")
+        wp.click("Spin_n", UP)
+        page.wait_for(f"{value_of('value_n')} === '1'", timeout=5)
+        print(f"  told: {told}")
+        print("  after OK the next click works: n = 1")
+
+
+def zoom(args, url):
+    """Browser zoom to 150 %, 200 % and 300 % (the viewport shrinks in CSS pixels as the
+    device pixel ratio grows): every surface is drawn afresh at its device pixels, the
+    canvas holds ratio × its size (rounded) and only colours the program draws with
+    (nothing smoothed), and the screen shows it pixel for pixel. Then a click redraws at
+    that ratio too."""
+    import cdp
+    width, height = 2100, 1500
+    with cdp.chromium(width, height) as page:
+        wp = open_page(page, url)
+        drawn_with = program_colours(wp)
+        for ratio in (1.5, 2, 3):
+            page.send("Emulation.setDeviceMetricsOverride", width=int(width / ratio),
+                      height=int(height / ratio), deviceScaleFactor=ratio, mobile=False)
+            page.wait_for(f"devicePixelRatio === {ratio}")
+            for s in wp.surfaces():
+                page.wait_for(f"document.querySelector('[data-name=\"{s.name}\"] canvas')"
+                              f".width === {round_half_up(s.w * ratio)}")
+                extra = colours(wp.canvas_image(s.name)) - drawn_with
+                if extra:
+                    raise Failure(f"{s.name} at ratio {ratio} has colours the program never "
+                                  f"draws with: {sorted(extra)[:5]}")
+            print(f"  ratio {ratio}: every canvas at {ratio}x, only the program's colours")
+            screen_shows_canvases(wp, args.out)
+        wp.click("Spin_a1", UP)
+        page.wait_for(f"{value_of('value_a(1)')} === '1'", timeout=5)
+        image = wp.canvas_image("campus_a(1)")
+        if image.width != wp.places["campus_a(1)"].w * 3:
+            raise Failure("a surface redrawn after the zoom is not at the new ratio")
+        screen_shows_canvases(wp, args.out)
+
+
+def round_half_up(v):
+    """Whole device pixels as the core rounds them (169 × 1.5 = 253.5 gives 254)."""
+    return int(v + 0.5)
+
+
+def colours(image):
+    return {image.rgb[i:i + 3] for i in range(0, len(image.rgb), 3)}
+
+
+# The colours the drawing procedures set (black, red, green, blue, dark orange, light
+# yellow, white, as RGB); a smoothed edge would bring others.
+PROCEDURE_COLOURS = ["000000", "ff0000", "00ff00", "0000ff", "c04000", "ffffc0", "ffffff"]
+
+
+def program_colours(wp):
+    """Those and every surface's own background, drawing and fill colours."""
+    found = set(PROCEDURE_COLOURS)
+    for row in wp.rows:
+        if row["kind"] == "picture":
+            found |= {c.lstrip("#") for c in (row["back"], row["fore"]) if c}
+    return {bytes.fromhex(c) for c in found}
+
+
+def narrow(args, url):
+    """On a phone's viewport (360 CSS pixels wide, ratio 2) the whole window scales down
+    to fit, without a horizontal scroll bar; its surfaces are drawn at the device pixels
+    they then cover, and a click at the scaled click point works."""
+    import cdp
+    with cdp.chromium(width=360, height=640, scale=2) as page:
+        wp = open_page(page, url)
+        width = page.evaluate("document.getElementById('window').getBoundingClientRect().width")
+        if not 359 <= width <= 360.01:
+            raise Failure(f"the window is {width} CSS pixels wide on a 360 pixel viewport")
+        if page.evaluate("document.documentElement.scrollWidth > innerWidth"):
+            raise Failure("the page scrolls sideways")
+        scale = 360 / wp.description["width"]
+        for s in wp.surfaces():
+            got = wp.canvas_image(s.name).width
+            if got != round_half_up(s.w * 2 * scale):
+                raise Failure(f"{s.name} is drawn {got} pixels wide, it covers "
+                              f"{round_half_up(s.w * 2 * scale)}")
+        wp.click("Spin_a0", UP)
+        page.wait_for(f"{value_of('value_a(0)')} === '1'", timeout=5)
+        print(f"  scaled to {width:.1f} CSS pixels (x{scale:.3f}); surfaces at their device "
+              f"pixels; a0 stepped by a click")
+
+
+KEY = {"Tab": ("Tab", 9, None), "Up": ("ArrowUp", 38, None), "Down": ("ArrowDown", 40, None),
+       "Enter": ("Enter", 13, "\r"), "Space": ("Space", 32, " ")}
+
+
+def press(page, name, shift=False):
+    code, key_code, text = KEY[name]
+    key = " " if name == "Space" else code
+    params = {"key": key, "code": code, "windowsVirtualKeyCode": key_code,
+              "modifiers": 8 if shift else 0}
+    page.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown",
+              text=text or "", **params)
+    page.send("Input.dispatchKeyEvent", type="keyUp", **params)
+
+
+def focused(page):
+    return page.evaluate("document.activeElement?.dataset?.name ?? null")
+
+
+def keyboard(args, url):
+    """Tab visits the desktop's Tab order (hidden controls skipped) with a visible focus;
+    Shift+Tab goes back; Up and Down step a spin button; Enter clicks a push button and
+    Space an option button. What the keys raised then equals the replay's pixels."""
+    import cdp
+    import replay
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        order = [n for n in wp.description["tab_order"] if wp.places[n].shown]
+        visited = []
+        for _ in order:
+            press(page, "Tab")
+            visited.append(focused(page))
+            style = page.evaluate("getComputedStyle(document.activeElement).outlineStyle + ' ' +"
+                                  " getComputedStyle(document.activeElement, '::after')"
+                                  ".outlineStyle")
+            if "dotted" not in style:
+                raise Failure(f"{visited[-1]} has the focus without showing it ({style})")
+        if visited != order:
+            raise Failure(f"Tab visits {visited}, not {order}")
+        print(f"  Tab visits all {len(order)} stops in the desktop's order, each showing it")
+        press(page, "Tab", shift=True)
+        if focused(page) != order[-2]:
+            raise Failure(f"Shift+Tab from {order[-1]} goes to {focused(page)}")
+        for key in ("Up", "Up", "Up", "Down"):
+            press(page, key)
+        steps = [("Command3", "Enter"), ("switch_s", "Space"), ("Command3", "Enter")]
+        for name, key in steps:
+            page.evaluate(f"document.querySelector('[data-name=\"{name}\"]').focus()")
+            press(page, key)
+        raised = [h for h, _ in page.evaluate("quorvel.raised")]
+        b = order[-2].removeprefix("Spin_")
+        expected = [f"Spin_{b}_SpinUp"] * 3 + [f"Spin_{b}_SpinDown"] + \
+            ["Command3_Click", "switch_s_Click", "Command3_Click"]
+        if raised != expected:
+            raise Failure(f"the keys raised {raised}, not {expected}")
+        states, snaps = replay.states_and_snaps(args.replay, [raised])
+        compare(wp, snaps[0], states[0], "after the keys", args.out)
+
+
+def hold(args, url):
+    """An arrow held down repeats, the first repeat after 400 ms and then every 60 ms or
+    so, up to the bound; released, it stops repeating at once; then a click steps once."""
+    import cdp
+    import replay
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        index = next(i for i, r in enumerate(wp.rows) if r["name"] == "Spin_a2")
+        x, y = wp.at(*wp.places["Spin_a2"].arrow(UP))
+        page.mouse("mouseMoved", x, y, button="none")
+        page.mouse("mousePressed", x, y)
+        page.wait_for(f"{value_of('value_a(2)')} === '10'", timeout=10)
+        page.mouse("mouseReleased", x, y)
+        if page.evaluate(f"quorvel.controls[{index}].isRepeating()"):
+            raise Failure("still repeating after the release")
+        times = [t for h, t in page.evaluate("quorvel.raised")]
+        gaps = [b - a for a, b in zip(times, times[1:])]
+        if gaps[0] < 395 or min(gaps[1:]) < 55:
+            raise Failure(f"repeats came too soon: {[round(g) for g in gaps]}")
+        wp.click("Spin_a2", DOWN)
+        page.wait_for(f"{value_of('value_a(2)')} === '9'", timeout=5)
+        raised = [h for h, _ in page.evaluate("quorvel.raised")]
+        print(f"  held: {len(raised) - 1} SpinUps, first repeat after {gaps[0]:.0f} ms, then "
+              f"{min(gaps[1:]):.0f}-{max(gaps[1:]):.0f} ms apart; released; one click down")
+        states, snaps = replay.states_and_snaps(args.replay, [raised])
+        compare(wp, snaps[0], states[0], "after the hold", args.out)
+
+
+def accessibility(args, url):
+    """The accessibility tree as a screen reader gets it: push buttons, a radio group,
+    spin buttons with their values and bounds, named plots as images, the value labels,
+    S/T and the answers as live regions that announce CALC and ANS."""
+    import cdp
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        wp.click("Spin_a0", UP)
+        wp.click("Command3")
+        wp.click("Command4")
+        page.send("Accessibility.enable")
+        nodes = page.send("Accessibility.getFullAXTree")["nodes"]
+        problems = check_tree(wp, nodes)
+        if problems:
+            raise Failure("; ".join(problems))
+
+
+def ax_props(node):
+    out = {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
+    out["role"] = node.get("role", {}).get("value")
+    out["name"] = node.get("name", {}).get("value", "")
+    out["value"] = node.get("value", {}).get("value")
+    return out
+
+
+def check_tree(wp, nodes):
+    by_dom = {n.get("backendDOMNodeId"): n for n in nodes if "backendDOMNodeId" in n}
+    ids = wp.page.evaluate("""(() => Object.fromEntries([...document.querySelectorAll(
+        '[data-name]')].map(e => [e.dataset.name, e.id])))()""")
+    problems, counted = [], {}
+    for row in wp.rows:
+        place = wp.places[row["name"]]
+        if not place.shown or row["kind"] == "frame":
+            continue
+        backend = dom_backend_id(wp.page, ids[row["name"]])
+        node = by_dom.get(backend)
+        if node is None:
+            if row["kind"] != "label":
+                problems.append(f"{row['name']} is not in the accessibility tree")
+            continue
+        props = ax_props(node)
+        want = {"push_button": "button", "option_button": "radio", "spin_button": "spinbutton",
+                "picture": "image"}.get(row["kind"])
+        if row.get("live"):
+            want = "status"
+        if want and props["role"] != want:
+            problems.append(f"{row['name']} has the role {props['role']}, not {want}")
+        counted[want] = counted.get(want, 0) + 1
+        text = row.get("accessible")
+        if text and text.get("name") and props["name"] != text["name"]:
+            problems.append(f"{row['name']} is named {props['name']!r}, not {text['name']!r}")
+        if row["kind"] == "spin_button":
+            readout = text.get("readout") if text else None
+            if readout and str(props.get("value")) != wp.caption(readout).strip():
+                problems.append(f"{row['name']} has the value {props.get('value')}, its "
+                                f"readout shows {wp.caption(readout)!r}")
+            if (props.get("valuemin"), props.get("valuemax")) != (row.get("min"), row.get("max")):
+                problems.append(f"{row['name']} has the bounds {props.get('valuemin')} … "
+                                f"{props.get('valuemax')}")
+        if row["kind"] == "option_button" and props.get("checked") not in ("true", "false"):
+            problems.append(f"{row['name']} does not tell whether it is checked")
+        if row.get("live") and props.get("live") != "polite":
+            problems.append(f"{row['name']} is not a polite live region")
+    print(f"  roles: {dict(sorted((k or 'none', v) for k, v in counted.items()))}")
+    return problems
+
+
+def dom_backend_id(page, element_id):
+    document = page.send("DOM.getDocument", depth=0)["root"]["nodeId"]
+    node = page.send("DOM.querySelector", nodeId=document, selector=f"#{element_id}")["nodeId"]
+    return page.send("DOM.describeNode", nodeId=node)["node"]["backendNodeId"]
+
+
+def start_state(args):
+    import replay
+    return replay.run(args.replay, [])[0]
+
+
+SCENARIOS = {
+    "exercise": lambda args, url: run_steps(args, exercise(start_state(args)), url),
+    "soak": lambda args, url: run_steps(args, soak(start_state(args)), url),
+    "keyboard": keyboard,
+    "hold": hold,
+    "fault": fault,
+    "zoom": zoom,
+    "narrow": narrow,
+    "accessibility": accessibility,
+}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--list", action="store_true", help="print the scenario names")
+    parser.add_argument("--site")
+    parser.add_argument("--replay")
+    parser.add_argument("--out")
+    parser.add_argument("scenario", nargs="?")
+    args = parser.parse_args()
+    if args.list:
+        print(" ".join(SCENARIOS))
+        return 0
+    try:
+        import cdp
+    except ImportError:
+        print("SKIP: python3-websocket is not installed (scripts/setup.sh installs it)")
+        return SKIP
+    if cdp.chromium_path() is None:
+        print("SKIP: Chromium is not installed (scripts/setup.sh installs it)")
+        return SKIP
+    if args.scenario not in SCENARIOS:
+        parser.error(f"no scenario {args.scenario!r}; there are {', '.join(SCENARIOS)}")
+    if not os.path.exists(os.path.join(args.site, "quorvel.wasm")):
+        print(f"FAIL: no page in {args.site}; build it with scripts/web.sh build")
+        return 1
+    os.makedirs(args.out, exist_ok=True)
+    print(f"scenario {args.scenario}")
+    started = time.monotonic()
+    try:
+        with cdp.site_server(args.site) as url:
+            SCENARIOS[args.scenario](args, url)
+    except (Failure, cdp.ProtocolError, TimeoutError) as e:
+        print(f"FAIL: {e}")
+        return 1
+    print(f"PASS ({time.monotonic() - started:.1f} s)")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,135 @@
+"""The web page under test: where its controls lie (from the layout table the page was
+built from), where a click on each lands, and what its surfaces and labels show."""
+
+import base64
+from dataclasses import dataclass
+
+from replay import Image
+
+
+@dataclass
+class Place:
+    name: str
+    kind: str
+    shown: bool
+    x: int  # in the window's client area, CSS pixels
+    y: int
+    w: int
+    h: int
+
+    def centre(self):
+        return self.x + self.w // 2, self.y + self.h // 2
+
+    def arrow(self, up):
+        """The middle of the upper or the lower quarter of a spin button."""
+        return self.x + self.w // 2, self.y + (self.h // 4 if up else (3 * self.h) // 4)
+
+
+def places(page_description):
+    """Each control's place in the client area: positions summed container by container,
+    each already in whole pixels, as the desktop places its widgets."""
+    rows = {row["name"]: row for row in page_description["rows"]}
+    out = {}
+    for row in page_description["rows"]:
+        x, y, shown = row["left"], row["top"], row["visible"]
+        container = row["container"]
+        while container != "Form1":
+            parent = rows[container]
+            x += parent["left"]
+            y += parent["top"]
+            shown = shown and parent["visible"]
+            container = parent["container"]
+        out[row["name"]] = Place(row["name"], row["kind"], shown, x, y, row["width"],
+                                 row["height"])
+    return out
+
+
+class WindowPage:
+    def __init__(self, page):
+        self.page = page
+        self.description = page.evaluate("quorvel.core.page")
+        self.places = places(self.description)
+        self.rows = self.description["rows"]
+
+    def at(self, x, y):
+        """A point of the client area as a viewport point, wherever the window is now."""
+        left, top, scale = self.page.evaluate(
+            "(() => { const r = document.getElementById('window').getBoundingClientRect();"
+            " return [r.left, r.top, r.width / quorvel.core.page.width]; })()")
+        return left + x * scale, top + y * scale
+
+    def click(self, name, up=None, button="left"):
+        place = self.places[name]
+        point = place.centre() if up is None else place.arrow(up)
+        self.page.click(*self.at(*point), button=button)
+
+    def surfaces(self):
+        return [p for p in self.places.values() if p.kind == "picture" and p.shown]
+
+    def covering(self, name):
+        """What lies over a surface where it shows: the labels placed inside it (its "T"
+        mark, "Spectol"), and any other shown control that overlaps it (a neighbouring
+        spin button's edge) except the labels of its own frame, which lie beneath it, and
+        other frames, which leave the plots they overlap uncovered. Each as (x, y, w, h)
+        relative to the surface."""
+        rows = {r["name"]: r for r in self.rows}
+        ancestors, container = set(), rows[name]["container"]
+        while container != "Form1":
+            ancestors.add(container)
+            container = rows[container]["container"]
+        s = self.places[name]
+        out = []
+        for p in self.places.values():
+            if p.name == name or p.name in ancestors or not p.shown or p.kind == "frame":
+                continue
+            if p.kind == "label" and rows[p.name]["container"] == rows[name]["container"]:
+                continue
+            if p.x < s.x + s.w and s.x < p.x + p.w and p.y < s.y + s.h and s.y < p.y + p.h:
+                out.append((p.x - s.x, p.y - s.y, p.w, p.h))
+        return out
+
+    def canvas_image(self, name):
+        """The pixels the page drew on a surface's canvas, as RGB."""
+        width, height, data = self.page.evaluate(f"""(() => {{
+            const canvas = document.querySelector('[data-name="{name}"] canvas');
+            const image = canvas.getContext('2d').getImageData(0, 0, canvas.width,
+                                                               canvas.height);
+            let text = '';
+            for (let i = 0; i < image.data.length; i += 0x8000)
+              text += String.fromCharCode(...image.data.subarray(i, i + 0x8000));
+            return [canvas.width, canvas.height, btoa(text)];
+        }})()""")
+        rgba = base64.b64decode(data)
+        rgb = bytearray(width * height * 3)
+        rgb[0::3], rgb[1::3], rgb[2::3] = rgba[0::4], rgba[1::4], rgba[2::4]
+        return Image(width, height, bytes(rgb))
+
+    def caption(self, name):
+        return self.page.evaluate(
+            f"document.querySelector('[data-name=\"{name}\"]').textContent")
+
+    def shown(self, name):
+        return self.page.evaluate(
+            f"!document.querySelector('[data-name=\"{name}\"]').hidden")
+
+
+def crop(image, x, y, w, h):
+    rows = [image.rgb[((y + r) * image.width + x) * 3:((y + r) * image.width + x + w) * 3]
+            for r in range(h)]
+    return Image(w, h, b"".join(rows))
+
+
+def masked(image, rects):
+    """The image with each (x, y, w, h) blacked out."""
+    data = bytearray(image.rgb)
+    for x, y, w, h in rects:
+        for row in range(max(y, 0), min(y + h, image.height)):
+            start = (row * image.width + max(x, 0)) * 3
+            end = (row * image.width + min(x + w, image.width)) * 3
+            if end > start:
+                data[start:end] = bytes(end - start)
+    return Image(image.width, image.height, bytes(data))
+
+
+def differing(a, b):
+    return sum(1 for i in range(0, len(a.rgb), 3) if a.rgb[i:i + 3] != b.rgb[i:i + 3])

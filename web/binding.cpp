@@ -1,0 +1,139 @@
+// The WebAssembly module's interface to the page: plain C functions over the page's one
+// window. Text comes back as JSON in a buffer that stays valid until the next call;
+// pixels as a pointer into the module's memory, which the page wraps as ImageData.
+#include <emscripten/emscripten.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "form.h"
+#include "handler_timing.h"
+#include "json_text.h"
+#include "page_description.h"
+#include "runtime_fault.h"
+#include "state_json.h"
+#include "web_window.h"
+
+namespace {
+
+// The page's one window, with the form it owns; the last event and its fault, for the
+// state line; and the text of the last reply. A page loads the module once and keeps it
+// for as long as it is open.
+struct Page {
+    std::unique_ptr<quorvel::WebWindow> window;
+    std::string last_event;
+    std::optional<quorvel::RuntimeFault> last_fault;
+    std::string reply;
+};
+
+Page& page() {
+    static Page the_page;
+    return the_page;
+}
+
+const char* reply(std::string text) {
+    page().reply = std::move(text);
+    return page().reply.c_str();
+}
+
+// Runs a handler and answers {"fault": the window's message or null, then the changes
+// the event made}.
+const char* run(std::string_view handler) {
+    page().last_event = handler;
+    page().last_fault = page().window->raise(handler);
+    std::string changes = quorvel::take_changes(*page().window);
+    quorvel::JsonText head;
+    head.begin_object().key("fault");
+    if (page().last_fault) {
+        head.value(quorvel::fault_message(*page().last_fault));
+    } else {
+        head.null();
+    }
+    // Both are objects: splice the changes' fields after the fault.
+    std::string text = head.text() + "," + changes.substr(1);
+    return reply(std::move(text));
+}
+
+// The surface in a row of the layout table, or nullptr for a row that is no surface.
+quorvel::WebCanvas* surface_at(int row) {
+    return row < 0 ? nullptr : page().window->canvas_at(static_cast<std::size_t>(row));
+}
+
+}  // namespace
+
+extern "C" {
+
+// Builds the window for a device pixel ratio and a viewport (CSS pixels) and runs
+// Form_Load; the reply is that of an event.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_open(double device_ratio, int viewport_width,
+                                              int viewport_height) {
+    page().window =
+        std::make_unique<quorvel::WebWindow>(device_ratio, viewport_width, viewport_height);
+    return run("Form_Load");
+}
+
+EMSCRIPTEN_KEEPALIVE const char* quorvel_page() {
+    return reply(quorvel::page_description(*page().window));
+}
+
+// Runs a handler by name: {"fault": null or the message, "surfaces": [rows],
+// "labels": [[row, caption, visible]], "options": [[row, selected]]}; {"error": ...} when
+// no handler has that name.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_raise(const char* handler) {
+    if (!page().window->knows(handler)) {
+        quorvel::JsonText json;
+        json.begin_object().field("error", std::string("no handler named ") + handler).end_object();
+        return reply(json.text());
+    }
+    return run(handler);
+}
+
+// The state line after the last event, byte for byte as quorvel-replay prints it.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_state() {
+    const auto& fault = page().last_fault;
+    return reply(
+        quorvel::state_json(page().window->form(), page().last_event, fault ? &*fault : nullptr));
+}
+
+// A surface's pixels (bytes R, G, B, A) and size in device pixels; taking them marks
+// the surface as shown. A row that is no surface has no pixels and a size of 0.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* quorvel_pixels(int row) {
+    quorvel::WebCanvas* canvas = surface_at(row);
+    if (canvas == nullptr) {
+        return nullptr;
+    }
+    canvas->mark_taken();
+    return canvas->pixels();
+}
+EMSCRIPTEN_KEEPALIVE int quorvel_pixels_width(int row) {
+    const quorvel::WebCanvas* canvas = surface_at(row);
+    return canvas != nullptr ? canvas->pixel_width() : 0;
+}
+EMSCRIPTEN_KEEPALIVE int quorvel_pixels_height(int row) {
+    const quorvel::WebCanvas* canvas = surface_at(row);
+    return canvas != nullptr ? canvas->pixel_height() : 0;
+}
+
+// Draws every surface afresh at a new device pixel ratio; the reply lists them.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_set_device_ratio(double ratio) {
+    page().window->set_device_ratio(ratio);
+    const std::string changes = quorvel::take_changes(*page().window);
+    return reply(R"({"fault":null,)" + changes.substr(1));
+}
+
+// For the benchmark: see handler_micros.
+EMSCRIPTEN_KEEPALIVE double quorvel_handler_micros(const char* handler, int rounds, int runs) {
+    return quorvel::handler_micros(*page().window, handler, rounds, runs);
+}
+
+// For the tests only: puts the highest harmonic index out of range, as no click can, so
+// that the next ANS stops with a subscript fault.
+EMSCRIPTEN_KEEPALIVE void quorvel_test_set_max_order(int order) {
+    page().window->form().max_order = quorvel::Int16(order);
+}
+
+}  // extern "C"

@@ -1,0 +1,243 @@
+// Builds the window's controls from the page description: one element per row of the
+// layout table, placed in its container at the table's position and size in CSS pixels,
+// with the table's colours, face and alignment.
+
+import { makeSpinButton } from "./spin_button.js";
+
+const FACE_CLASS = { serif: "serif", sans: "sans" };
+
+export function buildWindow(root, page, raise) {
+  root.style.width = `${page.width}px`;
+  root.style.height = `${page.height}px`;
+  root.style.background = page.button_face;
+  const elements = new Map([["Form1", root]]);
+  const controls = [];
+  const radioGroups = new Map();
+
+  page.rows.forEach((row, index) => {
+    let container = elements.get(row.container);
+    if (!container) throw new Error(`${row.name} lies in ${row.container}, built later`);
+    if (row.kind === "option_button") {
+      container = radioGroup(radioGroups, container, row, page.rows);
+    }
+    const control = build(row, raise);
+    control.element.id = idOf(row.name);
+    control.element.classList.add("control");
+    control.element.dataset.name = row.name;
+    place(control.element, row);
+    describe(control.element, row);
+    container.appendChild(control.element);
+    elements.set(row.name, control.inner ?? control.element);
+    controls[index] = control;
+  });
+
+  page.tab_order.forEach((name, position) => {
+    const element = document.getElementById(idOf(name));
+    if (element) element.tabIndex = position + 1;
+  });
+  return controls;
+}
+
+// Neighbouring frames overlap, and a frame stacked above its neighbour would hide the
+// edge rows of the neighbour's plots. As on the desktop, each frame leaves out of its
+// shape whatever of another frame's shown picture surface it overlaps; nothing moves.
+// The holes are widened to whole device pixels at `ratio`, so that at a zoom such as
+// 150 % a frame's edge between two device pixels does not blend into a plot's last row.
+export function uncoverSurfaces(rows, ratio) {
+  const elements = new Map(rows.map((row) => [row.name, document.getElementById(idOf(row.name))]));
+  const out = (v) => Math.ceil(v * ratio - 1e-9) / ratio;
+  const down = (v) => Math.floor(v * ratio + 1e-9) / ratio;
+  const byName = new Map(rows.map((row) => [row.name, row]));
+  const placed = (row) => {
+    let x = row.left;
+    let y = row.top;
+    let shown = row.visible;
+    let top = row;
+    while (top.container !== "Form1") {
+      top = byName.get(top.container);
+      x += top.left;
+      y += top.top;
+      shown = shown && top.visible;
+    }
+    return { x, y, w: row.width, h: row.height, shown, frame: top.name };
+  };
+  const frames = rows.filter((row) => row.container === "Form1");
+  const holes = new Map(frames.map((frame) => [frame.name, []]));
+  for (const row of rows) {
+    if (row.kind !== "picture") continue;
+    const plot = placed(row);
+    if (!plot.shown) continue;
+    for (const frame of frames) {
+      if (frame.name === plot.frame) continue;
+      const left = down(Math.max(plot.x, frame.left));
+      const top = down(Math.max(plot.y, frame.top));
+      const right = out(Math.min(plot.x + plot.w, frame.left + frame.width));
+      const bottom = out(Math.min(plot.y + plot.h, frame.top + frame.height));
+      if (left < right && top < bottom) {
+        holes.get(frame.name).push(
+          `M${left - frame.left},${top - frame.top}h${right - left}v${bottom - top}` +
+          `h${left - right}z`);
+      }
+    }
+  }
+  for (const frame of frames) {
+    const cut = holes.get(frame.name);
+    if (cut.length === 0) continue;
+    // The outline reaches a pixel beyond the frame, so that where the frame's edge falls
+    // between two device pixels it does not cut its own plots' last row.
+    const outline = `M-1,-1h${frame.width + 2}v${frame.height + 2}h${-frame.width - 2}z`;
+    elements.get(frame.name).style.clipPath = `path(evenodd, "${outline}${cut.join("")}")`;
+  }
+}
+
+export function idOf(name) {
+  return `c-${name.replace(/[()]/g, "_")}`;
+}
+
+function place(element, row) {
+  element.style.left = `${row.left}px`;
+  element.style.top = `${row.top}px`;
+  element.style.width = `${row.width}px`;
+  element.style.height = `${row.height}px`;
+  // Labels lie beneath the buttons, spin buttons and surfaces that share their frame,
+  // and the spectrum frame lies above its neighbour, as on the desktop.
+  element.style.zIndex = row.kind === "label" ? "0" : row.name === "Frame3" ? "2" : "1";
+  if (!row.visible) element.hidden = true;
+}
+
+function face(element, row) {
+  if (!row.font) return;
+  element.classList.add(FACE_CLASS[row.font.family]);
+  element.style.fontSize = `${row.font.px}px`;
+  element.style.fontWeight = row.font.bold ? "bold" : "normal";
+  element.style.fontStyle = row.font.italic ? "italic" : "normal";
+}
+
+function describe(element, row) {
+  const text = row.accessible;
+  if (!text) return;
+  if (text.name) element.setAttribute("aria-label", text.name);
+  if (text.description) element.setAttribute("aria-description", text.description);
+}
+
+function build(row, raise) {
+  switch (row.kind) {
+    case "frame": return frame(row);
+    case "label": return label(row);
+    case "push_button": return pushButton(row, raise);
+    case "option_button": return optionButton(row, raise);
+    case "spin_button": return spinButton(row, raise);
+    case "picture": return surface(row);
+    default: throw new Error(`unknown kind of control ${row.kind}`);
+  }
+}
+
+function frame(row) {
+  const element = document.createElement("div");
+  element.className = "frame";
+  element.setAttribute("role", "group");
+  element.style.background = row.back ?? "";
+  return { kind: "frame", element };
+}
+
+function label(row) {
+  const element = document.createElement("div");
+  element.className = "label";
+  face(element, row);
+  element.style.color = row.fore ?? "#000000";
+  element.style.textAlign = row.align;
+  if (!row.transparent) element.style.background = row.back ?? "";
+  element.textContent = row.caption;
+  if (row.live) {
+    element.setAttribute("role", "status");
+    element.setAttribute("aria-live", "polite");
+  }
+  return {
+    kind: "label",
+    element,
+    set(caption, visible) {
+      element.textContent = caption;
+      element.hidden = !visible;
+    },
+  };
+}
+
+function pushButton(row, raise) {
+  const element = document.createElement("button");
+  element.type = "button";
+  element.className = "push";
+  face(element, row);
+  if (row.back) element.style.background = row.back;
+  element.textContent = row.caption;
+  element.addEventListener("click", () => raise(`${row.name}_Click`));
+  return { kind: "push_button", element };
+}
+
+// The option buttons of a frame form one group, named as the frame is.
+function radioGroup(groups, container, row, rows) {
+  if (!groups.has(row.container)) {
+    const group = document.createElement("div");
+    group.setAttribute("role", "radiogroup");
+    const frame = rows.find((r) => r.name === row.container);
+    if (frame?.accessible) group.setAttribute("aria-label", frame.accessible.name);
+    container.appendChild(group);
+    groups.set(row.container, group);
+  }
+  return groups.get(row.container);
+}
+
+function optionButton(row, raise) {
+  const element = document.createElement("div");
+  element.className = "option";
+  element.setAttribute("role", "radio");
+  face(element, row);
+  const mark = document.createElement("span");
+  mark.className = "mark";
+  const caption = document.createElement("span");
+  caption.textContent = row.caption;
+  element.append(mark, caption);
+  const set = (selected) => element.setAttribute("aria-checked", String(selected));
+  set(row.selected);
+  const click = () => raise(`${row.name}_Click`);
+  element.addEventListener("click", click);
+  element.addEventListener("keydown", (event) => {
+    if (event.key === " " || event.key === "Enter") {
+      event.preventDefault();
+      if (!event.repeat) click();
+    }
+  });
+  return { kind: "option_button", element, set };
+}
+
+function spinButton(row, raise) {
+  const element = document.createElement("div");
+  const spin = makeSpinButton(element, row, raise);
+  return { kind: "spin_button", element, ...spin };
+}
+
+function surface(row) {
+  const element = document.createElement("div");
+  element.className = "surface";
+  element.setAttribute("role", "img");
+  element.style.background = row.back ?? "";
+  const canvas = document.createElement("canvas");
+  element.appendChild(canvas);
+  return {
+    kind: "picture",
+    element,
+    inner: element,
+    canvas,
+    // `ratio`: device pixels per CSS pixel of the window. The canvas takes the CSS size
+    // of its raster exactly (169 pixels at 1.5 are 254 device pixels, so 169.33 CSS
+    // pixels), so each raster pixel is one device pixel and nothing is resampled.
+    paint(image, ratio) {
+      if (canvas.width !== image.width || canvas.height !== image.height) {
+        canvas.width = image.width;
+        canvas.height = image.height;
+        canvas.style.width = `${image.width / ratio}px`;
+        canvas.style.height = `${image.height / ratio}px`;
+      }
+      canvas.getContext("2d").putImageData(image, 0, 0);
+    },
+  };
+}

@@ -1,0 +1,39 @@
+// The WebAssembly core behind the page: the program's window and form, reached through
+// the binding's C functions. Every event goes through raise(), which answers with the
+// changes the handler made.
+
+// `loading` is the promise of the instantiated module (index.html starts it early).
+export async function openCore(loading, deviceRatio, viewportWidth, viewportHeight) {
+  const module = await loading;
+  const call = (name, result, args) => module.cwrap(name, result, args);
+  const api = {
+    open: call("quorvel_open", "string", ["number", "number", "number"]),
+    page: call("quorvel_page", "string", []),
+    raise: call("quorvel_raise", "string", ["string"]),
+    state: call("quorvel_state", "string", []),
+    pixels: call("quorvel_pixels", "number", ["number"]),
+    width: call("quorvel_pixels_width", "number", ["number"]),
+    height: call("quorvel_pixels_height", "number", ["number"]),
+    setRatio: call("quorvel_set_device_ratio", "string", ["number"]),
+    handlerMicros: call("quorvel_handler_micros", "number", ["string", "number", "number"]),
+    setMaxOrder: call("quorvel_test_set_max_order", null, ["number"]),
+  };
+  const first = JSON.parse(api.open(deviceRatio, viewportWidth, viewportHeight));
+  return {
+    first,
+    page: JSON.parse(api.page()),
+    raise: (handler) => JSON.parse(api.raise(handler)),
+    state: () => JSON.parse(api.state()),
+    setDeviceRatio: (ratio) => JSON.parse(api.setRatio(ratio)),
+    // A surface's pixels as ImageData, copied out of the module's memory.
+    image(row) {
+      const w = api.width(row);
+      const h = api.height(row);
+      const at = api.pixels(row);
+      const bytes = new Uint8ClampedArray(module.HEAPU8.buffer, at, w * h * 4);
+      return new ImageData(new Uint8ClampedArray(bytes), w, h);
+    },
+    handlerMicros: (handler, rounds, runs) => api.handlerMicros(handler, rounds, runs),
+    setMaxOrder: (order) => api.setMaxOrder(order),
+  };
+}

@@ -1,0 +1,67 @@
+// The page's start: loads the core, builds the window from its layout table, and from
+// then on hands every click and key to the core and shows what the handler changed,
+// repainting only the surfaces it drew on.
+
+import { openCore } from "./core.js";
+import { buildWindow, uncoverSurfaces } from "./controls.js";
+import { showFault } from "./fault_dialog.js";
+import { fitWindow } from "./fit_window.js";
+
+async function start() {
+  const root = document.getElementById("window");
+  const core = await openCore(globalThis.quorvelModule, devicePixelRatio, innerWidth, innerHeight);
+  document.title = core.page.caption;
+  let reporting = false;
+  let controls = [];
+  let ratio = 1;  // device pixels per CSS pixel of the window, as the rasters are drawn
+
+  const apply = (reply) => {
+    for (const row of reply.surfaces) controls[row].paint(core.image(row), ratio);
+    for (const [row, caption, visible] of reply.labels) controls[row].set(caption, visible);
+    for (const [row, selected] of reply.options) controls[row].set(selected);
+    updateReadouts(controls, core.page);
+  };
+  const raise = (handler) => {
+    if (reporting) return;
+    const reply = core.raise(handler);
+    if (reply.error) throw new Error(reply.error);
+    apply(reply);
+    if (reply.fault) {
+      for (const control of controls) control.stop?.();
+      reporting = true;
+      showFault(reply.fault, () => { reporting = false; });
+    }
+  };
+
+  controls = buildWindow(root, core.page, raise);
+  const rescale = (wanted) => {
+    ratio = wanted;
+    uncoverSurfaces(core.page.rows, ratio);
+    apply(core.setDeviceRatio(ratio));
+  };
+  fitWindow(root, core.page, rescale);
+  apply(core.first);
+  // Every plot is on its canvas: the benchmark measures the start up to here.
+  performance.mark("plots-painted");
+  root.removeAttribute("aria-busy");
+  // For the tests and the benchmark: the core and the controls of this page.
+  globalThis.quorvel = { core, controls, raise, painted: true };
+  document.dispatchEvent(new Event("quorvel-painted"));
+}
+
+// A spin button's value is the number its readout label shows.
+function updateReadouts(controls, page) {
+  page.rows.forEach((row, index) => {
+    const readout = row.accessible?.readout;
+    if (row.kind !== "spin_button" || readout === undefined) return;
+    const text = document.getElementById(`c-${readout.replace(/[()]/g, "_")}`)?.textContent ?? "";
+    const element = controls[index].element;
+    if (text === "") element.removeAttribute("aria-valuenow");
+    else element.setAttribute("aria-valuenow", text);
+  });
+}
+
+start().catch((error) => {
+  document.body.textContent = `The page could not start: ${error.message}`;
+  throw error;
+});

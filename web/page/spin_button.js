@@ -1,0 +1,88 @@
+// A spin button: two arrows one above the other, the upper raising SpinUp, the lower
+// SpinDown. Held down, an arrow repeats (first after 400 ms, then every 60 ms) for as
+// long as the pointer stays on it; Up and Down raise the same events from the keyboard.
+// The button keeps no value: its aria-valuenow is the number its readout label shows.
+
+export const FIRST_REPEAT_MS = 400;
+export const REPEAT_MS = 60;
+
+export function makeSpinButton(element, row, raise) {
+  element.classList.add("spin");
+  element.setAttribute("role", "spinbutton");
+  if (row.min !== undefined) {
+    element.setAttribute("aria-valuemin", String(row.min));
+    element.setAttribute("aria-valuemax", String(row.max));
+  }
+  const split = Math.floor(row.height / 2);
+  const arrows = {
+    up: addArrow(element, "up", 0, split, row.width),
+    down: addArrow(element, "down", split, row.height - split, row.width),
+  };
+
+  let held = null;
+  let over = false;
+  let timer = 0;
+
+  const step = (which) => raise(`${row.name}_${which === "up" ? "SpinUp" : "SpinDown"}`);
+  const stop = () => {
+    clearTimeout(timer);
+    timer = 0;
+    if (held) arrows[held].classList.remove("held");
+    held = null;
+    over = false;
+  };
+  const repeat = () => {
+    timer = setTimeout(repeat, REPEAT_MS);
+    if (over) step(held);
+  };
+  const arrowAt = (event) => {
+    for (const which of ["up", "down"]) {
+      const r = arrows[which].getBoundingClientRect();
+      if (event.clientX >= r.left && event.clientX < r.right &&
+          event.clientY >= r.top && event.clientY < r.bottom) return which;
+    }
+    return null;
+  };
+
+  element.addEventListener("pointerdown", (event) => {
+    if (event.button !== 0) return;
+    event.preventDefault();
+    element.focus({ preventScroll: true });
+    stop();
+    held = arrowAt(event);
+    if (!held) return;
+    over = true;
+    arrows[held].classList.add("held");
+    element.setPointerCapture(event.pointerId);
+    timer = setTimeout(repeat, FIRST_REPEAT_MS);
+    step(held);
+  });
+  element.addEventListener("pointermove", (event) => {
+    if (!held) return;
+    over = arrowAt(event) === held;
+    arrows[held].classList.toggle("held", over);
+  });
+  for (const type of ["pointerup", "pointercancel", "lostpointercapture"]) {
+    element.addEventListener(type, stop);
+  }
+  element.addEventListener("keydown", (event) => {
+    if (event.key === "ArrowUp" || event.key === "ArrowDown") {
+      event.preventDefault();
+      step(event.key === "ArrowUp" ? "up" : "down");
+    }
+  });
+  return { stop, isRepeating: () => timer !== 0 };
+}
+
+function addArrow(element, which, top, height, width) {
+  const arrow = document.createElement("div");
+  arrow.className = `arrow ${which}`;
+  arrow.style.top = `${top}px`;
+  arrow.style.height = `${height}px`;
+  // The same triangle as the desktop's: as many rows as fit, two pixels wider per row.
+  const rows = Math.max(1, Math.min(Math.floor((width - 3) / 4) + 1, Math.floor((height - 4) / 2)));
+  arrow.style.setProperty("--rows", `${rows}px`);
+  arrow.style.setProperty("--tip", `${rows - 0.5}px`);
+  element.appendChild(arrow);
+  return arrow;
+}

@@ -1,0 +1,234 @@
+#include "page_description.h"
+
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+#include "accessible_texts.h"
+#include "json_text.h"
+#include "layout.h"
+#include "page_geometry.h"
+
+namespace quorvel {
+namespace {
+
+// Twips as whole CSS pixels, each control on its own, the way the desktop places its
+// widgets: at 100 % zoom a CSS pixel is a desktop pixel.
+int css_pixels(int twips) {
+    return pixels_of_twips(twips);
+}
+
+// "campus_a(1)" for an array element, the plain name otherwise; built by appending,
+// which also keeps GCC's -Wrestrict quiet at -O3.
+std::string qualified(ControlName name) {
+    std::string out(name.name);
+    if (name.index >= 0) {
+        out.append("(").append(std::to_string(name.index)).append(")");
+    }
+    return out;
+}
+
+std::string css_colour(Colour c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red(), c.green(), c.blue());
+    return text;
+}
+
+const char* kind_word(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::frame:
+            return "frame";
+        case ControlKind::label:
+            return "label";
+        case ControlKind::push_button:
+            return "push_button";
+        case ControlKind::option_button:
+            return "option_button";
+        case ControlKind::spin_button:
+            return "spin_button";
+        case ControlKind::picture:
+            return "picture";
+    }
+    return "unknown";
+}
+
+const char* align_word(Align align) {
+    switch (align) {
+        case Align::centre:
+            return "center";
+        case Align::right:
+            return "right";
+        case Align::left:
+            break;
+    }
+    return "left";
+}
+
+void colour_field(JsonText& json, std::string_view key, std::optional<Colour> c) {
+    json.key(key);
+    if (c) {
+        json.value(css_colour(*c));
+    } else {
+        json.null();
+    }
+}
+
+void face_field(JsonText& json, FontId id) {
+    json.key("font");
+    if (id == FontId::none) {
+        json.null();
+        return;
+    }
+    const FontFace face = font_face(id);
+    json.begin_object()
+        .field("family", face.family == FontFamily::serif ? "serif" : "sans")
+        .field("px", font_pixels(face.points))
+        .field("bold", face.bold)
+        .field("italic", face.italic)
+        .end_object();
+}
+
+// What a spin button can reach, from the form's own bounds: a0 runs from -coef_max to
+// coef_max, the other coefficients from 0; n up to n_max, k from 10 up to div_k_max in
+// steps of 10, the level from 1 to max_order.
+struct Bounds {
+    int low;
+    int high;
+};
+
+std::optional<Bounds> spin_bounds(const Form& f, std::string_view spin) {
+    const int coef = f.coef_max.as_int16().value();
+    if (spin == "Spin_a0") {
+        return Bounds{-coef, coef};
+    }
+    if (spin.starts_with("Spin_a") || spin.starts_with("Spin_b")) {
+        return Bounds{0, coef};
+    }
+    if (spin == "Spin_n") {
+        return Bounds{0, f.n_max.as_int16().value()};
+    }
+    if (spin == "Spin_k") {
+        return Bounds{10, f.div_k_max.value()};
+    }
+    if (spin == "Spin_lebel") {
+        return Bounds{1, f.max_order.value()};
+    }
+    return std::nullopt;
+}
+
+// The labels whose caption tells the student a result: the value labels, S/T and the
+// answers. The page makes them live regions, so a screen reader speaks what a spin, CALC
+// or ANS wrote there.
+bool tells_a_result(const Label* label, const Form& f) {
+    for (const Label* named : {&f.value_lebel, &f.value_n, &f.value_k, &f.value_s}) {
+        if (label == named) {
+            return true;
+        }
+    }
+    for (const ControlArray<Label>* array : {&f.value_a, &f.value_b, &f.ans_a, &f.ans_b}) {
+        for (int i = 0; i <= 4; ++i) {
+            if (label == &(*array)(i)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void row_fields(JsonText& json, const ControlRow& row, const Form& form, const Label* label) {
+    json.field("name", qualified(row.name))
+        .field("kind", kind_word(row.kind))
+        .field("container", qualified(row.container))
+        .field("caption", row.caption)
+        .field("left", css_pixels(row.left))
+        .field("top", css_pixels(row.top))
+        .field("width", css_pixels(row.width))
+        .field("height", css_pixels(row.height));
+    colour_field(json, "back", row.back);
+    colour_field(json, "fore", row.fore);
+    face_field(json, row.font);
+    json.field("align", align_word(row.align))
+        .field("transparent", row.transparent)
+        .field("visible", row.visible)
+        .field("selected", row.selected)
+        .field("live", label != nullptr && tells_a_result(label, form));
+    if (const AccessibleText* text = find_accessible_text(row.name)) {
+        json.key("accessible")
+            .begin_object()
+            .field("name", text->name)
+            .field("description", text->description);
+        if (!text->readout.name.empty()) {
+            json.field("readout", qualified(text->readout));
+        }
+        json.end_object();
+    }
+    if (row.kind == ControlKind::spin_button) {
+        if (const auto bounds = spin_bounds(form, row.name.name)) {
+            json.field("min", bounds->low).field("max", bounds->high);
+        }
+    }
+}
+
+}  // namespace
+
+std::string page_description(const WebWindow& window) {
+    JsonText json;
+    json.begin_object()
+        .field("caption", window_look.caption)
+        .field("width", css_pixels(window_look.client_width))
+        .field("height", css_pixels(window_look.client_height))
+        .field("button_face", css_colour(button_face));
+    json.key("rows").begin_array();
+    const auto table = layout_table();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        json.begin_object();
+        row_fields(json, table[i], window.form(), window.label_at(i));
+        json.end_object();
+    }
+    json.end_array();
+    json.key("tab_order").begin_array();
+    for (const ControlName& name : tab_order()) {
+        json.value(qualified(name));
+    }
+    json.end_array();
+    json.end_object();
+    return json.text();
+}
+
+std::string take_changes(WebWindow& window) {
+    JsonText json;
+    json.begin_object();
+    json.key("surfaces").begin_array();
+    for (std::size_t row = 0; row < window.rows(); ++row) {
+        if (const WebCanvas* canvas = window.canvas_at(row);
+            canvas != nullptr && canvas->changed()) {
+            json.value(static_cast<int>(row));
+        }
+    }
+    json.end_array();
+    json.key("labels").begin_array();
+    for (std::size_t row = 0; row < window.rows(); ++row) {
+        if (WebLabel* label = window.label_at(row); label != nullptr && label->changed()) {
+            json.begin_array()
+                .value(static_cast<int>(row))
+                .value(label->caption())
+                .value(label->visible())
+                .end_array();
+            label->mark_taken();
+        }
+    }
+    json.end_array();
+    json.key("options").begin_array();
+    for (std::size_t row = 0; row < window.rows(); ++row) {
+        if (WebOptionButton* option = window.option_at(row);
+            option != nullptr && option->changed()) {
+            json.begin_array().value(static_cast<int>(row)).value(option->value()).end_array();
+            option->mark_taken();
+        }
+    }
+    json.end_array();
+    json.end_object();
+    return json.text();
+}
+
+}  // namespace quorvel

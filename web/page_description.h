@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "web_window.h"
+
+namespace quorvel {
+
+// Everything the page needs to build itself, as JSON: the window's caption and client
+// size, then one entry per row of the layout table (kind, container, caption, place and
+// size in CSS pixels, colours, face, alignment, visibility, accessible name and
+// description), the Tab order, and the spin buttons' bounds as the form state holds them.
+std::string page_description(const WebWindow& window);
+
+// The state after an event: the changed surfaces (rows), and every label and option
+// button whose caption, visibility or selection changed, which it then marks as taken.
+std::string take_changes(WebWindow& window);
+
+}  // namespace quorvel

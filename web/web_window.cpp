@@ -1,0 +1,132 @@
+#include "web_window.h"
+
+#include <stdexcept>
+
+#include "event_table.h"
+#include "page_geometry.h"
+
+namespace quorvel {
+namespace {
+
+std::unique_ptr<WebCanvas> make_canvas(const ControlRow& row, double device_ratio) {
+    SurfaceLook look;
+    look.back = row.back ? *row.back : button_face;
+    look.fore = row.fore ? *row.fore : colours::black;
+    look.fill = row.fill;
+    look.fill_style = row.fill_style;
+    look.width_twips = static_cast<float>(row.width);
+    look.height_twips = static_cast<float>(row.height);
+    return std::make_unique<WebCanvas>(look, device_ratio);
+}
+
+// The control of a kind held in a row, or nullptr.
+template <typename T, typename Variant>
+T* held(const Variant& v) {
+    const auto* p = std::get_if<std::unique_ptr<T>>(&v);
+    return p != nullptr ? p->get() : nullptr;
+}
+
+template <typename T>
+T& found(T* control, ControlName name) {
+    if (control == nullptr) {
+        throw std::logic_error("the window has no control " + std::string(name.name) +
+                               " of the kind asked for");
+    }
+    return *control;
+}
+
+}  // namespace
+
+WebWindow::WebWindow(double device_ratio, int viewport_width, int viewport_height)
+    : frame_(static_cast<float>(window_look.client_width), twips_of_pixels(viewport_width),
+             twips_of_pixels(viewport_height)) {
+    const auto table = layout_table();
+    controls_.reserve(table.size());
+    for (const ControlRow& row : table) {
+        switch (row.kind) {
+            case ControlKind::picture:
+                controls_.emplace_back(make_canvas(row, device_ratio));
+                break;
+            case ControlKind::label:
+                controls_.emplace_back(
+                    std::make_unique<WebLabel>(std::string(row.caption), row.visible));
+                break;
+            case ControlKind::option_button:
+                controls_.emplace_back(std::make_unique<WebOptionButton>(row.selected));
+                break;
+            case ControlKind::frame:
+            case ControlKind::push_button:
+            case ControlKind::spin_button:
+                controls_.emplace_back(std::monostate{});
+                break;
+        }
+    }
+    // The option buttons of one frame form its exclusive group.
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        for (std::size_t j = 0; j < table.size(); ++j) {
+            if (i != j && option_at(i) != nullptr && option_at(j) != nullptr &&
+                table[i].container == table[j].container) {
+                option_at(i)->set_partner(*option_at(j));
+            }
+        }
+    }
+    form_ = std::make_unique<Form>(*this);
+}
+
+WebWindow::~WebWindow() = default;
+
+bool WebWindow::knows(std::string_view handler) const {
+    return find_event(handler) != nullptr;
+}
+
+std::optional<RuntimeFault> WebWindow::raise(std::string_view handler) {
+    const EventEntry* event = find_event(handler);
+    if (event == nullptr) {
+        throw std::invalid_argument("no handler named " + std::string(handler));
+    }
+    return dispatch(*form_, event->handler);
+}
+
+std::size_t WebWindow::row_of(ControlName name) const {
+    const auto table = layout_table();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i].name == name) {
+            return i;
+        }
+    }
+    throw std::logic_error("the layout table has no control " + std::string(name.name));
+}
+
+WebCanvas* WebWindow::canvas_at(std::size_t row) const {
+    return row < controls_.size() ? held<WebCanvas>(controls_[row]) : nullptr;
+}
+
+WebLabel* WebWindow::label_at(std::size_t row) const {
+    return row < controls_.size() ? held<WebLabel>(controls_[row]) : nullptr;
+}
+
+WebOptionButton* WebWindow::option_at(std::size_t row) const {
+    return row < controls_.size() ? held<WebOptionButton>(controls_[row]) : nullptr;
+}
+
+void WebWindow::set_device_ratio(double ratio) {
+    for (std::size_t row = 0; row < controls_.size(); ++row) {
+        if (WebCanvas* canvas = canvas_at(row)) {
+            canvas->set_ratio(ratio);
+        }
+    }
+}
+
+Canvas& WebWindow::surface(ControlName name) {
+    return found(canvas_at(row_of(name)), name);
+}
+
+Label& WebWindow::label(ControlName name) {
+    return found(label_at(row_of(name)), name);
+}
+
+OptionButton& WebWindow::option(ControlName name) {
+    return found(option_at(row_of(name)), name);
+}
+
+}  // namespace quorvel
