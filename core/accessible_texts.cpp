@@ -95,4 +95,13 @@ std::span<const AccessibleText> accessible_texts() {
     return texts;
 }
 
+const AccessibleText* find_accessible_text(ControlName control) {
+    for (const AccessibleText& row : texts) {
+        if (row.control == control) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace quorvel

@@ -23,4 +23,7 @@ struct AccessibleText {
 // left out (the fixed captions, "T" marks and the like) are spoken by their caption.
 std::span<const AccessibleText> accessible_texts();
 
+// The row for one control, or nullptr.
+const AccessibleText* find_accessible_text(ControlName control);
+
 }  // namespace quorvel

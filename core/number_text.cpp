@@ -19,27 +19,6 @@ namespace {
 // std::from_chars would serve natively, but the web build's standard library has neither
 // for floating point. A stream formats as printf's %e and reads as strtod, in the C locale.
 
-// Digits of v to `digits` significant places, as scientific text "d.ddde±xx".
-std::string scientific(double v, int digits) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << std::scientific << std::setprecision(digits - 1) << v;
-    return out.str();
-}
-
-// A text beyond the largest double reads as infinity, as strtod reads it (a stream gives
-// the largest double instead, or infinity, depending on the library).
-double read_decimal(const std::string& s) {
-    std::istringstream in(s);
-    in.imbue(std::locale::classic());
-    double v = 0.0;
-    in >> v;
-    if (in.fail() && std::fabs(v) == std::numeric_limits<double>::max()) {
-        return std::copysign(std::numeric_limits<double>::infinity(), v);
-    }
-    return v;
-}
-
 int read_exponent(std::string_view s) {
     if (!s.empty() && s.front() == '+') {
         s.remove_prefix(1);  // from_chars takes a minus sign only
@@ -52,7 +31,7 @@ int read_exponent(std::string_view s) {
 template <typename Float>
 int shortest_digits(Float v, int max_digits) {
     for (int d = 1; d < max_digits; ++d) {
-        if (static_cast<Float>(read_decimal(scientific(static_cast<double>(v), d))) == v) {
+        if (static_cast<Float>(read_decimal(scientific_text(static_cast<double>(v), d))) == v) {
             return d;
         }
     }
@@ -70,7 +49,7 @@ std::string exponent_text(int exponent) {
 
 // Lays out `digits` significant digits of v (already rounded) in fixed or exponent form.
 std::string layout(double v, int digits, int max_digits) {
-    const std::string sci = scientific(std::fabs(v), digits);
+    const std::string sci = scientific_text(std::fabs(v), digits);
     const auto e_pos = sci.find('e');
     std::string mantissa;
     for (char c : sci.substr(0, e_pos)) {
@@ -117,6 +96,34 @@ std::string float_text(Float v, int max_digits) {
 }
 
 }  // namespace
+
+// Digits of v to `digits` significant places, as scientific text "d.ddde±xx".
+std::string scientific_text(double v, int digits) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << std::scientific << std::setprecision(digits - 1) << v;
+    return out.str();
+}
+
+// A text beyond the largest double reads as infinity, as strtod reads it (a stream gives
+// the largest double instead, or infinity, depending on the library).
+double read_decimal(const std::string& s) {
+    std::istringstream in(s);
+    in.imbue(std::locale::classic());
+    double v = 0.0;
+    in >> v;
+    if (in.fail() && std::fabs(v) == std::numeric_limits<double>::max()) {
+        return std::copysign(std::numeric_limits<double>::infinity(), v);
+    }
+    return v;
+}
+
+std::string fixed_text(double v, int decimals) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << std::fixed << std::setprecision(decimals) << v;
+    return out.str();
+}
 
 std::string text_of(Int16 v) {
     char buf[8];

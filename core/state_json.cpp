@@ -3,27 +3,26 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <map>
+
+#include "number_text.h"
 
 namespace quorvel {
 namespace {
 
 // The shortest decimal form that reads back to the same double, fixed or scientific,
-// whichever is shorter (fixed on a tie): the bytes std::to_chars writes, made with
-// printf, since not every standard library a shell is built with has a floating-point
-// to_chars.
+// whichever is shorter (fixed on a tie): the bytes std::to_chars writes, made with the
+// C-locale conversions of the number text, since not every standard library a shell is
+// built with has a floating-point to_chars, and printf follows the process's locale.
 std::string shortest(double d) {
-    char scientific[40];
+    std::string scientific;
     for (int digits = 1; digits <= 17; ++digits) {
-        std::snprintf(scientific, sizeof scientific, "%.*e", digits - 1, d);
-        if (std::strtod(scientific, nullptr) == d) {
-            const int exponent = std::atoi(std::strchr(scientific, 'e') + 1);
-            char fixed[400];
-            std::snprintf(fixed, sizeof fixed, "%.*f", std::max(0, digits - 1 - exponent), d);
-            return std::strlen(fixed) <= std::strlen(scientific) ? fixed : scientific;
+        scientific = scientific_text(d, digits);
+        if (read_decimal(scientific) == d) {
+            const int exponent = std::atoi(scientific.c_str() + scientific.find('e') + 1);
+            const std::string fixed = fixed_text(d, std::max(0, digits - 1 - exponent));
+            return fixed.size() <= scientific.size() ? fixed : scientific;
         }
     }
     return scientific;
