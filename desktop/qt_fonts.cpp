@@ -39,7 +39,8 @@ QFont qt_font(FontId id) {
         font.setFamilies(sans_faces());
         font.setStyleHint(QFont::SansSerif);
     }
-    font.setPixelSize(static_cast<int>(std::lround(face.points * 96.0 / 72.0)));
+    font.setPixelSize(
+        static_cast<int>(std::lround(static_cast<double>(face.points) * 96.0 / 72.0)));
     font.setWeight(face.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(face.italic);
     return font;
