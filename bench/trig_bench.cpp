@@ -20,7 +20,7 @@ std::vector<double> plot_angles() {
     std::vector<double> out;
     quorvel::for_each_sample(quorvel::angle_end(s), [&](float theta) {
         for (int n = 1; n <= 4; ++n) {
-            out.push_back(static_cast<float>(n) * theta);
+            out.push_back(static_cast<double>(static_cast<float>(n) * theta));
         }
     });
     return out;

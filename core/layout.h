@@ -45,6 +45,12 @@ struct FontFace {
 // a sans-serif).
 FontFace font_face(FontId id);
 
+// A face's size in whole pixels: its points at 96 dots per inch, rounded to the nearest,
+// so every shell and platform lays the captions out alike.
+inline int font_pixels(float points) {
+    return static_cast<int>(std::lround(static_cast<double>(points) * 96.0 / 72.0));
+}
+
 struct ControlRow {
     ControlName name;
     ControlKind kind = ControlKind::label;
@@ -76,9 +82,9 @@ struct WindowLook {
 
 inline constexpr WindowLook window_look{};
 
-// A picture surface's stored settings as its row gives them; button_face stands in for a
+// A picture surface's stored settings as its row gives them; system_face stands in for a
 // background the row leaves to the system.
-SurfaceLook surface_look(const ControlRow& row, Colour button_face);
+SurfaceLook surface_look(const ControlRow& row, Colour system_face);
 
 // Every control in creation order (containers before their contents).
 std::span<const ControlRow> layout_table();

@@ -2,9 +2,9 @@
 
 namespace quorvel {
 
-SurfaceLook surface_look(const ControlRow& row, Colour button_face) {
+SurfaceLook surface_look(const ControlRow& row, Colour system_face) {
     SurfaceLook look;
-    look.back = row.back.value_or(button_face);
+    look.back = row.back.value_or(system_face);
     look.fore = row.fore.value_or(colours::black);
     look.fill = row.fill;
     look.fill_style = row.fill_style;

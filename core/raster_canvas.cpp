@@ -94,8 +94,8 @@ std::uint32_t pixel_word(Colour c) {
 
 RasterCanvas::RasterCanvas(const SurfaceLook& look, double ratio)
     : Canvas(look),
-      logical_width_(pixels_of_twips(look.width_twips)),
-      logical_height_(pixels_of_twips(look.height_twips)),
+      logical_width_(pixels_of_twips(static_cast<double>(look.width_twips))),
+      logical_height_(pixels_of_twips(static_cast<double>(look.height_twips))),
       ratio_(ratio),
       back_(look.back) {
     allocate();
@@ -196,8 +196,8 @@ void RasterCanvas::draw_line(PointF from, PointF to, Colour fore) {
         to_pixels(scale(), from, static_cast<float>(width_), static_cast<float>(height_));
     const PointF b_user =
         to_pixels(scale(), to, static_cast<float>(width_), static_cast<float>(height_));
-    PixelPoint a{a_user.x, a_user.y};
-    PixelPoint b{b_user.x, b_user.y};
+    PixelPoint a{static_cast<double>(a_user.x), static_cast<double>(a_user.y)};
+    PixelPoint b{static_cast<double>(b_user.x), static_cast<double>(b_user.y)};
     if (!clip_segment(a, b, {-1.0, -1.0}, {width_ + 1.0, height_ + 1.0})) {
         return;
     }
@@ -266,8 +266,8 @@ void RasterCanvas::draw_point(PointF p, Colour fore) {
           at.y <= static_cast<float>(height_))) {
         return;
     }
-    const int x = stroke_at(at.x, width_);
-    const int y = stroke_at(at.y, height_);
+    const int x = stroke_at(static_cast<double>(at.x), width_);
+    const int y = stroke_at(static_cast<double>(at.y), height_);
     fill_rect(x, y, x + stroke_ - 1, y + stroke_ - 1, pixel_word(fore));
 }
 

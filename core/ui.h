@@ -19,7 +19,10 @@ struct ControlName {
 inline std::string full_name(ControlName name) {
     std::string out(name.name);
     if (name.index >= 0) {
-        out += "(" + std::to_string(name.index) + ")";
+        // Appended piece by piece: "(" + string trips a false -Wrestrict at -O3.
+        out += '(';
+        out += std::to_string(name.index);
+        out += ')';
     }
     return out;
 }

@@ -36,7 +36,7 @@ double Value::as_double() const {
         case Type::int16:
             return std::get<Int16>(v_).value();
         case Type::single:
-            return std::get<float>(v_);
+            return static_cast<double>(std::get<float>(v_));
         case Type::double_:
             return std::get<double>(v_);
     }

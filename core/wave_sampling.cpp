@@ -14,7 +14,7 @@ float wave_value(const FixedArray<Value, 0, 4>& a, const FixedArray<Int16, 0, 4>
                  float theta) {
     float y = a(0).as_single();
     for (int i = 1; i <= terms.value(); ++i) {
-        const double angle = checked_single(static_cast<float>(i) * theta);
+        const auto angle = static_cast<double>(checked_single(static_cast<float>(i) * theta));
         const double with_cos = static_cast<double>(y) + a(i).as_double() * cos_rn(angle);
         y = to_single(with_cos + static_cast<double>(b(i).value()) * sin_rn(angle));
     }
@@ -22,7 +22,8 @@ float wave_value(const FixedArray<Value, 0, 4>& a, const FixedArray<Int16, 0, 4>
 }
 
 double essential_factor(const FormState& s, float theta) {
-    const double angle = checked_single(theta * static_cast<float>(s.ess_n.value()));
+    const auto angle =
+        static_cast<double>(checked_single(theta * static_cast<float>(s.ess_n.value())));
     const bool cosine = s.ess_n == Int16(0) || s.cos_mode.as_bool();
     return cosine ? cos_rn(angle) : sin_rn(angle);
 }

@@ -1,7 +1,6 @@
 #include "qt_fonts.h"
 
 #include <QStringList>
-#include <cmath>
 
 namespace quorvel {
 namespace {
@@ -39,7 +38,7 @@ QFont qt_font(FontId id) {
         font.setFamilies(sans_faces());
         font.setStyleHint(QFont::SansSerif);
     }
-    font.setPixelSize(static_cast<int>(std::lround(face.points * 96.0 / 72.0)));
+    font.setPixelSize(font_pixels(face.points));
     font.setWeight(face.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(face.italic);
     return font;

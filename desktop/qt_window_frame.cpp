@@ -30,11 +30,11 @@ float QtWindowFrame::width() const {
 }
 
 void QtWindowFrame::set_top(float twips) {
-    window_.move(window_.x(), pixels_of_twips(twips));
+    window_.move(window_.x(), pixels_of_twips(static_cast<double>(twips)));
 }
 
 void QtWindowFrame::set_left(float twips) {
-    window_.move(pixels_of_twips(twips), window_.y());
+    window_.move(pixels_of_twips(static_cast<double>(twips)), window_.y());
 }
 
 float QtWindowFrame::screen_width() const {

@@ -18,16 +18,6 @@ int css_pixels(int twips) {
     return pixels_of_twips(twips);
 }
 
-// "campus_a(1)" for an array element, the plain name otherwise; built by appending,
-// which also keeps GCC's -Wrestrict quiet at -O3.
-std::string qualified(ControlName name) {
-    std::string out(name.name);
-    if (name.index >= 0) {
-        out.append("(").append(std::to_string(name.index)).append(")");
-    }
-    return out;
-}
-
 std::string css_colour(Colour c) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red(), c.green(), c.blue());
@@ -136,9 +126,9 @@ bool tells_a_result(const Label* label, const Form& f) {
 }
 
 void row_fields(JsonText& json, const ControlRow& row, const Form& form, const Label* label) {
-    json.field("name", qualified(row.name))
+    json.field("name", full_name(row.name))
         .field("kind", kind_word(row.kind))
-        .field("container", qualified(row.container))
+        .field("container", full_name(row.container))
         .field("caption", row.caption)
         .field("left", css_pixels(row.left))
         .field("top", css_pixels(row.top))
@@ -158,7 +148,7 @@ void row_fields(JsonText& json, const ControlRow& row, const Form& form, const L
             .field("name", text->name)
             .field("description", text->description);
         if (!text->readout.name.empty()) {
-            json.field("readout", qualified(text->readout));
+            json.field("readout", full_name(text->readout));
         }
         json.end_object();
     }
@@ -188,7 +178,7 @@ std::string page_description(const WebWindow& window) {
     json.end_array();
     json.key("tab_order").begin_array();
     for (const ControlName& name : tab_order()) {
-        json.value(qualified(name));
+        json.value(full_name(name));
     }
     json.end_array();
     json.end_object();

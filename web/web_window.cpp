@@ -9,14 +9,7 @@ namespace quorvel {
 namespace {
 
 std::unique_ptr<WebCanvas> make_canvas(const ControlRow& row, double device_ratio) {
-    SurfaceLook look;
-    look.back = row.back ? *row.back : button_face;
-    look.fore = row.fore ? *row.fore : colours::black;
-    look.fill = row.fill;
-    look.fill_style = row.fill_style;
-    look.width_twips = static_cast<float>(row.width);
-    look.height_twips = static_cast<float>(row.height);
-    return std::make_unique<WebCanvas>(look, device_ratio);
+    return std::make_unique<WebCanvas>(surface_look(row, button_face), device_ratio);
 }
 
 // The control of a kind held in a row, or nullptr.

@@ -49,6 +49,15 @@ INSTANTIATE_TEST_SUITE_P(Controls, Placed, testing::ValuesIn(placed_cases),
                              return std::string(p.param.name);
                          });
 
+TEST(FontPixels, ArePointsAt96DotsPerInchRoundedToTheNearest) {
+    EXPECT_EQ(font_pixels(9.75f), 13);   // 13.0
+    EXPECT_EQ(font_pixels(7.5f), 10);    // 10.0
+    EXPECT_EQ(font_pixels(6.0f), 8);     // 8.0
+    EXPECT_EQ(font_pixels(8.0f), 11);    // 10.67
+    EXPECT_EQ(font_pixels(11.0f), 15);   // 14.67
+    EXPECT_EQ(font_pixels(12.25f), 16);  // 16.33
+}
+
 TEST(SurfaceLookOfRow, TakesTheRowsColoursFillAndSize) {
     const SurfaceLook look = surface_look(*find_control({"campus_graph"}), colours::white);
     EXPECT_EQ(look.back, (Colour{0x00C0FFC0}));

@@ -45,7 +45,7 @@ std::vector<double> program_angles(const FormState& s) {
     std::vector<double> out;
     for (const float theta : thetas) {
         for (int n = 0; n <= 4; ++n) {
-            out.push_back(checked_single(static_cast<float>(n) * theta));
+            out.push_back(static_cast<double>(checked_single(static_cast<float>(n) * theta)));
         }
     }
     std::sort(out.begin(), out.end());

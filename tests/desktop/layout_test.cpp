@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <algorithm>
-#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -50,7 +49,7 @@ void expect_font(const ControlRow& row, const QWidget& w) {
         return;
     }
     const FontFace font = font_face(row.font);
-    EXPECT_EQ(w.font().pixelSize(), std::lround(font.points * 96.0 / 72.0));
+    EXPECT_EQ(w.font().pixelSize(), font_pixels(font.points));
     EXPECT_EQ(w.font().bold(), font.bold);
     EXPECT_EQ(w.font().italic(), font.italic);
     EXPECT_EQ(QFontInfo(w.font()).family(), font.family == FontFamily::serif

@@ -166,7 +166,7 @@ void check_readout(const Form& f, Report& r) {
         return;  // already reported; there is no coefficient to compare with
     }
     const double expected = picked_coefficient(f);
-    if (!(std::fabs(f.s_over_t - expected) <= mean_tolerance)) {
+    if (!(std::fabs(static_cast<double>(f.s_over_t) - expected) <= mean_tolerance)) {
         r.add("value_s shows \"", shown, "\" (s_over_t = ", f.s_over_t, ") but the waves on ",
               "screen (n = ", n, ", ", f.cos_mode.as_bool() ? "cos" : "sin", ") have mean ",
               expected);
