@@ -1,22 +1,19 @@
 #include "main_window.h"
 
-#include <qdrawutil.h>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPushButton>
-#include <cmath>
 #include <stdexcept>
 #include <string>
 
 #include "accessible_names.h"
+#include "etched_frame.h"
 #include "event_table.h"
 #include "qt_canvas.h"
 #include "qt_colour.h"
 #include "qt_fonts.h"
 #include "qt_label.h"
 #include "qt_option_button.h"
+#include "qt_push_button.h"
 #include "spin_button.h"
 #include "spin_ranges.h"
 
@@ -50,20 +47,6 @@ Qt::Alignment alignment_of(Align align) {
     return Qt::AlignTop | Qt::AlignLeft;
 }
 
-// A group of controls with an untitled etched border, drawn as two shaded lines: the
-// style's own group box works out a title's place and font on every paint, which made
-// the window's first paint markedly slower, and shows nothing more without a title.
-class EtchedFrame : public QGroupBox {
-  public:
-    using QGroupBox::QGroupBox;
-
-  protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        qDrawShadeRect(&painter, rect(), palette(), true, 1);
-    }
-};
-
 // The system colours of the layout table: the window's own button face and text.
 QColor button_face(const QWidget& parent) {
     return parent.palette().color(QPalette::Button);
@@ -95,7 +78,7 @@ QWidget* make_label(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* make_push_button(const ControlRow& row, QWidget* parent) {
-    auto* button = new QPushButton(text_of(row.caption), parent);
+    auto* button = new QtPushButton(text_of(row.caption), parent);
     button->setAutoDefault(false);
     if (row.font != FontId::none) {
         button->setFont(qt_font(row.font));
@@ -158,8 +141,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
     // and labels.
     setPalette(program_palette());
     setWindowTitle(text_of(window_look.caption));
-    setFixedSize(pixels_of_twips(window_look.client_width),
-                 pixels_of_twips(window_look.client_height));
 
     for (const ControlRow& row : layout_table()) {
         QWidget* container = row.container == window_name ? this : control(row.container);
@@ -169,17 +150,17 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
         }
         QWidget* widget = build(row, container);
         widget->setObjectName(QString::fromStdString(full_name(row.name)));
-        widget->setGeometry(pixels_of_twips(row.left), pixels_of_twips(row.top),
-                            pixels_of_twips(row.width), pixels_of_twips(row.height));
         if (!row.visible) {
             widget->hide();
         }
         controls_.emplace(Key{row.name.name, row.name.index}, widget);
     }
+    place_controls();
     stack_controls();
     set_tab_order();
     name_controls();
     click_buttons_on_enter();
+    add_commands();
 
     form_ = std::make_unique<Form>(*this);
     for (const ControlRow& row : layout_table()) {
@@ -308,6 +289,8 @@ void MainWindow::name_controls() {
         }
         widget->setAccessibleName(text_of(row.name));
         widget->setAccessibleDescription(text_of(row.description));
+        // A sighted newcomer reads the same description when resting the pointer on it.
+        widget->setToolTip(text_of(row.description));
         if (!row.readout.name.empty()) {
             auto* spin = qobject_cast<SpinButton*>(widget);
             auto* readout = qobject_cast<QtLabel*>(control(row.readout));
