@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "accessible_names.h"
 #include "etched_frame.h"
@@ -237,7 +238,8 @@ void MainWindow::stack_controls() {
 // Neighbouring frames overlap by a pixel or more, and a frame stacked above its neighbour
 // would hide the edge rows of the neighbour's plots: a0 = -10 and the troughs of an
 // amplitude-10 harmonic are drawn on the last row. Each frame therefore leaves out of its
-// shape whatever of another frame's picture surface it overlaps; nothing moves.
+// shape whatever of another frame's picture surface it overlaps; nothing moves. The
+// shapes are worked out afresh from where the controls lie now, so a zoom reshapes them.
 void MainWindow::uncover_surfaces() {
     const auto top_level_of = [this](QWidget* w) {
         while (w->parentWidget() != this) {
@@ -245,6 +247,15 @@ void MainWindow::uncover_surfaces() {
         }
         return w;
     };
+    // The window's own frames only, not the menu or the help window it also owns.
+    std::vector<QWidget*> frames;
+    for (QObject* child : children()) {
+        auto* frame = qobject_cast<QWidget*>(child);
+        if (frame != nullptr && !frame->isWindow()) {
+            frame->clearMask();
+            frames.push_back(frame);
+        }
+    }
     for (const ControlRow& row : layout_table()) {
         if (row.kind != ControlKind::picture) {
             continue;
@@ -255,9 +266,8 @@ void MainWindow::uncover_surfaces() {
         }
         QWidget* own = top_level_of(surface);
         const QRect shown(surface->mapTo(this, QPoint(0, 0)), surface->size());
-        for (QObject* child : children()) {
-            auto* other = qobject_cast<QWidget*>(child);
-            if (other == nullptr || other == own || !other->geometry().intersects(shown)) {
+        for (QWidget* other : frames) {
+            if (other == own || !other->geometry().intersects(shown)) {
                 continue;
             }
             const QRegion shape = other->mask().isEmpty() ? QRegion(other->rect()) : other->mask();

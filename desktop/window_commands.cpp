@@ -62,6 +62,7 @@ void MainWindow::set_zoom(int percent) {
     }
     zoom_percent_ = percent;
     place_controls();
+    uncover_surfaces();
     if (help_ != nullptr) {
         help_->set_zoom(percent / 100.0);
     }
