@@ -1,22 +1,20 @@
 #include "main_window.h"
 
-#include <qdrawutil.h>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPushButton>
-#include <cmath>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "accessible_names.h"
+#include "etched_frame.h"
 #include "event_table.h"
 #include "qt_canvas.h"
 #include "qt_colour.h"
 #include "qt_fonts.h"
 #include "qt_label.h"
 #include "qt_option_button.h"
+#include "qt_push_button.h"
 #include "spin_button.h"
 #include "spin_ranges.h"
 
@@ -50,20 +48,6 @@ Qt::Alignment alignment_of(Align align) {
     return Qt::AlignTop | Qt::AlignLeft;
 }
 
-// A group of controls with an untitled etched border, drawn as two shaded lines: the
-// style's own group box works out a title's place and font on every paint, which made
-// the window's first paint markedly slower, and shows nothing more without a title.
-class EtchedFrame : public QGroupBox {
-  public:
-    using QGroupBox::QGroupBox;
-
-  protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        qDrawShadeRect(&painter, rect(), palette(), true, 1);
-    }
-};
-
 // The system colours of the layout table: the window's own button face and text.
 QColor button_face(const QWidget& parent) {
     return parent.palette().color(QPalette::Button);
@@ -95,7 +79,7 @@ QWidget* make_label(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* make_push_button(const ControlRow& row, QWidget* parent) {
-    auto* button = new QPushButton(text_of(row.caption), parent);
+    auto* button = new QtPushButton(text_of(row.caption), parent);
     button->setAutoDefault(false);
     if (row.font != FontId::none) {
         button->setFont(qt_font(row.font));
@@ -158,8 +142,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
     // and labels.
     setPalette(program_palette());
     setWindowTitle(text_of(window_look.caption));
-    setFixedSize(pixels_of_twips(window_look.client_width),
-                 pixels_of_twips(window_look.client_height));
 
     for (const ControlRow& row : layout_table()) {
         QWidget* container = row.container == window_name ? this : control(row.container);
@@ -169,17 +151,17 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
         }
         QWidget* widget = build(row, container);
         widget->setObjectName(QString::fromStdString(full_name(row.name)));
-        widget->setGeometry(pixels_of_twips(row.left), pixels_of_twips(row.top),
-                            pixels_of_twips(row.width), pixels_of_twips(row.height));
         if (!row.visible) {
             widget->hide();
         }
         controls_.emplace(Key{row.name.name, row.name.index}, widget);
     }
+    place_controls();
     stack_controls();
     set_tab_order();
     name_controls();
     click_buttons_on_enter();
+    add_commands();
 
     form_ = std::make_unique<Form>(*this);
     for (const ControlRow& row : layout_table()) {
@@ -256,7 +238,8 @@ void MainWindow::stack_controls() {
 // Neighbouring frames overlap by a pixel or more, and a frame stacked above its neighbour
 // would hide the edge rows of the neighbour's plots: a0 = -10 and the troughs of an
 // amplitude-10 harmonic are drawn on the last row. Each frame therefore leaves out of its
-// shape whatever of another frame's picture surface it overlaps; nothing moves.
+// shape whatever of another frame's picture surface it overlaps; nothing moves. The
+// shapes are worked out afresh from where the controls lie now, so a zoom reshapes them.
 void MainWindow::uncover_surfaces() {
     const auto top_level_of = [this](QWidget* w) {
         while (w->parentWidget() != this) {
@@ -264,6 +247,15 @@ void MainWindow::uncover_surfaces() {
         }
         return w;
     };
+    // The window's own frames only, not the menu or the help window it also owns.
+    std::vector<QWidget*> frames;
+    for (QObject* child : children()) {
+        auto* frame = qobject_cast<QWidget*>(child);
+        if (frame != nullptr && !frame->isWindow()) {
+            frame->clearMask();
+            frames.push_back(frame);
+        }
+    }
     for (const ControlRow& row : layout_table()) {
         if (row.kind != ControlKind::picture) {
             continue;
@@ -274,9 +266,8 @@ void MainWindow::uncover_surfaces() {
         }
         QWidget* own = top_level_of(surface);
         const QRect shown(surface->mapTo(this, QPoint(0, 0)), surface->size());
-        for (QObject* child : children()) {
-            auto* other = qobject_cast<QWidget*>(child);
-            if (other == nullptr || other == own || !other->geometry().intersects(shown)) {
+        for (QWidget* other : frames) {
+            if (other == own || !other->geometry().intersects(shown)) {
                 continue;
             }
             const QRegion shape = other->mask().isEmpty() ? QRegion(other->rect()) : other->mask();
@@ -308,6 +299,8 @@ void MainWindow::name_controls() {
         }
         widget->setAccessibleName(text_of(row.name));
         widget->setAccessibleDescription(text_of(row.description));
+        // A sighted newcomer reads the same description when resting the pointer on it.
+        widget->setToolTip(text_of(row.description));
         if (!row.readout.name.empty()) {
             auto* spin = qobject_cast<SpinButton*>(widget);
             auto* readout = qobject_cast<QtLabel*>(control(row.readout));

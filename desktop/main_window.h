@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QActionGroup>
+#include <QMenu>
+#include <QPointer>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -9,6 +12,7 @@
 
 #include "event.h"
 #include "form.h"
+#include "help_window.h"
 #include "layout.h"
 #include "program_look.h"
 #include "qt_window_frame.h"
@@ -20,7 +24,9 @@ namespace quorvel {
 // built control by control from the layout table, on the program's own light palette
 // whatever palette the application or the desktop's theme holds. It owns the form, whose procedures
 // reach the controls through the Ui lookups, and routes every click and spin of its
-// controls to the handler of the same name.
+// controls to the handler of the same name. Around the exercise it offers, from its keys
+// and its context menu, a "How to use" window, a zoom of the whole window and a copy of
+// its picture; none of them adds a control to the window or touches the form.
 class MainWindow : public QWidget, public Ui {
     Q_OBJECT
 
@@ -46,6 +52,24 @@ class MainWindow : public QWidget, public Ui {
     // which for this top-level widget would only return the widget itself.
     WindowFrame& window() override { return frame_; }
 
+    // The zoom in per cent, one of zoom_steps; 100 when the window opens.
+    int zoom() const { return zoom_percent_; }
+    // Scales every control, font and plot of the window to one of zoom_steps, as if the
+    // screen's pixels were that much smaller, and resizes the window, keeping it on its
+    // screen. The form and what it has drawn stay as they are.
+    void set_zoom(int percent);
+    // Puts a picture of the window's client area, as it shows now, on the clipboard.
+    void copy_picture();
+    // Opens the "How to use" window, or brings it to the front.
+    void show_help();
+    // The help window once it has been opened, or nullptr.
+    HelpWindow* help_window() const { return help_; }
+    // What a right click or the Menu key offers: help, zoom and copy picture.
+    QMenu& context_menu() { return *menu_; }
+
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
   private:
     using Key = std::pair<std::string_view, int>;
 
@@ -58,6 +82,11 @@ class MainWindow : public QWidget, public Ui {
     void name_controls();
     // Return and Enter click a focused push or option button, as Space does.
     void click_buttons_on_enter();
+    // Gives every control its place at the current zoom.
+    void place_controls();
+    void keep_on_screen();
+    // The window's own commands, each on its keys and in the context menu.
+    void add_commands();
     // The one road from a control's event to its handler. A runtime fault is reported to
     // the user and the window carries on with whatever the handler had done.
     void raise_event(const EventEntry& event);
@@ -69,6 +98,10 @@ class MainWindow : public QWidget, public Ui {
     std::vector<std::string_view> connected_;
     std::unique_ptr<Form> form_;
     bool reporting_fault_ = false;
+    int zoom_percent_ = 100;
+    QMenu* menu_ = nullptr;
+    QActionGroup* zoom_levels_ = nullptr;
+    QPointer<HelpWindow> help_;
 };
 
 }  // namespace quorvel

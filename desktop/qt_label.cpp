@@ -1,6 +1,8 @@
 #include "qt_label.h"
 
 #include <QAccessible>
+#include <QPainter>
+#include <QStyle>
 
 namespace quorvel {
 
@@ -34,6 +36,29 @@ void QtLabel::Visible(bool shown) {
 
 bool QtLabel::visible() const {
     return !isHidden();
+}
+
+int QtLabel::metric(PaintDeviceMetric which) const {
+    return zoom_.metric(which, QLabel::metric(which));
+}
+
+void QtLabel::set_paint_zoom(const PaintZoom& zoom) {
+    zoom_ = zoom;
+    update();
+}
+
+// The window's labels are plain text without frame, margin, indent or mnemonic, so the
+// label's own painting comes down to the style's item text in its rectangle.
+void QtLabel::paintEvent(QPaintEvent* event) {
+    if (!zoom_.active()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    zoom_.apply(painter);
+    style()->drawItemText(&painter, zoom_.logical_rect(),
+                          static_cast<int>(alignment()) | Qt::TextForceLeftToRight, palette(),
+                          isEnabled(), text(), foregroundRole());
 }
 
 }  // namespace quorvel

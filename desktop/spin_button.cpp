@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
@@ -16,21 +17,49 @@ SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
     connect(&repeat_timer_, &QTimer::timeout, this, &SpinButton::repeat);
 }
 
+namespace {
+
 // The upper arrow takes the top half (rounded down), the lower arrow the rest.
-QRect SpinButton::arrow_rect(Arrow arrow) const {
-    const int split = height() / 2;
-    if (arrow == Arrow::up) {
-        return {0, 0, width(), split};
+QRect arrow_in(QSize size, SpinButton::Arrow arrow) {
+    const int split = size.height() / 2;
+    if (arrow == SpinButton::Arrow::up) {
+        return {0, 0, size.width(), split};
     }
-    return {0, split, width(), height() - split};
+    return {0, split, size.width(), size.height() - split};
 }
 
-SpinButton::Arrow SpinButton::arrow_at(QPoint p) const {
-    if (arrow_rect(Arrow::up).contains(p)) {
-        return Arrow::up;
+}  // namespace
+
+int SpinButton::metric(PaintDeviceMetric which) const {
+    return zoom_.metric(which, QWidget::metric(which));
+}
+
+void SpinButton::set_paint_zoom(const PaintZoom& zoom) {
+    zoom_ = zoom;
+    update();
+}
+
+// The arrows are laid out in the button's size at 100 % and scaled with it, so where one
+// is painted is where it takes clicks.
+QRect SpinButton::arrow_rect(Arrow arrow) const {
+    if (!zoom_.active()) {
+        return arrow_in(size(), arrow);
     }
-    if (arrow_rect(Arrow::down).contains(p)) {
-        return Arrow::down;
+    return zoom_.to_widget(arrow_in(zoom_.logical, arrow).toRectF()).toRect() & rect();
+}
+
+SpinButton::Arrow SpinButton::arrow_at(QPointF p) const {
+    QPoint pixel = p.toPoint();
+    QSize size = this->size();
+    if (zoom_.active()) {
+        const QPointF at = zoom_.to_logical(p);
+        pixel = QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+        size = zoom_.logical;
+    }
+    for (const Arrow arrow : {Arrow::up, Arrow::down}) {
+        if (arrow_in(size, arrow).contains(pixel)) {
+            return arrow;
+        }
     }
     return Arrow::none;
 }
@@ -92,7 +121,7 @@ void SpinButton::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    held_ = arrow_at(event->position().toPoint());
+    held_ = arrow_at(event->position());
     over_held_ = held_ != Arrow::none;
     update();
     if (held_ == Arrow::none) {
@@ -106,7 +135,7 @@ void SpinButton::mouseMoveEvent(QMouseEvent* event) {
     if (held_ == Arrow::none) {
         return;
     }
-    const bool over = arrow_at(event->position().toPoint()) == held_;
+    const bool over = arrow_at(event->position()) == held_;
     if (over != over_held_) {
         over_held_ = over;
         update();
@@ -139,10 +168,12 @@ void SpinButton::hideEvent(QHideEvent* event) {
 
 void SpinButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    zoom_.apply(painter);
+    const QRect whole = zoom_.active() ? zoom_.logical_rect() : rect();
     const QColor ink =
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
     for (const Arrow arrow : {Arrow::up, Arrow::down}) {
-        const QRect r = arrow_rect(arrow);
+        const QRect r = arrow_in(whole.size(), arrow);
         QStyleOptionButton panel;
         panel.initFrom(this);
         panel.state &= ~QStyle::State_HasFocus;
@@ -163,7 +194,7 @@ void SpinButton::paintEvent(QPaintEvent* /*event*/) {
     }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.drawRect(whole.adjusted(1, 1, -2, -2));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "paint_zoom.h"
 #include "qt_label.h"
 #include "spin_ranges.h"
 
@@ -16,8 +17,9 @@ namespace quorvel {
 // upper arrow raises spinUp, on the lower one spinDown; holding the mouse on an arrow
 // repeats it (first after 400 ms, then every 60 ms) for as long as the pointer stays on
 // that arrow. With the keyboard focus, the Up and Down keys raise the same signals.
-// The button keeps no value of its own.
-class SpinButton : public QWidget {
+// The button keeps no value of its own. In a zoomed window its arrows are those of its
+// size at 100 %, scaled up.
+class SpinButton : public QWidget, public Zoomable {
     Q_OBJECT
 
   public:
@@ -33,6 +35,8 @@ class SpinButton : public QWidget {
 
     // Where an arrow lies, in the button's own coordinates.
     QRect arrow_rect(Arrow arrow) const;
+
+    void set_paint_zoom(const PaintZoom& zoom) override;
     // Raises the arrow's signal once, as a click on it would; for the keyboard and for
     // assistive tools.
     void step(Arrow arrow);
@@ -56,6 +60,7 @@ class SpinButton : public QWidget {
     void spinDown();
 
   protected:
+    int metric(PaintDeviceMetric which) const override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -64,7 +69,7 @@ class SpinButton : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
-    Arrow arrow_at(QPoint p) const;
+    Arrow arrow_at(QPointF p) const;
     void raise(Arrow arrow);
     void repeat();
     void announce_value();
@@ -74,6 +79,7 @@ class SpinButton : public QWidget {
     QTimer repeat_timer_;
     QPointer<QtLabel> readout_;
     std::function<std::optional<SpinRange>()> range_;
+    PaintZoom zoom_;
 };
 
 }  // namespace quorvel

@@ -11,6 +11,8 @@ real screen). On a difference the two images and a diff image are kept in --out.
   e2e.py list                       the scenarios' names, one a line (ctest reads them)
   e2e.py [options] scenario NAME    one scenario of quorvel_e2e/scenarios.py
   e2e.py [options] soak             random clicks in batches, compared after every batch
+  e2e.py [options] zoom             the window zoomed to 200 % with its keys against the
+                                    program started with QT_SCALE_FACTOR=2; Ctrl+0; the help
   e2e.py [options] memcheck         a long replay under valgrind memcheck
   e2e.py themes                     the dark desktops' names, one a line (ctest reads them)
   e2e.py [options] theme NAME       the exercise's first steps on a dark desktop
@@ -33,6 +35,7 @@ from quorvel_e2e.memcheck import memcheck  # noqa: E402
 from quorvel_e2e.scenarios import SCENARIOS, run_scenario  # noqa: E402
 from quorvel_e2e.soak import soak  # noqa: E402
 from quorvel_e2e.themes import THEMES, run_theme  # noqa: E402
+from quorvel_e2e.zoom import zoom  # noqa: E402
 
 
 def parse_args():
@@ -53,6 +56,7 @@ def parse_args():
     many.add_argument("--clicks", type=int, default=3000)
     many.add_argument("--batch", type=int, default=150)
     many.add_argument("--seed", type=int)
+    sub.add_parser("zoom")
     dark = sub.add_parser("theme")
     dark.add_argument("name", choices=list(THEMES))
     mem = sub.add_parser("memcheck")
@@ -81,6 +85,8 @@ def run(args):
         run_scenario(args, args.name)
     elif args.command == "theme":
         run_theme(args, args.name)
+    elif args.command == "zoom":
+        zoom(args)
     else:
         soak(args)
     return 0

@@ -5,7 +5,7 @@ import tempfile
 
 from .compare import run_replay, run_steps
 from .failure import Failure
-from .steps import (DOWN, UP, Check, Click, Covered, Hold, Keys, Spin, Stray, Through,
+from .steps import (DOWN, UP, Check, Click, Covered, Hold, Keys, Menu, Spin, Stray, Through,
                     Unmapped)
 
 # Each scenario is a function of the start-up state (the replay's Form_Load line) that
@@ -71,13 +71,13 @@ SCENARIOS = {
              focus="Spin_b3"),
     ],
     # Clicks that raise nothing: plots and labels take none, and neither the middle nor the
-    # right mouse button works a control. Where the blank labels Label7 and Label9 lie over
-    # CALC and "cos", the buttons take the click.
+    # right mouse button works a control (the right one opens the window's menu). Where the
+    # blank labels Label7 and Label9 lie over CALC and "cos", the buttons take the click.
     "stray": lambda start: [
         *[Stray(name) for name in ("campus_ex", "campus_graph", "campus_a(2)", "Label27",
                                    "value_a(0)", "y_axis")],
-        Stray("Spin_a0", 3, UP), Stray("Spin_k", 2, DOWN), Stray("Spin_lebel", 3, UP),
-        Stray("Command1", 3), Stray("Command4", 2), Stray("Command3", 3),
+        Menu("Spin_a0", UP), Stray("Spin_k", 2, DOWN), Menu("Spin_lebel", UP),
+        Menu("Command1"), Stray("Command4", 2), Menu("Command3"), Menu("campus_sqr"),
         Check("nothing raised"),
         Through("Command3", "Label7"),
         Check("CALC through Label7"),

@@ -103,6 +103,21 @@ class Stray(Spin):
                 "click", "--delay", "0", str(self.button)]
 
 
+class Menu(Stray):
+    """A right click: it works no control but opens the window's menu, which Escape
+    closes again."""
+
+    def __init__(self, name, up=None):
+        super().__init__(name, 3, up)
+
+    def perform(self, s):
+        before = len(s.windows())
+        s.xdo(*self.xdo_args(s))
+        s.wait_for(lambda: len(s.windows()) > before, f"no menu opened on {self.name}")
+        s.xdo("key", "Escape")
+        s.wait_for(lambda: len(s.windows()) == before, f"the menu on {self.name} stayed open")
+
+
 class Keys:
     """Keys typed to whatever holds the focus; the scenario names the handlers they raise
     and the control that holds the focus afterwards."""

@@ -2,13 +2,16 @@
 
 import os
 import subprocess
+import time
 
 from .failure import Failure
 from .images import parse_ppm
-from .layout import read_layout
+from .layout import Control, read_layout
 from .xvfb import x_client_env
 
 TITLE = "Fourier Series"
+# How long the window may take to react to a key or a click (it is polled, not timed).
+REACT_TIMEOUT = 15.0
 
 
 class Session:
@@ -59,6 +62,32 @@ class Session:
     def click_args(self, point):
         return ["mousemove", "--window", self.window, str(point[0]), str(point[1]),
                 "click", "--delay", "0", "1"]
+
+    def windows(self):
+        """The program's visible top-level windows, its menus and dialogs included."""
+        done = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                               str(self.app.pid)], env=self.env, capture_output=True,
+                              text=True, timeout=60)
+        return done.stdout.split()
+
+    def wait_for(self, condition, what):
+        deadline = time.monotonic() + REACT_TIMEOUT
+        while not condition():
+            self.alive()
+            if time.monotonic() > deadline:
+                raise Failure(what)
+            time.sleep(0.05)
+
+    def client_size(self):
+        geometry = dict(line.split("=") for line in
+                        self.xdo("getwindowgeometry", "--shell", self.window).split())
+        return int(geometry["WIDTH"]), int(geometry["HEIGHT"])
+
+    def scale_layout(self, factor):
+        """Where the controls lie in a window zoomed by a whole factor."""
+        self.layout = {n: Control(c.name, c.kind, c.shown, c.x * factor, c.y * factor,
+                                  c.w * factor, c.h * factor)
+                       for n, c in self.layout.items()}
 
     def screenshot(self):
         data = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"],

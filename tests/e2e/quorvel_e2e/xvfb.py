@@ -19,12 +19,12 @@ def x_client_env(display, runtime_dir):
 
 
 @contextlib.contextmanager
-def x_server(log_path):
+def x_server(log_path, screen=SCREEN):
     """A private Xvfb on a display number it picks itself; yields ':N'."""
     read_end, write_end = os.pipe()
     with open(log_path, "w") as log:
         server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp",
              "-dpi", "96"],
             pass_fds=(write_end,), stdout=log, stderr=subprocess.STDOUT)
     os.close(write_end)

@@ -1,0 +1,120 @@
+#include "help_text.h"
+
+#include <array>
+
+#ifndef QUORVEL_VERSION
+#error "the build passes the project version as QUORVEL_VERSION"
+#endif
+
+namespace quorvel {
+namespace {
+
+constexpr auto steps = std::to_array<std::string_view>({
+    "Look at the Example Wave (W0). It is y(θ) = a0 + Σ [an·cos nθ + bn·sin nθ], and your "
+    "task is to find its whole-number coefficients. The level (\"lebel=\") says how many "
+    "harmonics it has: at level 1 only a0, a1 and b1 are there; every coefficient it has is "
+    "a whole number from 1 to 10.",
+
+    "Leave n at 0 and press CALC. With n = 0 the Essential Wave (E) is the constant 1, so "
+    "the product (W2) is the example itself: CALC draws the rectangles under it and S/T "
+    "shows their mean, which is a0.",
+
+    "Set your a0 with the spin button in C0. The C0 plot, the Simulate Wave (W1) and the "
+    "spectrum chart follow at once.",
+
+    "Step n to 1 with the spin button beside \"n=\". With \"cos\" chosen, press CALC: S/T "
+    "is now a1/2, so a1 = 2 × S/T. Choose \"sin\" and press CALC again: S/T is b1/2.",
+
+    "Enter a1 in C1 and b1 in S1. At a higher level, do the same for n = 2, 3 and 4. When "
+    "every coefficient is right, the Simulate Wave (W1) has the same shape as the Example "
+    "Wave (W0).",
+
+    "Press ANS to see the example's true coefficients beside the Simulate Wave, and "
+    "compare them with yours.",
+
+    "For the next exercise press RESET under the Example Wave, or change the level with its "
+    "spin button: a new example is drawn, the answers are hidden and your coefficients go "
+    "back to 0.",
+});
+
+constexpr auto glossary = std::to_array<HelpTerm>({
+    {"W0", "Example Wave: the wave whose coefficients you are finding, over one period."},
+    {"W1",
+     "Simulate Wave: the sum of your harmonics C0 … C4 and S1 … S4. After ANS the true "
+     "coefficients a0 … a4 and b1 … b4 are listed at its left."},
+    {"E",
+     "Essential Wave: cos nθ or sin nθ. Its spin button sets n (0 … 4), \"cos\" and \"sin\" "
+     "choose the function, and its RESET goes back to n = 0, cos."},
+    {"W2",
+     "Example Wave * Essential Wave: the product of W0 and E. CALC draws k rectangles under "
+     "it (k = 10 … 50, set with the spin button beside \"k=\") and shows their mean as S/T: "
+     "a0 for n = 0, an/2 with cos and bn/2 with sin for n ≥ 1."},
+    {"C0 … C4",
+     "Your cosine terms: C0 is the constant a0, Cn is an·cos nθ. The spin button at the "
+     "frame's left steps the coefficient by 1 (a0 from −10 to 10, the others from 0 to 10)."},
+    {"S1 … S4", "Your sine terms bn·sin nθ, set the same way (0 to 10)."},
+    {"Spectol",
+     "The spectrum chart of your coefficients: a bar for a0 over \"0\", and over each "
+     "harmonic 1/T … 4/T a red bar for an and a blue bar for bn, up to 10 at the top."},
+    {"T", "Marks the end of one period in every plot."},
+});
+
+constexpr std::string_view readout =
+    "CALC adds up k samples in single-precision arithmetic, with π taken as 3.14159, so a "
+    "mean that should be exactly 3 can come out a hair below it, as 2.99999…. The readout "
+    "is then cut to four decimals (floored, not rounded), which shows 2.9999; likewise -3 "
+    "can read -3.0001. Every coefficient is a whole number: take the nearest one (for "
+    "n ≥ 1, the nearest whole number to 2 × S/T).";
+
+constexpr auto keys = std::to_array<HelpKey>({
+    {"F1", "Open this help"},
+    {"Esc", "Close this help"},
+    {"Ctrl+= or Ctrl++", "Zoom in: 100, 125, 150, 200, 250, 300 %"},
+    {"Ctrl+-", "Zoom out"},
+    {"Ctrl+0", "Back to 100 %"},
+    {"Ctrl+C", "Copy a picture of the whole window, at its zoom, for a worksheet or slide"},
+    {"Tab, Shift+Tab", "Move the keyboard focus to the next or previous control"},
+    {"Up, Down", "Step the spin button that has the focus"},
+    {"Space, Return, Enter", "Press the button that has the focus"},
+    {"Right click, Menu key", "The menu with help, zoom and copy picture"},
+});
+
+constexpr auto fonts = std::to_array<HelpFont>({
+    {"Liberation Serif, Liberation Sans", "SIL Open Font License 1.1"},
+    {"IPAPGothic (IPA fonts)", "IPA Font License Agreement v1.0"},
+});
+
+constexpr HelpText text{
+    .title = "How to use Quorvel",
+    .intro =
+        "Quorvel gives you a periodic wave and the tools to find its Fourier "
+        "coefficients by hand: multiply the wave by cos nθ or sin nθ, take the mean "
+        "over one period, and build the wave again from what you found.",
+    .steps_heading = "One exercise, step by step",
+    .steps = steps,
+    .glossary_heading = "What the window shows",
+    .glossary = glossary,
+    .readout_heading = "Why S/T can read 2.9999 for 3",
+    .readout = readout,
+    .keys_heading = "Keys",
+    .keys = keys,
+    .about_heading = "About",
+    .about =
+        {
+            .program = "Quorvel",
+            .summary = "Fourier series by hand",
+            .version = QUORVEL_VERSION,
+            .copyright = "Copyright (c) 2026 Quorvel developers",
+            .licence = "MIT License. Its full text is the LICENSE file of the source, "
+                       "installed as the package's copyright file.",
+            .fonts = fonts,
+        },
+};
+
+}  // namespace
+
+const HelpText& help_text() {
+    return text;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace quorvel {
+
+// The "How to use" text, written once and shown by every shell: the road of one
+// exercise, what each tag and plot of the window shows, how to read S/T, the keys, and
+// what the program is and under which licences it and its fonts come. Plain data in the
+// order a reader meets it; a shell chooses only the typography.
+
+// One tag or part of the window and what it shows.
+struct HelpTerm {
+    std::string_view term;
+    std::string_view meaning;
+};
+
+// A key or key combination and what it does.
+struct HelpKey {
+    std::string_view keys;
+    std::string_view action;
+};
+
+// A font the window's text is set in and the licence it comes under.
+struct HelpFont {
+    std::string_view family;
+    std::string_view licence;
+};
+
+struct HelpAbout {
+    std::string_view program;  // "Quorvel"
+    std::string_view summary;  // what it is, in a few words
+    std::string_view version;  // the build's project version, "0.1.0"
+    std::string_view copyright;
+    std::string_view licence;  // the program's licence and where its text is
+    std::span<const HelpFont> fonts;
+};
+
+struct HelpText {
+    std::string_view title;
+    std::string_view intro;
+    std::string_view steps_heading;
+    std::span<const std::string_view> steps;  // numbered 1, 2, … in this order
+    std::string_view glossary_heading;
+    std::span<const HelpTerm> glossary;
+    std::string_view readout_heading;
+    std::string_view readout;  // why S/T can read 2.9999 for 3
+    std::string_view keys_heading;
+    std::span<const HelpKey> keys;
+    std::string_view about_heading;
+    HelpAbout about;
+};
+
+const HelpText& help_text();
+
+}  // namespace quorvel

@@ -1,0 +1,145 @@
+// The window's own commands around the exercise: its zoom, the "How to use" window, the
+// copy of its picture, and the context menu and keys that offer them.
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QScreen>
+#include <algorithm>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "layout.h"
+#include "main_window.h"
+#include "paint_zoom.h"
+#include "zoom_steps.h"
+
+namespace quorvel {
+namespace {
+
+QRect logical_rect(ControlName name) {
+    const std::optional<PixelRect> at = client_rect(name);
+    if (!at) {
+        throw std::logic_error("the layout table cannot place " + full_name(name));
+    }
+    return {at->left, at->top, at->width, at->height};
+}
+
+}  // namespace
+
+// Every control at its zoomed place: the table's rectangle in window coordinates, scaled
+// and rounded edge by edge, then made relative to its container's zoomed corner.
+void MainWindow::place_controls() {
+    const double factor = zoom_percent_ / 100.0;
+    for (const ControlRow& row : layout_table()) {
+        const ZoomedPlace place = zoomed_place(logical_rect(row.name), factor);
+        const QPoint container =
+            row.container == window_name
+                ? QPoint(0, 0)
+                : zoomed_place(logical_rect(row.container), factor).in_window.topLeft();
+        QWidget* widget = control(row.name);
+        widget->setGeometry(place.in_window.translated(-container));
+        if (auto* zoomable = dynamic_cast<Zoomable*>(widget)) {
+            zoomable->set_paint_zoom(place.paint);
+        }
+    }
+    const QSize client(pixels_of_twips(window_look.client_width),
+                       pixels_of_twips(window_look.client_height));
+    setFixedSize(zoomed_place(QRect(QPoint(0, 0), client), factor).in_window.size());
+}
+
+void MainWindow::set_zoom(int percent) {
+    if (std::find(zoom_steps.begin(), zoom_steps.end(), percent) == zoom_steps.end()) {
+        throw std::invalid_argument("not one of the window's zoom steps: " +
+                                    std::to_string(percent));
+    }
+    for (QAction* level : zoom_levels_->actions()) {
+        level->setChecked(level->data().toInt() == percent);
+    }
+    if (percent == zoom_percent_) {
+        return;
+    }
+    zoom_percent_ = percent;
+    place_controls();
+    uncover_surfaces();
+    if (help_ != nullptr) {
+        help_->set_zoom(percent / 100.0);
+    }
+    keep_on_screen();
+}
+
+// A window grown past its screen's edge is moved back; one larger than the screen keeps
+// its top-left corner, and so its title bar, on it.
+void MainWindow::keep_on_screen() {
+    const QScreen* on = screen();
+    if (on == nullptr || !isWindow()) {
+        return;
+    }
+    const QRect available = on->availableGeometry();
+    const QRect outer = frameGeometry();
+    QPoint corner = outer.topLeft();
+    corner.setX(
+        std::max(std::min(corner.x(), available.right() + 1 - outer.width()), available.left()));
+    corner.setY(
+        std::max(std::min(corner.y(), available.bottom() + 1 - outer.height()), available.top()));
+    if (corner != outer.topLeft()) {
+        move(corner);
+    }
+}
+
+void MainWindow::copy_picture() {
+    QApplication::clipboard()->setImage(grab().toImage());
+}
+
+void MainWindow::show_help() {
+    if (help_ == nullptr) {
+        help_ = new HelpWindow(this);
+        help_->set_zoom(zoom_percent_ / 100.0);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void MainWindow::add_commands() {
+    menu_ = new QMenu(this);
+    const auto command = [this](const QString& text, QList<QKeySequence> keys, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        menu_->addAction(action);
+        return action;
+    };
+    command(QStringLiteral("How to use…"), {QKeySequence(Qt::Key_F1)}, [this] { show_help(); });
+    menu_->addSeparator();
+    command(QStringLiteral("Zoom in"),
+            {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+            [this] { set_zoom(zoom_in(zoom_percent_)); });
+    command(QStringLiteral("Zoom out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+            [this] { set_zoom(zoom_out(zoom_percent_)); });
+    command(QStringLiteral("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+            [this] { set_zoom(actual_size); });
+    QMenu* levels = menu_->addMenu(QStringLiteral("Zoom"));
+    zoom_levels_ = new QActionGroup(this);
+    for (const int step : zoom_steps) {
+        QAction* level = levels->addAction(QStringLiteral("%1 %").arg(step));
+        level->setCheckable(true);
+        level->setChecked(step == zoom_percent_);
+        level->setData(step);
+        zoom_levels_->addAction(level);
+        connect(level, &QAction::triggered, this, [this, step] { set_zoom(step); });
+    }
+    menu_->addSeparator();
+    command(QStringLiteral("Copy picture"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
+            [this] { copy_picture(); });
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    menu_->popup(event->globalPos());
+    event->accept();
+}
+
+}  // namespace quorvel
