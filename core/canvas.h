@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "colour.h"
 
 namespace quorvel {
@@ -24,7 +26,7 @@ struct ScaleRect {
 // top-left inner corner (fractional; the painter decides the snapping).
 PointF to_pixels(const ScaleRect& scale, PointF user, float width, float height);
 
-enum class FillStyle { transparent, solid };
+enum class FillStyle : std::uint8_t { transparent, solid };
 
 // The stored settings of a picture surface when the window is built.
 struct SurfaceLook {

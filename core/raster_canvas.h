@@ -57,12 +57,13 @@ class RasterCanvas : public Canvas {
     virtual void pixels_changed() {}
 
   private:
+    // Kept small: a window holds a few thousand of these.
     struct Primitive {
-        enum class Kind { line, box, point } kind;
         PointF a;
         PointF b;
         Colour fore;
         Colour fill;
+        enum class Kind : std::uint8_t { line, box, point } kind;
         FillStyle style;
     };
 

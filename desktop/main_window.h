@@ -65,7 +65,7 @@ class MainWindow : public QWidget, public Ui {
     // The help window once it has been opened, or nullptr.
     HelpWindow* help_window() const { return help_; }
     // What a right click or the Menu key offers: help, zoom and copy picture.
-    QMenu& context_menu() { return *menu_; }
+    QMenu& context_menu();
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -99,8 +99,11 @@ class MainWindow : public QWidget, public Ui {
     std::unique_ptr<Form> form_;
     bool reporting_fault_ = false;
     int zoom_percent_ = 100;
-    QMenu* menu_ = nullptr;
+    QAction* help_command_ = nullptr;
+    QList<QAction*> zoom_commands_;
     QActionGroup* zoom_levels_ = nullptr;
+    QAction* copy_command_ = nullptr;
+    QMenu* menu_ = nullptr;
     QPointer<HelpWindow> help_;
 };
 

@@ -102,43 +102,55 @@ void MainWindow::show_help() {
     help_->activateWindow();
 }
 
+// The actions carry the keys from the start; the menu that lists them is built the first
+// time it is asked for, so a window that is never right-clicked does not pay for it.
 void MainWindow::add_commands() {
-    menu_ = new QMenu(this);
     const auto command = [this](const QString& text, QList<QKeySequence> keys, auto slot) {
         auto* action = new QAction(text, this);
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, slot);
         addAction(action);
-        menu_->addAction(action);
         return action;
     };
-    command(QStringLiteral("How to use…"), {QKeySequence(Qt::Key_F1)}, [this] { show_help(); });
-    menu_->addSeparator();
-    command(QStringLiteral("Zoom in"),
-            {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
-            [this] { set_zoom(zoom_in(zoom_percent_)); });
-    command(QStringLiteral("Zoom out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-            [this] { set_zoom(zoom_out(zoom_percent_)); });
-    command(QStringLiteral("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
-            [this] { set_zoom(actual_size); });
-    QMenu* levels = menu_->addMenu(QStringLiteral("Zoom"));
+    help_command_ =
+        command(QStringLiteral("How to use…"), {QKeySequence(Qt::Key_F1)}, [this] { show_help(); });
+    zoom_commands_ = {
+        command(QStringLiteral("Zoom in"),
+                {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+                [this] { set_zoom(zoom_in(zoom_percent_)); }),
+        command(QStringLiteral("Zoom out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+                [this] { set_zoom(zoom_out(zoom_percent_)); }),
+        command(QStringLiteral("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+                [this] { set_zoom(actual_size); }),
+    };
     zoom_levels_ = new QActionGroup(this);
     for (const int step : zoom_steps) {
-        QAction* level = levels->addAction(QStringLiteral("%1 %").arg(step));
+        auto* level = new QAction(QStringLiteral("%1 %").arg(step), zoom_levels_);
         level->setCheckable(true);
         level->setChecked(step == zoom_percent_);
         level->setData(step);
-        zoom_levels_->addAction(level);
         connect(level, &QAction::triggered, this, [this, step] { set_zoom(step); });
     }
-    menu_->addSeparator();
-    command(QStringLiteral("Copy picture"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
-            [this] { copy_picture(); });
+    copy_command_ = command(QStringLiteral("Copy picture"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
+                            [this] { copy_picture(); });
+}
+
+QMenu& MainWindow::context_menu() {
+    if (menu_ == nullptr) {
+        menu_ = new QMenu(this);
+        menu_->addAction(help_command_);
+        menu_->addSeparator();
+        menu_->addActions(zoom_commands_);
+        menu_->addMenu(QStringLiteral("Zoom"))->addActions(zoom_levels_->actions());
+        menu_->addSeparator();
+        menu_->addAction(copy_command_);
+    }
+    return *menu_;
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-    menu_->popup(event->globalPos());
+    context_menu().popup(event->globalPos());
     event->accept();
 }
 
