@@ -70,6 +70,20 @@ void BM_SinRn_PlotAngles(benchmark::State& s) {
 void BM_StdSin_PlotAngles(benchmark::State& s) {
     run<platform_sin>(s, plots);
 }
+// The pair an example wave's harmonic needs: one call against two of the platform's.
+double sin_plus_cos_rn(double x) {
+    const quorvel::SineCosine both = quorvel::sin_cos_rn(x);
+    return both.sin + both.cos;
+}
+double platform_sin_plus_cos(double x) {
+    return std::sin(x) + std::cos(x);
+}
+void BM_SinCosRn_PlotAngles(benchmark::State& s) {
+    run<sin_plus_cos_rn>(s, plots);
+}
+void BM_StdSinCos_PlotAngles(benchmark::State& s) {
+    run<platform_sin_plus_cos>(s, plots);
+}
 void BM_CosRn_Below2To16(benchmark::State& s) {
     run<quorvel::cos_rn>(s, spread);
 }
@@ -81,6 +95,8 @@ BENCHMARK(BM_CosRn_PlotAngles);
 BENCHMARK(BM_StdCos_PlotAngles);
 BENCHMARK(BM_SinRn_PlotAngles);
 BENCHMARK(BM_StdSin_PlotAngles);
+BENCHMARK(BM_SinCosRn_PlotAngles);
+BENCHMARK(BM_StdSinCos_PlotAngles);
 BENCHMARK(BM_CosRn_Below2To16);
 BENCHMARK(BM_StdCos_Below2To16);
 

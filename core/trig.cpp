@@ -125,20 +125,22 @@ DoubleDouble accurate_of_remainder(DoubleDouble r, bool cosine) {
     return r + r * (u * series_tail(u, 1));
 }
 
-// sin x for the quadrant offset 0, cos x for the offset 1 (cos x = sin(x + π/2)).
-std::optional<DoubleDouble> sine_dd(double x, unsigned offset, Phase phase) {
+// The reduction of |x|, or nothing where the phases do not hold their bounds.
+std::optional<Reduced> reduce_magnitude(double x, Phase phase) {
     const double a = magnitude(x);
     if (!(a < reach)) {
         return std::nullopt;
     }
-    const std::optional<Reduced> reduced = reduce(a, phase);
-    if (!reduced) {
-        return std::nullopt;
-    }
-    const unsigned quadrant = (reduced->quadrant + offset) & 3u;
+    return reduce(a, phase);
+}
+
+// sin x for the quadrant offset 0, cos x for the offset 1 (cos x = sin(x + π/2)), from the
+// reduction of |x|.
+DoubleDouble sine_of_reduced(double x, const Reduced& reduced, unsigned offset, Phase phase) {
+    const unsigned quadrant = (reduced.quadrant + offset) & 3u;
     const bool cosine = (quadrant & 1u) != 0;
-    DoubleDouble y = phase == Phase::quick ? quick_of_remainder(reduced->r, cosine)
-                                           : accurate_of_remainder(reduced->r, cosine);
+    DoubleDouble y = phase == Phase::quick ? quick_of_remainder(reduced.r, cosine)
+                                           : accurate_of_remainder(reduced.r, cosine);
     if ((quadrant & 2u) != 0) {
         y = -y;
     }
@@ -146,6 +148,14 @@ std::optional<DoubleDouble> sine_dd(double x, unsigned offset, Phase phase) {
         y = -y;
     }
     return y;
+}
+
+std::optional<DoubleDouble> sine_dd(double x, unsigned offset, Phase phase) {
+    const std::optional<Reduced> reduced = reduce_magnitude(x, phase);
+    if (!reduced) {
+        return std::nullopt;
+    }
+    return sine_of_reduced(x, *reduced, offset, phase);
 }
 
 }  // namespace
@@ -156,6 +166,15 @@ std::optional<DoubleDouble> cos_dd(double x, Phase phase) {
 
 std::optional<DoubleDouble> sin_dd(double x, Phase phase) {
     return sine_dd(x, 0, phase);
+}
+
+std::optional<SineCosineDD> sin_cos_quick(double x) {
+    const std::optional<Reduced> reduced = reduce_magnitude(x, Phase::quick);
+    if (!reduced) {
+        return std::nullopt;
+    }
+    return SineCosineDD{sine_of_reduced(x, *reduced, 0, Phase::quick),
+                        sine_of_reduced(x, *reduced, 1, Phase::quick)};
 }
 
 // Every value within the bound of y lies strictly between the points halfway to the
@@ -212,6 +231,23 @@ double sin_rn(double x) {
         return x;
     }
     return first_certain(x, trig_kernel::sin_dd, sin_wide);
+}
+
+// Both from the shared quick phase when it settles both; a value it leaves in doubt is
+// worked out alone, as cos_rn or sin_rn would.
+SineCosine sin_cos_rn(double x) {
+    if ((x < 0.0 ? -x : x) < tiny) {
+        return {x, 1.0};
+    }
+    using trig_kernel::Phase;
+    std::optional<double> sine;
+    std::optional<double> cosine;
+    if (const auto quick = trig_kernel::sin_cos_quick(x)) {
+        const double bound = trig_kernel::relative_error_bound(Phase::quick);
+        sine = trig_kernel::round_if_certain(quick->sin, bound);
+        cosine = trig_kernel::round_if_certain(quick->cos, bound);
+    }
+    return {sine ? *sine : sin_rn(x), cosine ? *cosine : cos_rn(x)};
 }
 
 }  // namespace quorvel

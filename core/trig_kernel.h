@@ -29,6 +29,14 @@ constexpr double relative_error_bound(Phase phase) {
 std::optional<DoubleDouble> cos_dd(double x, Phase phase);
 std::optional<DoubleDouble> sin_dd(double x, Phase phase);
 
+// The quick phase's sin x and cos x from one reduction, each the very double-double that
+// sin_dd and cos_dd give; nothing where they give nothing.
+struct SineCosineDD {
+    DoubleDouble sin;
+    DoubleDouble cos;
+};
+std::optional<SineCosineDD> sin_cos_quick(double x);
+
 // The double nearest to y if every value within the relative error bound of y rounds to
 // it; nothing when y lies too close to a point halfway between two doubles.
 std::optional<double> round_if_certain(DoubleDouble y, double bound);

@@ -15,8 +15,9 @@ float wave_value(const FixedArray<Value, 0, 4>& a, const FixedArray<Int16, 0, 4>
     float y = a(0).as_single();
     for (int i = 1; i <= terms.value(); ++i) {
         const auto angle = static_cast<double>(checked_single(static_cast<float>(i) * theta));
-        const double with_cos = static_cast<double>(y) + a(i).as_double() * cos_rn(angle);
-        y = to_single(with_cos + static_cast<double>(b(i).value()) * sin_rn(angle));
+        const SineCosine at = sin_cos_rn(angle);
+        const double with_cos = static_cast<double>(y) + a(i).as_double() * at.cos;
+        y = to_single(with_cos + static_cast<double>(b(i).value()) * at.sin);
     }
     return y;
 }

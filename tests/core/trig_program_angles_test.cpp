@@ -81,6 +81,9 @@ TEST(ProgramAngles, CosineAndSineRoundAsMultiplePrecisionOnEveryOne) {
         const double want_sin = testing::reference_sin(x);
         EXPECT_EQ(cos_rn(x), want_cos) << std::hexfloat << x;
         EXPECT_EQ(sin_rn(x), want_sin) << std::hexfloat << x;
+        const SineCosine both = sin_cos_rn(x);
+        EXPECT_EQ(both.cos, want_cos) << std::hexfloat << x;
+        EXPECT_EQ(both.sin, want_sin) << std::hexfloat << x;
         const int here = (std::cos(x) != want_cos) + (std::sin(x) != want_sin);
         platform_differs += here;
         angles_where_platform_differs += here > 0;

@@ -42,6 +42,9 @@ TEST_P(HardArgument, RoundsAsMultiplePrecisionDoesOnEveryPath) {
     const double want_sin = reference_sin(x);
     EXPECT_PRED2(same, cos_rn(x), want_cos) << std::hexfloat << x;
     EXPECT_PRED2(same, sin_rn(x), want_sin) << std::hexfloat << x;
+    const SineCosine both = sin_cos_rn(x);
+    EXPECT_PRED2(same, both.cos, want_cos) << std::hexfloat << x;
+    EXPECT_PRED2(same, both.sin, want_sin) << std::hexfloat << x;
     EXPECT_PRED2(same, cos_wide(x), want_cos) << std::hexfloat << x;
     EXPECT_PRED2(same, sin_wide(x), want_sin) << std::hexfloat << x;
 }
@@ -216,6 +219,9 @@ TEST(TrigSweep, AMillionAnglesAcrossTheProgramsRangeRoundAsMultiplePrecision) {
         const double want_sin = reference_sin(x);
         ASSERT_EQ(cos_rn(x), want_cos) << std::hexfloat << x;
         ASSERT_EQ(sin_rn(x), want_sin) << std::hexfloat << x;
+        const SineCosine both = sin_cos_rn(x);
+        ASSERT_EQ(both.cos, want_cos) << std::hexfloat << x;
+        ASSERT_EQ(both.sin, want_sin) << std::hexfloat << x;
         platform_differs += (std::cos(x) != want_cos) + (std::sin(x) != want_sin);
     }
     std::cout << "sweep: the platform's cos/sin differ from the correctly rounded result on "
@@ -236,6 +242,9 @@ TEST(TrigNearMultiplesOfHalfPi, RoundAsMultiplePrecision) {
             for (const double signed_x : {x, -x}) {
                 ASSERT_EQ(cos_rn(signed_x), reference_cos(signed_x)) << std::hexfloat << signed_x;
                 ASSERT_EQ(sin_rn(signed_x), reference_sin(signed_x)) << std::hexfloat << signed_x;
+                const SineCosine both = sin_cos_rn(signed_x);
+                ASSERT_EQ(both.cos, cos_rn(signed_x)) << std::hexfloat << signed_x;
+                ASSERT_EQ(both.sin, sin_rn(signed_x)) << std::hexfloat << signed_x;
             }
         }
     }
