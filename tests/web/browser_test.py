@@ -348,7 +348,7 @@ def narrow(args, url):
 
 KEY = {"Tab": ("Tab", 9, None), "Up": ("ArrowUp", 38, None), "Down": ("ArrowDown", 40, None),
        "Enter": ("Enter", 13, "\r"), "Space": ("Space", 32, " "), "F1": ("F1", 112, None),
-       "Esc": ("Escape", 27, None)}
+       "Esc": ("Escape", 27, None), "Menu": ("ContextMenu", 93, None)}
 
 
 def press(page, name, shift=False):
@@ -585,9 +585,9 @@ def close_help_with_esc(page, focus_before, how):
 
 def help_dialog(args, url):
     """F1 opens the help over the window with the core's text; Esc closes it and the focus
-    goes back to the control that had it. A right click anywhere on the window offers
-    "How to use", which opens the same dialog; Esc closes the menu alone as it does the
-    help. No event reaches the window meanwhile."""
+    goes back to the control that had it. A right click anywhere on the window, or the Menu
+    key, offers "How to use", which opens the same dialog; Esc closes the menu alone as it
+    does the help. No event reaches the window meanwhile."""
     import cdp
     help = core_help(args.site)
     if [k for k, _ in help["keys"] if "Ctrl+C" in k]:
@@ -611,23 +611,27 @@ def help_dialog(args, url):
         page.evaluate("document.addEventListener('contextmenu', () => { quorvel.focusAtMenu ="
                       " document.activeElement?.dataset?.name ?? null; }, true)")
         menu = "document.getElementById('context-menu')"
-        for target in ("campus_ex", "Command3", "value_s"):
-            wp.click(target, button="right")
+        # The Menu key first, while a control has the focus.
+        openers = [("the Menu key", lambda: press(page, "Menu"))] + [
+            (f"a right click on {name}", lambda name=name: wp.click(name, button="right"))
+            for name in ("campus_ex", "Command3", "value_s")]
+        for target, open_menu in openers:
+            open_menu()
             page.wait_for(f"{menu}?.matches(':popover-open')", timeout=5)
             items = page.evaluate(f"[...{menu}.querySelectorAll('[role=menuitem]')]"
                                   ".map(e => e.textContent)")
             if items != ["How to use…"]:
-                raise Failure(f"the menu over {target} offers {items}")
+                raise Failure(f"the menu from {target} offers {items}")
             if page.evaluate(f"document.activeElement.parentElement !== {menu}"):
                 raise Failure("the menu's item does not have the keyboard focus")
             press(page, "Esc")
             page.wait_for(f"!{menu}.matches(':popover-open')", timeout=5)
             if focused(page) != page.evaluate("quorvel.focusAtMenu") or \
                     page.evaluate(HELP_OPEN):
-                raise Failure(f"Esc on the menu over {target} left the focus on "
+                raise Failure(f"Esc on the menu from {target} left the focus on "
                               f"{focused(page)}, not {page.evaluate('quorvel.focusAtMenu')}")
-        print("  a right click on a plot, a button and a label offers How to use…; "
-              "Esc closes the menu and the focus is back")
+        print("  a right click on a plot, a button and a label, and the Menu key, offer How "
+              "to use…; Esc closes the menu and the focus is back")
 
         wp.click("Spin_a3", button="right")
         page.wait_for(f"{menu}?.matches(':popover-open')", timeout=5)
