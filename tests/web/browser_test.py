@@ -623,7 +623,8 @@ def help_dialog(args, url):
             if items != ["How to use…"]:
                 raise Failure(f"the menu from {target} offers {items}")
             if page.evaluate(f"document.activeElement.parentElement !== {menu}"):
-                raise Failure("the menu's item does not have the keyboard focus")
+                raise Failure(f"the menu from {target} leaves the keyboard focus on "
+                              + page.evaluate("document.activeElement.outerHTML.slice(0, 80)"))
             press(page, "Esc")
             page.wait_for(f"!{menu}.matches(':popover-open')", timeout=5)
             if focused(page) != page.evaluate("quorvel.focusAtMenu") or \
@@ -642,6 +643,15 @@ def help_dialog(args, url):
         check_help_dialog(page, help)
         close_help_with_esc(page, page.evaluate("quorvel.focusAtMenu"), "the menu")
         print("  the menu's How to use… opens the same dialog; Esc, and the focus is back")
+        wp.click("Command4", button="right")
+        page.wait_for(f"{menu}?.matches(':popover-open')", timeout=5)
+        press(page, "F1")
+        page.wait_for(HELP_OPEN, timeout=5)
+        if page.evaluate(f"{menu}.matches(':popover-open')"):
+            raise Failure("the menu stays open under the help")
+        close_help_with_esc(page, page.evaluate("quorvel.focusAtMenu"), "F1 in the menu")
+        print("  F1 with the menu open: the menu closes, the help opens, Esc brings the focus "
+              "back")
         if page.evaluate("quorvel.raised.length") != 0:
             raise Failure(f"the window got {page.evaluate('quorvel.raised')}")
 

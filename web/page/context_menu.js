@@ -30,6 +30,9 @@ export function openContextMenu(event, items) {
     } else if (key.key === "Tab") {
       key.preventDefault();
       close();
+    } else if (key.key === "F1") {
+      // The help opens from where the menu was opened, not from the menu.
+      close();
     }
   };
   // Closed without a command (Esc, a click elsewhere): the focus goes back, unless the

@@ -21,8 +21,11 @@ export function installHelp(root, help, beforeOpen) {
     page.scrollTop = 0;
     page.focus({ preventScroll: true });
   };
+  // The close event comes a moment after the dialog has closed: by then a key may have
+  // put the focus somewhere new (a menu), which it keeps.
   dialog.addEventListener("close", () => {
-    if (returnFocus instanceof HTMLElement && returnFocus.isConnected) {
+    const lost = document.activeElement === document.body || dialog.contains(document.activeElement);
+    if (lost && returnFocus instanceof HTMLElement && returnFocus.isConnected) {
       returnFocus.focus({ preventScroll: true });
     }
     returnFocus = null;
