@@ -3,9 +3,7 @@
 // pixels as a pointer into the module's memory, which the page wraps as ImageData.
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
 #include <cstdint>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -14,7 +12,7 @@
 
 #include "form.h"
 #include "handler_timing.h"
-#include "help_text.h"
+#include "help_description.h"
 #include "json_text.h"
 #include "page_description.h"
 #include "runtime_fault.h"
@@ -61,72 +59,6 @@ const char* run(std::string_view handler) {
     return reply(std::move(text));
 }
 
-// The licence file the site serves beside each web font, by the family the help names.
-constexpr struct {
-    std::string_view family;
-    std::string_view file;
-} font_licence_files[] = {
-    {"Liberation Serif, Liberation Sans", "fonts/LICENSE-serif.txt"},
-    {"IPAPGothic (IPA fonts)", "fonts/LICENSE-gothic.txt"},
-};
-
-// The help text as the page shows it: every part in the core's order, with the keys that
-// work on the web page and, for each font, where its licence can be read.
-std::string help_json() {
-    const quorvel::HelpText& help = quorvel::help_text();
-    quorvel::JsonText json;
-    json.begin_object()
-        .field("title", help.title)
-        .field("intro", help.intro)
-        .field("steps_heading", help.steps_heading)
-        .key("steps")
-        .begin_array();
-    for (const std::string_view step : help.steps) {
-        json.value(step);
-    }
-    json.end_array().field("glossary_heading", help.glossary_heading).key("glossary").begin_array();
-    for (const quorvel::HelpTerm& term : help.glossary) {
-        json.begin_array().value(term.term).value(term.meaning).end_array();
-    }
-    json.end_array()
-        .field("readout_heading", help.readout_heading)
-        .field("readout", help.readout)
-        .field("keys_heading", help.keys_heading)
-        .key("keys")
-        .begin_array();
-    for (const quorvel::HelpKey& key : help.keys) {
-        if (key.works_in(quorvel::Shell::web)) {
-            json.begin_array().value(key.keys).value(key.action).end_array();
-        }
-    }
-    const quorvel::HelpAbout& about = help.about;
-    json.end_array()
-        .field("about_heading", help.about_heading)
-        .key("about")
-        .begin_object()
-        .field("program", about.program)
-        .field("summary", about.summary)
-        .field("version", about.version)
-        .field("copyright", about.copyright)
-        .field("licence", about.licence)
-        .key("fonts")
-        .begin_array();
-    for (const quorvel::HelpFont& font : about.fonts) {
-        json.begin_object().field("family", font.family).field("licence", font.licence).key("file");
-        const auto* known =
-            std::find_if(std::begin(font_licence_files), std::end(font_licence_files),
-                         [&](const auto& row) { return row.family == font.family; });
-        if (known != std::end(font_licence_files)) {
-            json.value(known->file);
-        } else {
-            json.null();
-        }
-        json.end_object();
-    }
-    json.end_array().end_object().end_object();
-    return json.text();
-}
-
 // The surface in a row of the layout table, or nullptr for a row that is no surface.
 quorvel::WebCanvas* surface_at(int row) {
     return row < 0 ? nullptr : page().window->canvas_at(static_cast<std::size_t>(row));
@@ -153,7 +85,7 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_page() {
 // "readout", "keys": [[keys, action]], "about": {..., "fonts": [{"family", "licence",
 // "file"}]}, and a heading for each part}.
 EMSCRIPTEN_KEEPALIVE const char* quorvel_help() {
-    return reply(help_json());
+    return reply(quorvel::help_description());
 }
 
 // Runs a handler by name: {"fault": null or the message, "surfaces": [rows],
