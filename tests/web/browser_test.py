@@ -239,7 +239,8 @@ def value_of(name):
 
 def fault(args, url):
     """A runtime fault: the window's message in a modal dialog, what the handler wrote
-    before it kept, nothing raised while the dialog is up, and the next click working."""
+    before it kept, nothing raised nor the help opened while the dialog is up, and the
+    next click working."""
     import cdp
     with cdp.chromium() as page:
         wp = open_page(page, url)
@@ -255,6 +256,10 @@ def fault(args, url):
         wp.click("Spin_n", UP)
         if len(page.evaluate("quorvel.raised")) != count:
             raise Failure("a click behind the dialog reached the window")
+        # F1 opens the help at once or never: not over the fault.
+        press(page, "F1")
+        if page.evaluate(HELP_OPEN):
+            raise Failure("F1 opened the help over the fault's dialog")
         ok = page.evaluate("(() => { const r = document.getElementById('fault-ok')"
                            ".getBoundingClientRect(); return [r.x + r.width / 2,"
                            " r.y + r.height / 2]; })()")

@@ -13,7 +13,8 @@ export function installHelp(root, help, beforeOpen) {
   let returnFocus = null;
 
   const open = (focusAfter) => {
-    if (dialog.open || document.querySelector("dialog[open]")) return;
+    // Never twice, nor over a fault the page is reporting.
+    if (document.querySelector("dialog[open]")) return;
     beforeOpen();
     returnFocus = focusAfter;
     dialog.showModal();
@@ -41,7 +42,6 @@ export function installHelp(root, help, beforeOpen) {
     const focusAfter = document.activeElement;
     openContextMenu(event, [{ label: "How to use…", run: () => open(focusAfter) }]);
   });
-  return { dialog, open: () => open(document.activeElement) };
 }
 
 function helpDialog(help) {
