@@ -556,6 +556,11 @@ def check_help_dialog(page, help):
                         f"{shown['title']!r}")
     if not shown["focus_inside"]:
         problems.append("the keyboard focus is not in the dialog")
+    page.send("Accessibility.enable")
+    dialogs = [ax_props(n) for n in page.send("Accessibility.getFullAXTree")["nodes"]
+               if n.get("role", {}).get("value") == "dialog"]
+    if [d["name"] for d in dialogs] != [help["title"]] or dialogs[0].get("modal") is not True:
+        problems.append(f"a screen reader finds the dialogs {dialogs}")
     want = {"headings": [help[k] for k in ("steps_heading", "glossary_heading",
                                            "readout_heading", "keys_heading",
                                            "about_heading")],
