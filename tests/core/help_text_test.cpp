@@ -107,8 +107,8 @@ std::string keys_of(Shell shell) {
 }
 
 // Each shell lists the keys that work in it, and each key once: the desktop its own zoom
-// steps, copy picture and a menu with both; the web page the browser's zoom and a menu
-// with the help alone.
+// steps and a menu that offers them; the web page the browser's zoom and a menu without
+// it. Both copy a picture of the window.
 struct ShellKeysCase {
     const char* name;
     Shell shell;
@@ -153,9 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Shell::web,
                       {"F1: Open this help", "Esc: Close this help",
                        "Ctrl+= or Ctrl++: Zoom in, in the browser's own steps", "Ctrl+-: Zoom out",
-                       "Ctrl+0: Back to 100 %", "Tab, Shift+Tab", "Up, Down",
-                       "Right click, Menu key: The menu with this help"},
-                      {zoom_steps_text(), "Ctrl+C", "copy picture"}}),
+                       "Ctrl+0: Back to 100 %", "Ctrl+C: Copy a picture", "Tab, Shift+Tab",
+                       "Up, Down", "Right click, Menu key: The menu with help and copy picture"},
+                      {zoom_steps_text(), "zoom and"}}),
     [](const ::testing::TestParamInfo<ShellKeysCase>& row) { return std::string(row.param.name); });
 
 TEST(HelpText, AboutGivesTheBuildsVersionAndTheLicences) {

@@ -353,14 +353,16 @@ def narrow(args, url):
 
 KEY = {"Tab": ("Tab", 9, None), "Up": ("ArrowUp", 38, None), "Down": ("ArrowDown", 40, None),
        "Enter": ("Enter", 13, "\r"), "Space": ("Space", 32, " "), "F1": ("F1", 112, None),
-       "Esc": ("Escape", 27, None), "Menu": ("ContextMenu", 93, None)}
+       "Esc": ("Escape", 27, None), "Menu": ("ContextMenu", 93, None),
+       "C": ("KeyC", 67, None)}
+CTRL = 2
 
 
-def press(page, name, shift=False):
+def press(page, name, shift=False, modifiers=0):
     code, key_code, text = KEY[name]
-    key = " " if name == "Space" else code
+    key = {"Space": " ", "C": "c"}.get(name, code)
     params = {"key": key, "code": code, "windowsVirtualKeyCode": key_code,
-              "modifiers": 8 if shift else 0}
+              "modifiers": (8 if shift else 0) | modifiers}
     page.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown",
               text=text or "", **params)
     page.send("Input.dispatchKeyEvent", type="keyUp", **params)
@@ -596,12 +598,10 @@ def close_help_with_esc(page, focus_before, how):
 def help_dialog(args, url):
     """F1 opens the help over the window with the core's text; Esc closes it and the focus
     goes back to the control that had it. A right click anywhere on the window, or the Menu
-    key, offers "How to use", which opens the same dialog; Esc closes the menu alone as it
-    does the help. No event reaches the window meanwhile."""
+    key, offers "How to use" (first), which opens the same dialog; Esc closes the menu
+    alone as it does the help. No event reaches the window meanwhile."""
     import cdp
     help = core_help(args.site)
-    if [k for k, _ in help["keys"] if "Ctrl+C" in k]:
-        raise Failure("the web page's keys list copy picture, which it does not have")
     with cdp.chromium(1000, 700) as page:
         wp = open_page(page, url)
         for _ in range(3):
@@ -630,7 +630,7 @@ def help_dialog(args, url):
             page.wait_for(f"{menu}?.matches(':popover-open')", timeout=5)
             items = page.evaluate(f"[...{menu}.querySelectorAll('[role=menuitem]')]"
                                   ".map(e => e.textContent)")
-            if items != ["How to use…"]:
+            if items != ["How to use…", "Copy picture"]:
                 raise Failure(f"the menu from {target} offers {items}")
             if page.evaluate(f"document.activeElement.parentElement !== {menu}"):
                 raise Failure(f"the menu from {target} leaves the keyboard focus on "
@@ -642,7 +642,7 @@ def help_dialog(args, url):
                 raise Failure(f"Esc on the menu from {target} left the focus on "
                               f"{focused(page)}, not {page.evaluate('quorvel.focusAtMenu')}")
         print("  a right click on a plot, a button and a label, and the Menu key, offer How "
-              "to use…; Esc closes the menu and the focus is back")
+              "to use… and Copy picture; Esc closes the menu and the focus is back")
 
         wp.click("Spin_a3", button="right")
         page.wait_for(f"{menu}?.matches(':popover-open')", timeout=5)
@@ -708,6 +708,75 @@ def help_small_screens(args, url):
                   f"scrolls inside itself, Close closes it")
 
 
+def clipboard_picture(page, out_path):
+    """The PNG on the clipboard, once there is one, as an Image."""
+    import base64
+
+    from replay import read_png
+    data = page.wait_for("""navigator.clipboard.read().then(async (items) => {
+        const item = items.find((i) => i.types.includes('image/png'));
+        if (!item) return null;
+        const bytes = new Uint8Array(await (await item.getType('image/png')).arrayBuffer());
+        let text = '';
+        for (let i = 0; i < bytes.length; i += 0x8000)
+          text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+        return btoa(text);
+    })""", timeout=20)
+    with open(out_path, "wb") as f:
+        f.write(base64.b64decode(data))
+    return read_png(out_path)
+
+
+def copy_picture(args, url):
+    """Ctrl+C on the window, or Copy picture in its menu, puts a PNG of the whole window on
+    the clipboard at the device pixels it covers: at a ratio of 1 and of 2 every plot in it
+    is its canvas pixel for pixel (what lies over a plot left out), and a change made
+    before the copy is in it. On a phone, where the window is scaled down, the picture is
+    as large as the window on the screen."""
+    import cdp
+    from window_page import crop, masked
+    cases = [("ratio_1", 1000, 700, 1, "key"), ("ratio_2", 1000, 700, 2, "menu"),
+             ("phone", 360, 640, 2, "key")]
+    for name, width, height, ratio, how in cases:
+        with cdp.chromium(width, height, ratio) as page:
+            page.send("Emulation.setFocusEmulationEnabled", enabled=True)
+            page.send("Browser.grantPermissions",
+                      permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
+            wp = open_page(page, url)
+            wp.click("Spin_a1", UP)
+            page.wait_for(f"{value_of('value_a(1)')} === '1'", timeout=5)
+            if how == "key":
+                press(page, "C", modifiers=CTRL)
+            else:
+                wp.click("campus_sim", button="right")
+                page.wait_for("document.getElementById('context-menu')?.matches(':popover-open')",
+                              timeout=5)
+                press(page, "Down")
+                press(page, "Enter")
+            picture = clipboard_picture(page, os.path.join(args.out, f"copy-{name}.png"))
+            shown = page.evaluate("document.getElementById('window').getBoundingClientRect()"
+                                  ".width") / wp.description["width"] * ratio
+            want = (round_half_up(wp.description["width"] * shown),
+                    round_half_up(wp.description["height"] * shown))
+            if (picture.width, picture.height) != want:
+                raise Failure(f"{name}: the picture is {picture.width}x{picture.height}, "
+                              f"the window covers {want[0]}x{want[1]} device pixels")
+            if shown != int(shown):
+                print(f"  {name}: a {picture.width}x{picture.height} picture by {how}")
+                continue
+            for s in wp.surfaces():
+                drawn = wp.canvas_image(s.name)
+                over = [(x * ratio, y * ratio, w * ratio, h * ratio)
+                        for x, y, w, h in wp.covering(s.name)]
+                copied = crop(picture, s.x * ratio, s.y * ratio, drawn.width, drawn.height)
+                if masked(copied, over).rgb != masked(drawn, over).rgb:
+                    from replay import write_png
+                    write_png(masked(copied, over), os.path.join(args.out, f"{name}-{s.name}.png"))
+                    raise Failure(f"{name}: {s.name} in the picture is not its canvas")
+            print(f"  {name}: a {picture.width}x{picture.height} picture by {how}, every plot "
+                  f"in it its canvas pixel for pixel")
+
+
 def tooltips(args, url):
     """Every control and plot shows its description from the screen reader's table as its
     tooltip; so does every other row that has a description."""
@@ -749,6 +818,7 @@ SCENARIOS = {
     "help": help_dialog,
     "help_small_screens": help_small_screens,
     "tooltips": tooltips,
+    "copy_picture": copy_picture,
 }
 
 

@@ -3,25 +3,14 @@
 // page that scrolls inside itself. F1 and the window's context menu open it; Esc or its
 // Close button closes it, and the focus goes back where it was.
 
-import { openContextMenu } from "./context_menu.js";
-
 // `help`: the core's help text as the binding writes it. `beforeOpen` runs as the dialog
-// opens (the page stops a held spin arrow).
-export function installHelp(root, help, beforeOpen) {
+// opens (the page stops a held spin arrow). Gives the function that opens the dialog and
+// later gives the focus back to `focusAfter`.
+export function makeHelpDialog(help, beforeOpen) {
   const dialog = helpDialog(help);
   document.body.appendChild(dialog);
   let returnFocus = null;
 
-  const open = (focusAfter) => {
-    // Never twice, nor over a fault the page is reporting.
-    if (document.querySelector("dialog[open]")) return;
-    beforeOpen();
-    returnFocus = focusAfter;
-    dialog.showModal();
-    const page = dialog.querySelector(".help-page");
-    page.scrollTop = 0;
-    page.focus({ preventScroll: true });
-  };
   // The close event comes a moment after the dialog has closed: by then a key may have
   // put the focus somewhere new (a menu), which it keeps.
   dialog.addEventListener("close", () => {
@@ -32,16 +21,16 @@ export function installHelp(root, help, beforeOpen) {
     returnFocus = null;
   });
 
-  document.addEventListener("keydown", (event) => {
-    if (event.key !== "F1" || event.ctrlKey || event.altKey || event.metaKey) return;
-    event.preventDefault();
-    if (!event.repeat) open(document.activeElement);
-  });
-  root.addEventListener("contextmenu", (event) => {
-    event.preventDefault();
-    const focusAfter = document.activeElement;
-    openContextMenu(event, [{ label: "How to use…", run: () => open(focusAfter) }]);
-  });
+  return (focusAfter) => {
+    // Never twice, nor over a fault the page is reporting.
+    if (document.querySelector("dialog[open]")) return;
+    beforeOpen();
+    returnFocus = focusAfter;
+    dialog.showModal();
+    const page = dialog.querySelector(".help-page");
+    page.scrollTop = 0;
+    page.focus({ preventScroll: true });
+  };
 }
 
 function helpDialog(help) {
