@@ -3,7 +3,14 @@
 // drawn into the picture with the page's own style sheet and faces; each plot is the
 // raster its canvas holds, so the plots are the core's pixels here too.
 
-export function copyPicture(root) {
+// Whether the page may write pictures to the clipboard: only a page served over https
+// (or from this machine) may.
+export function canCopyPicture() {
+  return globalThis.isSecureContext && !!navigator.clipboard?.write && !!globalThis.ClipboardItem;
+}
+
+export async function copyPicture(root) {
+  if (!canCopyPicture()) throw new Error("the clipboard takes pictures only from https pages");
   // The clipboard takes the picture as a promise, so that it is written while the key
   // press or the click still counts as the reader's own act.
   return navigator.clipboard.write([new ClipboardItem({ "image/png": windowPicture(root) })]);

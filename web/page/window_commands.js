@@ -3,7 +3,7 @@
 // right click, the Menu key) offers both. Zoom is the browser's own.
 
 import { openContextMenu } from "./context_menu.js";
-import { copyPicture } from "./copy_picture.js";
+import { canCopyPicture, copyPicture } from "./copy_picture.js";
 import { makeHelpDialog } from "./help_dialog.js";
 
 // `beforeHelp` runs as the help opens (the page stops a held spin arrow).
@@ -26,10 +26,9 @@ export function installWindowCommands(root, help, beforeHelp) {
   root.addEventListener("contextmenu", (event) => {
     event.preventDefault();
     const focusAfter = document.activeElement;
-    openContextMenu(event, [
-      { label: "How to use…", run: () => openHelp(focusAfter) },
-      { label: "Copy picture", run: copy },
-    ]);
+    const items = [{ label: "How to use…", run: () => openHelp(focusAfter) }];
+    if (canCopyPicture()) items.push({ label: "Copy picture", run: copy });
+    openContextMenu(event, items);
   });
 }
 
