@@ -66,17 +66,22 @@ constexpr std::string_view readout =
     "can read -3.0001. Every coefficient is a whole number: take the nearest one (for "
     "n ≥ 1, the nearest whole number to 2 × S/T).";
 
+// The desktop window zooms in its own steps and its menu offers them; on the web page
+// zoom is the browser's.
 constexpr auto keys = std::to_array<HelpKey>({
     {"F1", "Open this help"},
     {"Esc", "Close this help"},
-    {"Ctrl+= or Ctrl++", "Zoom in: 100, 125, 150, 200, 250, 300 %"},
+    {"Ctrl+= or Ctrl++", "Zoom in: 100, 125, 150, 200, 250, 300 %", Shell::desktop},
+    {"Ctrl+= or Ctrl++", "Zoom in, in the browser's own steps; the plots stay sharp at every zoom",
+     Shell::web},
     {"Ctrl+-", "Zoom out"},
     {"Ctrl+0", "Back to 100 %"},
     {"Ctrl+C", "Copy a picture of the whole window, at its zoom, for a worksheet or slide"},
     {"Tab, Shift+Tab", "Move the keyboard focus to the next or previous control"},
     {"Up, Down", "Step the spin button that has the focus"},
     {"Space, Return, Enter", "Press the button that has the focus"},
-    {"Right click, Menu key", "The menu with help, zoom and copy picture"},
+    {"Right click, Menu key", "The menu with help, zoom and copy picture", Shell::desktop},
+    {"Right click, Menu key", "The menu with help and copy picture", Shell::web},
 });
 
 constexpr auto fonts = std::to_array<HelpFont>({

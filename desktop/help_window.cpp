@@ -44,6 +44,9 @@ QString page(const HelpText& help) {
 
     html += heading(help.keys_heading) + QStringLiteral("<table cellpadding=\"3\">");
     for (const HelpKey& key : help.keys) {
+        if (!key.works_in(Shell::desktop)) {
+            continue;
+        }
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
                     .arg(escaped(key.keys), escaped(key.action));
     }

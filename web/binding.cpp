@@ -12,6 +12,7 @@
 
 #include "form.h"
 #include "handler_timing.h"
+#include "help_description.h"
 #include "json_text.h"
 #include "page_description.h"
 #include "runtime_fault.h"
@@ -78,6 +79,13 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_open(double device_ratio, int viewport_
 
 EMSCRIPTEN_KEEPALIVE const char* quorvel_page() {
     return reply(quorvel::page_description(*page().window));
+}
+
+// The "How to use" text: {"title", "intro", "steps": [...], "glossary": [[term, meaning]],
+// "readout", "keys": [[keys, action]], "about": {..., "fonts": [{"family", "licence",
+// "file"}]}, and a heading for each part}.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_help() {
+    return reply(quorvel::help_description());
 }
 
 // Runs a handler by name: {"fault": null or the message, "surfaces": [rows],

@@ -87,16 +87,76 @@ TEST(HelpText, IsAWholeExerciseWithTheReadoutExplained) {
     EXPECT_TRUE(contains(help.readout, "floored"));
 }
 
-TEST(HelpText, KeysListTheZoomStepsTheShellsOffer) {
+std::string zoom_steps_text() {
     std::string steps;
     for (const int step : zoom_steps) {
         steps += (steps.empty() ? "" : ", ") + std::to_string(step);
     }
-    const auto& keys = help_text().keys;
-    EXPECT_TRUE(std::any_of(keys.begin(), keys.end(), [&](const HelpKey& key) {
-        return contains(key.action, steps);
-    })) << steps;
+    return steps;
 }
+
+// What a shell's key list says: each of its keys and actions, one per line.
+std::string keys_of(Shell shell) {
+    std::string out;
+    for (const HelpKey& key : help_text().keys) {
+        if (key.works_in(shell)) {
+            out += std::string(key.keys) + ": " + std::string(key.action) + '\n';
+        }
+    }
+    return out;
+}
+
+// Each shell lists the keys that work in it, and each key once: the desktop its own zoom
+// steps and a menu that offers them; the web page the browser's zoom and a menu without
+// it. Both copy a picture of the window.
+struct ShellKeysCase {
+    const char* name;
+    Shell shell;
+    std::vector<std::string> says;
+    std::vector<std::string> never_says;
+};
+
+void PrintTo(const ShellKeysCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ShellKeys : public ::testing::TestWithParam<ShellKeysCase> {};
+
+TEST_P(ShellKeys, ListOnlyWhatWorksInTheShell) {
+    const std::string listed = keys_of(GetParam().shell);
+    for (const std::string& part : GetParam().says) {
+        EXPECT_TRUE(contains(listed, part)) << part << " missing from\n" << listed;
+    }
+    for (const std::string& part : GetParam().never_says) {
+        EXPECT_FALSE(contains(listed, part)) << part << " listed in\n" << listed;
+    }
+    std::vector<std::string_view> names;
+    for (const HelpKey& key : help_text().keys) {
+        if (key.works_in(GetParam().shell)) {
+            EXPECT_EQ(std::count(names.begin(), names.end(), key.keys), 0) << key.keys;
+            names.push_back(key.keys);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ShellKeys,
+    ::testing::Values(
+        ShellKeysCase{"desktop",
+                      Shell::desktop,
+                      {"F1: Open this help", "Esc: Close this help",
+                       "Ctrl+= or Ctrl++: Zoom in: " + zoom_steps_text(), "Ctrl+0: Back to 100 %",
+                       "Ctrl+C: Copy a picture", "Tab, Shift+Tab", "Up, Down",
+                       "Right click, Menu key: The menu with help, zoom and copy picture"},
+                      {"browser"}},
+        ShellKeysCase{"web",
+                      Shell::web,
+                      {"F1: Open this help", "Esc: Close this help",
+                       "Ctrl+= or Ctrl++: Zoom in, in the browser's own steps", "Ctrl+-: Zoom out",
+                       "Ctrl+0: Back to 100 %", "Ctrl+C: Copy a picture", "Tab, Shift+Tab",
+                       "Up, Down", "Right click, Menu key: The menu with help and copy picture"},
+                      {zoom_steps_text(), "zoom and"}}),
+    [](const ::testing::TestParamInfo<ShellKeysCase>& row) { return std::string(row.param.name); });
 
 TEST(HelpText, AboutGivesTheBuildsVersionAndTheLicences) {
     const HelpAbout& about = help_text().about;

@@ -239,7 +239,8 @@ def value_of(name):
 
 def fault(args, url):
     """A runtime fault: the window's message in a modal dialog, what the handler wrote
-    before it kept, nothing raised while the dialog is up, and the next click working."""
+    before it kept, nothing raised nor the help opened while the dialog is up, and the
+    next click working."""
     import cdp
     with cdp.chromium() as page:
         wp = open_page(page, url)
@@ -255,6 +256,10 @@ def fault(args, url):
         wp.click("Spin_n", UP)
         if len(page.evaluate("quorvel.raised")) != count:
             raise Failure("a click behind the dialog reached the window")
+        # F1 opens the help at once or never: not over the fault.
+        press(page, "F1")
+        if page.evaluate(HELP_OPEN):
+            raise Failure("F1 opened the help over the fault's dialog")
         ok = page.evaluate("(() => { const r = document.getElementById('fault-ok')"
                            ".getBoundingClientRect(); return [r.x + r.width / 2,"
                            " r.y + r.height / 2]; })()")
@@ -347,14 +352,17 @@ def narrow(args, url):
 
 
 KEY = {"Tab": ("Tab", 9, None), "Up": ("ArrowUp", 38, None), "Down": ("ArrowDown", 40, None),
-       "Enter": ("Enter", 13, "\r"), "Space": ("Space", 32, " ")}
+       "Enter": ("Enter", 13, "\r"), "Space": ("Space", 32, " "), "F1": ("F1", 112, None),
+       "Esc": ("Escape", 27, None), "Menu": ("ContextMenu", 93, None),
+       "C": ("KeyC", 67, None)}
+CTRL = 2
 
 
-def press(page, name, shift=False):
+def press(page, name, shift=False, modifiers=0):
     code, key_code, text = KEY[name]
-    key = " " if name == "Space" else code
+    key = {"Space": " ", "C": "c"}.get(name, code)
     params = {"key": key, "code": code, "windowsVirtualKeyCode": key_code,
-              "modifiers": 8 if shift else 0}
+              "modifiers": (8 if shift else 0) | modifiers}
     page.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown",
               text=text or "", **params)
     page.send("Input.dispatchKeyEvent", type="keyUp", **params)
@@ -505,6 +513,294 @@ def dom_backend_id(page, element_id):
     return page.send("DOM.describeNode", nodeId=node)["node"]["backendNodeId"]
 
 
+def core_help(site):
+    """The help text straight from the module, under node: what the page must show."""
+    import json
+    import subprocess
+    script = ("require(process.argv[1])().then((m) => process.stdout.write("
+              "m.ccall('quorvel_help', 'string', [], [])))")
+    out = subprocess.run(["node", "--no-experimental-fetch", "-e", script,
+                          os.path.abspath(os.path.join(site, "quorvel.js"))],
+                         capture_output=True, text=True, check=True, timeout=60).stdout
+    return json.loads(out)
+
+
+HELP_OPEN = "document.getElementById('help')?.open === true"
+
+
+def help_shown(page):
+    """What the open help dialog shows, read from the page as a reader meets it."""
+    return page.evaluate("""(() => {
+        const d = document.getElementById('help');
+        const texts = (selector) => [...d.querySelectorAll(selector)].map(e => e.textContent);
+        const pairs = (selector) => [...d.querySelectorAll(selector + ' dt')]
+            .map(dt => [dt.textContent, dt.nextElementSibling.textContent]);
+        return {
+            tag: d.tagName, modal: d.matches(':modal'), heading: d.querySelector('h2')?.id,
+            labelled: d.getAttribute('aria-labelledby'), title: texts('h2')[0],
+            headings: texts('h3'), steps: texts('ol > li'), glossary: pairs('.help-glossary'),
+            keys: pairs('.help-keys'), text: d.textContent,
+            links: [...d.querySelectorAll('a')].map(a => a.getAttribute('href')),
+            focus_inside: d.contains(document.activeElement),
+        };
+    })()""")
+
+
+def check_help_dialog(page, help):
+    """The dialog is a modal <dialog> named by its heading, holding the core's text with the
+    keys of the web page, and each font's licence linked and served."""
+    shown = help_shown(page)
+    problems = []
+    if (shown["tag"], shown["modal"]) != ("DIALOG", True):
+        problems.append(f"the help is a {shown['tag']}, modal {shown['modal']}")
+    if shown["labelled"] != shown["heading"] or shown["title"] != help["title"]:
+        problems.append(f"the dialog is labelled {shown['labelled']!r} with the heading "
+                        f"{shown['title']!r}")
+    if not shown["focus_inside"]:
+        problems.append("the keyboard focus is not in the dialog")
+    page.send("Accessibility.enable")
+    dialogs = [ax_props(n) for n in page.send("Accessibility.getFullAXTree")["nodes"]
+               if n.get("role", {}).get("value") == "dialog"]
+    if [d["name"] for d in dialogs] != [help["title"]] or dialogs[0].get("modal") is not True:
+        problems.append(f"a screen reader finds the dialogs {dialogs}")
+    want = {"headings": [help[k] for k in ("steps_heading", "glossary_heading",
+                                           "readout_heading", "keys_heading",
+                                           "about_heading")],
+            "steps": help["steps"], "glossary": help["glossary"], "keys": help["keys"]}
+    for part, expected in want.items():
+        if shown[part] != expected:
+            problems.append(f"its {part} are {shown[part]}, the core's {expected}")
+    about = help["about"]
+    for text in (help["intro"], help["readout"], about["version"], about["licence"],
+                 about["copyright"], *(f["licence"] for f in about["fonts"])):
+        if text not in shown["text"]:
+            problems.append(f"it does not say {text!r}")
+    files = [f["file"] for f in about["fonts"]]
+    if None in files or shown["links"] != files:
+        problems.append(f"it links {shown['links']} for the fonts' licences {files}")
+    for href in shown["links"]:
+        status = page.evaluate(f"fetch({href!r}).then(r => r.status)")
+        if status != 200:
+            problems.append(f"{href} answers {status}")
+    if problems:
+        raise Failure("; ".join(problems))
+    return shown
+
+
+def close_help_with_esc(page, focus_before, how):
+    press(page, "Esc")
+    page.wait_for(f"!({HELP_OPEN})", timeout=5)
+    if focused(page) != focus_before:
+        raise Failure(f"after {how} and Esc the focus is on {focused(page)}, not "
+                      f"{focus_before}")
+
+
+def help_dialog(args, url):
+    """F1 opens the help over the window with the core's text; Esc closes it and the focus
+    goes back to the control that had it. A right click anywhere on the window, or the Menu
+    key, offers "How to use" (first), which opens the same dialog; Esc closes the menu
+    alone as it does the help. No event reaches the window meanwhile."""
+    import cdp
+    help = core_help(args.site)
+    with cdp.chromium(1000, 700) as page:
+        wp = open_page(page, url)
+        for _ in range(3):
+            press(page, "Tab")
+        before = focused(page)
+        press(page, "F1")
+        page.wait_for(HELP_OPEN, timeout=5)
+        shown = check_help_dialog(page, help)
+        print(f"  F1: a modal dialog headed {shown['title']!r}, {len(shown['steps'])} steps "
+              f"and {len(shown['keys'])} keys as the core gives them, "
+              f"{len(shown['links'])} licence links served")
+        close_help_with_esc(page, before, "F1")
+        print(f"  Esc closed it, the focus is back on {before}")
+
+        # Where the focus is as the menu opens (a right click focuses what it lands on, as
+        # a left click does): where it must come back.
+        page.evaluate("document.addEventListener('contextmenu', () => { quorvel.focusAtMenu ="
+                      " document.activeElement?.dataset?.name ?? null; }, true)")
+        menu = "document.getElementById('context-menu')"
+        # The Menu key first, while a control has the focus.
+        openers = [("the Menu key", lambda: press(page, "Menu"))] + [
+            (f"a right click on {name}", lambda name=name: wp.click(name, button="right"))
+            for name in ("campus_ex", "Command3", "value_s")]
+        for target, open_menu in openers:
+            open_menu()
+            page.wait_for(f"{menu}?.matches(':popover-open')", timeout=5)
+            items = page.evaluate(f"[...{menu}.querySelectorAll('[role=menuitem]')]"
+                                  ".map(e => e.textContent)")
+            if items != ["How to use…", "Copy picture"]:
+                raise Failure(f"the menu from {target} offers {items}")
+            if page.evaluate(f"document.activeElement.parentElement !== {menu}"):
+                raise Failure(f"the menu from {target} leaves the keyboard focus on "
+                              + page.evaluate("document.activeElement.outerHTML.slice(0, 80)"))
+            press(page, "Esc")
+            page.wait_for(f"!{menu}.matches(':popover-open')", timeout=5)
+            if focused(page) != page.evaluate("quorvel.focusAtMenu") or \
+                    page.evaluate(HELP_OPEN):
+                raise Failure(f"Esc on the menu from {target} left the focus on "
+                              f"{focused(page)}, not {page.evaluate('quorvel.focusAtMenu')}")
+        print("  a right click on a plot, a button and a label, and the Menu key, offer How "
+              "to use… and Copy picture; Esc closes the menu and the focus is back")
+
+        wp.click("Spin_a3", button="right")
+        page.wait_for(f"{menu}?.matches(':popover-open')", timeout=5)
+        press(page, "Enter")
+        page.wait_for(HELP_OPEN, timeout=5)
+        if page.evaluate("document.querySelectorAll('dialog.help').length") != 1:
+            raise Failure("the menu opened a second help dialog")
+        check_help_dialog(page, help)
+        close_help_with_esc(page, page.evaluate("quorvel.focusAtMenu"), "the menu")
+        print("  the menu's How to use… opens the same dialog; Esc, and the focus is back")
+        wp.click("Command4", button="right")
+        page.wait_for(f"{menu}?.matches(':popover-open')", timeout=5)
+        press(page, "F1")
+        page.wait_for(HELP_OPEN, timeout=5)
+        if page.evaluate(f"{menu}.matches(':popover-open')"):
+            raise Failure("the menu stays open under the help")
+        close_help_with_esc(page, page.evaluate("quorvel.focusAtMenu"), "F1 in the menu")
+        print("  F1 with the menu open: the menu closes, the help opens, Esc brings the focus "
+              "back")
+        if page.evaluate("quorvel.raised.length") != 0:
+            raise Failure(f"the window got {page.evaluate('quorvel.raised')}")
+
+
+def help_small_screens(args, url):
+    """On a phone's viewport and at a browser zoom of 200 %, the help fits the viewport,
+    scrolls inside itself with its Close button in view, and reads without a sideways
+    scroll; Close closes it."""
+    import cdp
+    cases = [("phone", 360, 640, 2), ("zoom_200", 640, 360, 2)]
+    for name, width, height, ratio in cases:
+        with cdp.chromium(width, height, ratio) as page:
+            open_page(page, url)
+            press(page, "F1")
+            page.wait_for(HELP_OPEN, timeout=5)
+            box = page.evaluate("""(() => {
+                const d = document.getElementById('help'), body = d.querySelector('.help-page');
+                const r = d.getBoundingClientRect();
+                const close = document.getElementById('help-close').getBoundingClientRect();
+                return {left: r.left, top: r.top, right: r.right, bottom: r.bottom,
+                        close: [close.x + close.width / 2, close.y + close.height / 2],
+                        close_bottom: close.bottom,
+                        scrolls: body.scrollHeight > body.clientHeight,
+                        sideways: body.scrollWidth > body.clientWidth,
+                        overflow: getComputedStyle(body).overflowY};
+            })()""")
+            problems = []
+            if box["left"] < 0 or box["top"] < 0 or box["right"] > width or \
+                    box["bottom"] > height:
+                problems.append(f"the dialog spans {box}, beyond {width}x{height}")
+            if not box["scrolls"] or box["overflow"] != "auto":
+                problems.append("its page does not scroll inside it")
+            if box["sideways"]:
+                problems.append("its page scrolls sideways")
+            if box["close_bottom"] > height:
+                problems.append("its Close button is out of view")
+            if problems:
+                raise Failure(f"{name}: " + "; ".join(problems))
+            with open(os.path.join(args.out, f"help-{name}.png"), "wb") as f:
+                f.write(page.screenshot_png())
+            page.click(*box["close"])
+            page.wait_for(f"!({HELP_OPEN})", timeout=5)
+            print(f"  {name} ({width}x{height} CSS pixels at {ratio}x): the dialog fits, "
+                  f"scrolls inside itself, Close closes it")
+
+
+def clipboard_picture(page, out_path):
+    """The PNG on the clipboard, once there is one, as an Image."""
+    import base64
+
+    from replay import read_png
+    data = page.wait_for("""navigator.clipboard.read().then(async (items) => {
+        const item = items.find((i) => i.types.includes('image/png'));
+        if (!item) return null;
+        const bytes = new Uint8Array(await (await item.getType('image/png')).arrayBuffer());
+        let text = '';
+        for (let i = 0; i < bytes.length; i += 0x8000)
+          text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+        return btoa(text);
+    })""", timeout=20)
+    with open(out_path, "wb") as f:
+        f.write(base64.b64decode(data))
+    return read_png(out_path)
+
+
+def copy_picture(args, url):
+    """Ctrl+C on the window, or Copy picture in its menu, puts a PNG of the whole window on
+    the clipboard at the device pixels it covers: at a ratio of 1 and of 2 every plot in it
+    is its canvas pixel for pixel (what lies over a plot left out), and a change made
+    before the copy is in it. On a phone, where the window is scaled down, the picture is
+    as large as the window on the screen."""
+    import cdp
+    from window_page import crop, masked
+    cases = [("ratio_1", 1000, 700, 1, "key"), ("ratio_2", 1000, 700, 2, "menu"),
+             ("phone", 360, 640, 2, "key")]
+    for name, width, height, ratio, how in cases:
+        with cdp.chromium(width, height, ratio) as page:
+            page.send("Emulation.setFocusEmulationEnabled", enabled=True)
+            page.send("Browser.grantPermissions",
+                      permissions=["clipboardReadWrite", "clipboardSanitizedWrite"])
+            wp = open_page(page, url)
+            wp.click("Spin_a1", UP)
+            page.wait_for(f"{value_of('value_a(1)')} === '1'", timeout=5)
+            if how == "key":
+                press(page, "C", modifiers=CTRL)
+            else:
+                wp.click("campus_sim", button="right")
+                page.wait_for("document.getElementById('context-menu')?.matches(':popover-open')",
+                              timeout=5)
+                press(page, "Down")
+                press(page, "Enter")
+            picture = clipboard_picture(page, os.path.join(args.out, f"copy-{name}.png"))
+            shown = page.evaluate("document.getElementById('window').getBoundingClientRect()"
+                                  ".width") / wp.description["width"] * ratio
+            want = (round_half_up(wp.description["width"] * shown),
+                    round_half_up(wp.description["height"] * shown))
+            if (picture.width, picture.height) != want:
+                raise Failure(f"{name}: the picture is {picture.width}x{picture.height}, "
+                              f"the window covers {want[0]}x{want[1]} device pixels")
+            if shown != int(shown):
+                print(f"  {name}: a {picture.width}x{picture.height} picture by {how}")
+                continue
+            for s in wp.surfaces():
+                drawn = wp.canvas_image(s.name)
+                over = [(x * ratio, y * ratio, w * ratio, h * ratio)
+                        for x, y, w, h in wp.covering(s.name)]
+                copied = crop(picture, s.x * ratio, s.y * ratio, drawn.width, drawn.height)
+                if masked(copied, over).rgb != masked(drawn, over).rgb:
+                    from replay import write_png
+                    write_png(masked(copied, over), os.path.join(args.out, f"{name}-{s.name}.png"))
+                    raise Failure(f"{name}: {s.name} in the picture is not its canvas")
+            print(f"  {name}: a {picture.width}x{picture.height} picture by {how}, every plot "
+                  f"in it its canvas pixel for pixel")
+
+
+def tooltips(args, url):
+    """Every control and plot shows its description from the screen reader's table as its
+    tooltip; so does every other row that has a description."""
+    import cdp
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        titles = page.evaluate("""Object.fromEntries([...document.querySelectorAll(
+            '[data-name]')].map(e => [e.dataset.name, e.getAttribute('title')]))""")
+        problems, counted = [], 0
+        for row in wp.rows:
+            description = (row.get("accessible") or {}).get("description")
+            must = row["kind"] in ("push_button", "option_button", "spin_button", "picture") \
+                and wp.places[row["name"]].shown
+            if must and not description:
+                problems.append(f"{row['name']} has no description to show")
+            if description and titles[row["name"]] != description:
+                problems.append(f"{row['name']}'s tooltip is {titles[row['name']]!r}, its "
+                                f"description {description!r}")
+            counted += bool(description)
+        if problems:
+            raise Failure("; ".join(problems))
+        print(f"  {counted} controls, plots, frames and labels show their description")
+
+
 def start_state(args):
     import replay
     return replay.run(args.replay, [])[0]
@@ -519,6 +815,10 @@ SCENARIOS = {
     "zoom": zoom,
     "narrow": narrow,
     "accessibility": accessibility,
+    "help": help_dialog,
+    "help_small_screens": help_small_screens,
+    "tooltips": tooltips,
+    "copy_picture": copy_picture,
 }
 
 

@@ -117,7 +117,11 @@ function describe(element, row) {
   const text = row.accessible;
   if (!text) return;
   if (text.name) element.setAttribute("aria-label", text.name);
-  if (text.description) element.setAttribute("aria-description", text.description);
+  if (text.description) {
+    element.setAttribute("aria-description", text.description);
+    // A sighted newcomer reads the same description when resting the pointer on it.
+    element.title = text.description;
+  }
 }
 
 function build(row, raise) {

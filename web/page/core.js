@@ -22,6 +22,7 @@ export async function openCore(loading, deviceRatio, viewportWidth, viewportHeig
   return {
     first,
     page: JSON.parse(api.page()),
+    help: () => JSON.parse(module.ccall("quorvel_help", "string", [], [])),
     raise: (handler) => JSON.parse(api.raise(handler)),
     state: () => JSON.parse(api.state()),
     setDeviceRatio: (ratio) => JSON.parse(api.setRatio(ratio)),

@@ -6,6 +6,7 @@ import { openCore } from "./core.js";
 import { buildWindow, uncoverSurfaces } from "./controls.js";
 import { showFault } from "./fault_dialog.js";
 import { fitWindow } from "./fit_window.js";
+import { installWindowCommands } from "./window_commands.js";
 
 async function start() {
   const root = document.getElementById("window");
@@ -34,6 +35,9 @@ async function start() {
   };
 
   controls = buildWindow(root, core.page, raise);
+  installWindowCommands(root, core.help(), () => {
+    for (const control of controls) control.stop?.();
+  });
   const rescale = (wanted) => {
     ratio = wanted;
     uncoverSurfaces(core.page.rows, ratio);
