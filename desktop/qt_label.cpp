@@ -6,7 +6,7 @@
 
 namespace quorvel {
 
-QtLabel::QtLabel(QWidget* parent) : QLabel(parent) {
+QtLabel::QtLabel(QWidget* parent) : ZoomedWidget(parent) {
     setTextFormat(Qt::PlainText);
 }
 
@@ -38,25 +38,17 @@ bool QtLabel::visible() const {
     return !isHidden();
 }
 
-int QtLabel::metric(PaintDeviceMetric which) const {
-    return zoom_.metric(which, QLabel::metric(which));
-}
-
-void QtLabel::set_paint_zoom(const PaintZoom& zoom) {
-    zoom_ = zoom;
-    update();
-}
-
 // The window's labels are plain text without frame, margin, indent or mnemonic, so the
 // label's own painting comes down to the style's item text in its rectangle.
 void QtLabel::paintEvent(QPaintEvent* event) {
-    if (!zoom_.active()) {
+    const PaintZoom& zoom = paint_zoom();
+    if (!zoom.active()) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
-    zoom_.apply(painter);
-    style()->drawItemText(&painter, zoom_.logical_rect(),
+    zoom.apply(painter);
+    style()->drawItemText(&painter, zoom.logical_rect(),
                           static_cast<int>(alignment()) | Qt::TextForceLeftToRight, palette(),
                           isEnabled(), text(), foregroundRole());
 }

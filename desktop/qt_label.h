@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "controls.h"
-#include "paint_zoom.h"
+#include "zoomed_widget.h"
 
 namespace quorvel {
 
@@ -11,7 +11,7 @@ namespace quorvel {
 // is its own, whether or not the frame around it is shown. A new caption is told to
 // assistive tools as a change of the label's text. In a zoomed window its text is laid
 // out in the label's size at 100 % and drawn scaled up.
-class QtLabel : public QLabel, public Label, public Zoomable {
+class QtLabel : public ZoomedWidget<QLabel>, public Label {
     Q_OBJECT
 
   public:
@@ -22,18 +22,12 @@ class QtLabel : public QLabel, public Label, public Zoomable {
     void Visible(bool shown) override;
     bool visible() const override;
 
-    void set_paint_zoom(const PaintZoom& zoom) override;
-
   signals:
     // After Caption wrote a caption different from the one shown before.
     void caption_changed();
 
   protected:
-    int metric(PaintDeviceMetric which) const override;
     void paintEvent(QPaintEvent* event) override;
-
-  private:
-    PaintZoom zoom_;
 };
 
 }  // namespace quorvel

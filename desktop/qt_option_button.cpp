@@ -1,11 +1,8 @@
 #include "qt_option_button.h"
 
-#include <QStyleOptionButton>
-#include <QStylePainter>
-
 namespace quorvel {
 
-QtOptionButton::QtOptionButton(QWidget* parent) : QRadioButton(parent) {
+QtOptionButton::QtOptionButton(QWidget* parent) : ZoomedButton(parent) {
     setAutoExclusive(true);
 }
 
@@ -25,43 +22,6 @@ bool QtOptionButton::value() const {
     return isChecked();
 }
 
-int QtOptionButton::metric(PaintDeviceMetric which) const {
-    return zoom_.metric(which, QRadioButton::metric(which));
-}
-
-void QtOptionButton::set_paint_zoom(const PaintZoom& zoom) {
-    zoom_ = zoom;
-    update();
-}
-
-void QtOptionButton::paintEvent(QPaintEvent* event) {
-    if (!zoom_.active()) {
-        QRadioButton::paintEvent(event);
-        return;
-    }
-    QStylePainter painter(this);
-    zoom_.apply(painter);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.rect = zoom_.logical_rect();
-    painter.drawControl(QStyle::CE_RadioButton, option);
-}
-
-bool QtOptionButton::hitButton(const QPoint& pos) const {
-    if (!zoom_.active()) {
-        return QRadioButton::hitButton(pos);
-    }
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.rect = zoom_.logical_rect();
-    return style()
-        ->subElementRect(QStyle::SE_RadioButtonClickRect, &option, this)
-        .toRectF()
-        .contains(zoom_.to_logical(pos));
-}
-
-// Qt keeps only the focused button of an exclusive group in the Tab chain, so that Tab
-// jumps over the others; this window visits every option button in turn.
 void QtOptionButton::focusInEvent(QFocusEvent* event) {
     QRadioButton::focusInEvent(event);
     if (parentWidget() == nullptr) {

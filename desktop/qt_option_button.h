@@ -3,7 +3,7 @@
 #include <QRadioButton>
 
 #include "controls.h"
-#include "paint_zoom.h"
+#include "zoomed_widget.h"
 
 namespace quorvel {
 
@@ -12,7 +12,9 @@ namespace quorvel {
 // from code never runs the handler. Each option button is a Tab stop of its own, whether
 // or not it is the selected one of its group. In a zoomed window it paints, and takes
 // clicks, as the style lays it out at its size at 100 %, scaled up.
-class QtOptionButton : public QRadioButton, public OptionButton, public Zoomable {
+class QtOptionButton
+    : public ZoomedButton<QRadioButton, QStyle::CE_RadioButton, QStyle::SE_RadioButtonClickRect>,
+      public OptionButton {
     Q_OBJECT
 
   public:
@@ -21,16 +23,8 @@ class QtOptionButton : public QRadioButton, public OptionButton, public Zoomable
     void Value(bool selected) override;
     bool value() const override;
 
-    void set_paint_zoom(const PaintZoom& zoom) override;
-
   protected:
-    int metric(PaintDeviceMetric which) const override;
     void focusInEvent(QFocusEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    bool hitButton(const QPoint& pos) const override;
-
-  private:
-    PaintZoom zoom_;
 };
 
 }  // namespace quorvel

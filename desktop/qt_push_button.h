@@ -2,27 +2,18 @@
 
 #include <QPushButton>
 
-#include "paint_zoom.h"
+#include "zoomed_widget.h"
 
 namespace quorvel {
 
 // A push button of the window. In a zoomed window it paints, and takes clicks, as the
 // style lays it out at its size at 100 %, scaled up.
-class QtPushButton : public QPushButton, public Zoomable {
+class QtPushButton
+    : public ZoomedButton<QPushButton, QStyle::CE_PushButton, QStyle::SE_PushButtonBevel> {
     Q_OBJECT
 
   public:
-    using QPushButton::QPushButton;
-
-    void set_paint_zoom(const PaintZoom& zoom) override;
-
-  protected:
-    int metric(PaintDeviceMetric which) const override;
-    void paintEvent(QPaintEvent* event) override;
-    bool hitButton(const QPoint& pos) const override;
-
-  private:
-    PaintZoom zoom_;
+    using ZoomedButton::ZoomedButton;
 };
 
 }  // namespace quorvel
