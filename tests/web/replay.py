@@ -3,42 +3,14 @@ JSON lines out, and snapshots of the window's client area as images."""
 
 import json
 import os
+import pathlib
 import subprocess
+import sys
 import tempfile
-from dataclasses import dataclass
 
-
-@dataclass
-class Image:
-    width: int
-    height: int
-    rgb: bytes  # three bytes per pixel, row by row
-
-    def pixel(self, x, y):
-        i = (y * self.width + x) * 3
-        return self.rgb[i:i + 3]
-
-
-def read_png(path):
-    """Any image file as RGB, through ImageMagick's convert."""
-    data = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True,
-                          check=True).stdout
-    return parse_ppm(data)
-
-
-def parse_ppm(data):
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        start = pos
-        while not data[pos:pos + 1].isspace():
-            pos += 1
-        fields.append(data[start:pos])
-    if fields[0] != b"P6" or fields[3] != b"255":
-        raise ValueError(f"unexpected image header {fields!r}")
-    width, height = int(fields[1]), int(fields[2])
-    return Image(width, height, data[pos + 1:pos + 1 + width * height * 3])
+# The desktop's end-to-end package reads images the same way.
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "e2e"))
+from quorvel_e2e.images import Image, parse_ppm, read_png  # noqa: E402,F401
 
 
 def write_png(image, path):

@@ -2,27 +2,9 @@
 built from), where a click on each lands, and what its surfaces and labels show."""
 
 import base64
-from dataclasses import dataclass
 
 from replay import Image
-
-
-@dataclass
-class Place:
-    name: str
-    kind: str
-    shown: bool
-    x: int  # in the window's client area, CSS pixels
-    y: int
-    w: int
-    h: int
-
-    def centre(self):
-        return self.x + self.w // 2, self.y + self.h // 2
-
-    def arrow(self, up):
-        """The middle of the upper or the lower quarter of a spin button."""
-        return self.x + self.w // 2, self.y + (self.h // 4 if up else (3 * self.h) // 4)
+from quorvel_e2e.layout import Control  # on the path once replay is imported
 
 
 def places(page_description):
@@ -39,8 +21,8 @@ def places(page_description):
             y += parent["top"]
             shown = shown and parent["visible"]
             container = parent["container"]
-        out[row["name"]] = Place(row["name"], row["kind"], shown, x, y, row["width"],
-                                 row["height"])
+        out[row["name"]] = Control(row["name"], row["kind"], shown, x, y, row["width"],
+                                   row["height"])
     return out
 
 

@@ -10,7 +10,11 @@ from .failure import Failure
 class Image:
     width: int
     height: int
-    rgb: bytes
+    rgb: bytes  # three bytes per pixel, row by row
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return self.rgb[i:i + 3]
 
     def masked(self, rects):
         data = bytearray(self.rgb)
@@ -46,6 +50,7 @@ def parse_ppm(data):
 
 
 def read_png(path):
+    """Any image file as RGB, through ImageMagick's convert."""
     return parse_ppm(subprocess.run(["convert", path, "-depth", "8", "ppm:-"],
                                     capture_output=True, check=True).stdout)
 
