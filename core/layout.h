@@ -20,6 +20,8 @@ namespace quorvel {
 inline constexpr ControlName window_name{"Form1"};
 
 enum class ControlKind { frame, label, push_button, option_button, spin_button, picture };
+// The kind as a word, "push_button" for a push button, for tools and the web page.
+const char* kind_word(ControlKind kind);
 enum class Align { left, centre, right };
 // The window's faces, named for what they look like; sizes are in font_face.
 enum class FontId {

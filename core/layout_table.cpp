@@ -334,6 +334,24 @@ constexpr auto focus_order = std::to_array<ControlName>({
 
 }  // namespace
 
+const char* kind_word(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::frame:
+            return "frame";
+        case ControlKind::label:
+            return "label";
+        case ControlKind::push_button:
+            return "push_button";
+        case ControlKind::option_button:
+            return "option_button";
+        case ControlKind::spin_button:
+            return "spin_button";
+        case ControlKind::picture:
+            return "picture";
+    }
+    return "unknown";
+}
+
 FontFace font_face(FontId id) {
     switch (id) {
         case FontId::serif_italic:

@@ -24,24 +24,6 @@ std::string css_colour(Colour c) {
     return text;
 }
 
-const char* kind_word(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::frame:
-            return "frame";
-        case ControlKind::label:
-            return "label";
-        case ControlKind::push_button:
-            return "push_button";
-        case ControlKind::option_button:
-            return "option_button";
-        case ControlKind::spin_button:
-            return "spin_button";
-        case ControlKind::picture:
-            return "picture";
-    }
-    return "unknown";
-}
-
 const char* align_word(Align align) {
     switch (align) {
         case Align::centre:

@@ -18,24 +18,6 @@ namespace {
 using quorvel::ControlKind;
 using quorvel::ControlRow;
 
-const char* kind_word(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::frame:
-            return "frame";
-        case ControlKind::label:
-            return "label";
-        case ControlKind::push_button:
-            return "push_button";
-        case ControlKind::option_button:
-            return "option_button";
-        case ControlKind::spin_button:
-            return "spin_button";
-        case ControlKind::picture:
-            return "picture";
-    }
-    return "unknown";
-}
-
 bool print(const ControlRow& row) {
     const std::optional<quorvel::PixelRect> at = quorvel::client_rect(row.name);
     if (!at) {
@@ -43,9 +25,9 @@ bool print(const ControlRow& row) {
                      quorvel::full_name(row.name).c_str());
         return false;
     }
-    std::printf("%s %s %d %d %d %d %d\n", quorvel::full_name(row.name).c_str(), kind_word(row.kind),
-                quorvel::shown_at_start(row.name) ? 1 : 0, at->left, at->top, at->width,
-                at->height);
+    std::printf("%s %s %d %d %d %d %d\n", quorvel::full_name(row.name).c_str(),
+                quorvel::kind_word(row.kind), quorvel::shown_at_start(row.name) ? 1 : 0, at->left,
+                at->top, at->width, at->height);
     return true;
 }
 
