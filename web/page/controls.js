@@ -35,7 +35,7 @@ export function buildWindow(root, page, raise) {
   root.appendChild(built);
 
   page.tab_order.forEach((name, position) => {
-    const element = document.getElementById(idOf(name));
+    const element = root.querySelector(`#${idOf(name)}`);
     if (element) element.tabIndex = position + 1;
   });
   return controls;

@@ -2,13 +2,13 @@
 // the binding's C functions. Every event goes through raise(), which answers with the
 // changes the handler made.
 
-// `loading` is the promise of the instantiated module (index.html starts it early).
-export async function openCore(loading, deviceRatio, viewportWidth, viewportHeight) {
+// `loading` is the promise of the instantiated module (index.html starts it early);
+// `page` the window's description, which the build took from the module's quorvel_page.
+export async function openCore(loading, page, deviceRatio, viewportWidth, viewportHeight) {
   const module = await loading;
   const call = (name, result, args) => module.cwrap(name, result, args);
   const api = {
     open: call("quorvel_open", "string", ["number", "number", "number"]),
-    page: call("quorvel_page", "string", []),
     raise: call("quorvel_raise", "string", ["string"]),
     state: call("quorvel_state", "string", []),
     pixels: call("quorvel_pixels", "number", ["number"]),
@@ -21,7 +21,7 @@ export async function openCore(loading, deviceRatio, viewportWidth, viewportHeig
   const first = JSON.parse(api.open(deviceRatio, viewportWidth, viewportHeight));
   return {
     first,
-    page: JSON.parse(api.page()),
+    page,
     raise: (handler) => JSON.parse(api.raise(handler)),
     state: () => JSON.parse(api.state()),
     setDeviceRatio: (ratio) => JSON.parse(api.setRatio(ratio)),

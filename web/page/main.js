@@ -9,8 +9,8 @@ import { fitWindow } from "./fit_window.js";
 
 async function start() {
   const root = document.getElementById("window");
-  const core = await openCore(globalThis.quorvelModule, devicePixelRatio, innerWidth, innerHeight);
-  document.title = core.page.caption;
+  const page = JSON.parse(document.getElementById("page-description").textContent);
+  let core = null;
   let reporting = false;
   let controls = [];
   let ratio = 1;  // device pixels per CSS pixel of the window, as the rasters are drawn
@@ -33,7 +33,14 @@ async function start() {
     }
   };
 
-  controls = buildWindow(root, core.page, raise);
+  // The controls are built while the WebAssembly still compiles, off the document, which
+  // takes them in once their surfaces can be painted.
+  const place = root.parentElement;
+  root.remove();
+  controls = buildWindow(root, page, raise);
+  core = await openCore(globalThis.quorvelModule, page, devicePixelRatio, innerWidth, innerHeight);
+  document.title = page.caption;
+  place.appendChild(root);
   // Form_Load drew at the device's ratio: show that first, so that a window that needs
   // no scaling paints each surface once (the core redraws nothing at an unchanged ratio).
   ratio = devicePixelRatio;
