@@ -25,13 +25,13 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
     raise: (handler) => JSON.parse(api.raise(handler)),
     state: () => JSON.parse(api.state()),
     setDeviceRatio: (ratio) => JSON.parse(api.setRatio(ratio)),
-    // A surface's pixels as ImageData, copied out of the module's memory.
+    // A surface's pixels as ImageData over the module's memory, not copied: put it on its
+    // canvas before the next call into the module, which may grow (and so move) the memory.
     image(row) {
       const w = api.width(row);
       const h = api.height(row);
       const at = api.pixels(row);
-      const bytes = new Uint8ClampedArray(module.HEAPU8.buffer, at, w * h * 4);
-      return new ImageData(new Uint8ClampedArray(bytes), w, h);
+      return new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, at, w * h * 4), w, h);
     },
     handlerMicros: (handler, rounds, runs) => api.handlerMicros(handler, rounds, runs),
     setMaxOrder: (order) => api.setMaxOrder(order),
