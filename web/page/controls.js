@@ -10,7 +10,9 @@ export function buildWindow(root, page, raise) {
   root.style.width = `${page.width}px`;
   root.style.height = `${page.height}px`;
   root.style.background = page.button_face;
-  const elements = new Map([["Form1", root]]);
+  // Built off the document and attached at once: one insertion instead of one a control.
+  const built = document.createDocumentFragment();
+  const elements = new Map([["Form1", built]]);
   const controls = [];
   const radioGroups = new Map();
 
@@ -30,9 +32,10 @@ export function buildWindow(root, page, raise) {
     elements.set(row.name, control.inner ?? control.element);
     controls[index] = control;
   });
+  root.appendChild(built);
 
   page.tab_order.forEach((name, position) => {
-    const element = document.getElementById(idOf(name));
+    const element = root.querySelector(`#${idOf(name)}`);
     if (element) element.tabIndex = position + 1;
   });
   return controls;

@@ -2,13 +2,13 @@
 // the binding's C functions. Every event goes through raise(), which answers with the
 // changes the handler made.
 
-// `loading` is the promise of the instantiated module (index.html starts it early).
-export async function openCore(loading, deviceRatio, viewportWidth, viewportHeight) {
+// `loading` is the promise of the instantiated module (index.html starts it early);
+// `page` the window's description, which the build took from the module's quorvel_page.
+export async function openCore(loading, page, deviceRatio, viewportWidth, viewportHeight) {
   const module = await loading;
   const call = (name, result, args) => module.cwrap(name, result, args);
   const api = {
     open: call("quorvel_open", "string", ["number", "number", "number"]),
-    page: call("quorvel_page", "string", []),
     raise: call("quorvel_raise", "string", ["string"]),
     state: call("quorvel_state", "string", []),
     pixels: call("quorvel_pixels", "number", ["number"]),
@@ -21,18 +21,18 @@ export async function openCore(loading, deviceRatio, viewportWidth, viewportHeig
   const first = JSON.parse(api.open(deviceRatio, viewportWidth, viewportHeight));
   return {
     first,
-    page: JSON.parse(api.page()),
+    page,
     help: () => JSON.parse(module.ccall("quorvel_help", "string", [], [])),
     raise: (handler) => JSON.parse(api.raise(handler)),
     state: () => JSON.parse(api.state()),
     setDeviceRatio: (ratio) => JSON.parse(api.setRatio(ratio)),
-    // A surface's pixels as ImageData, copied out of the module's memory.
+    // A surface's pixels as ImageData over the module's memory, not copied: put it on its
+    // canvas before the next call into the module, which may grow (and so move) the memory.
     image(row) {
       const w = api.width(row);
       const h = api.height(row);
       const at = api.pixels(row);
-      const bytes = new Uint8ClampedArray(module.HEAPU8.buffer, at, w * h * 4);
-      return new ImageData(new Uint8ClampedArray(bytes), w, h);
+      return new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, at, w * h * 4), w, h);
     },
     handlerMicros: (handler, rounds, runs) => api.handlerMicros(handler, rounds, runs),
     setMaxOrder: (order) => api.setMaxOrder(order),

@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
-"""Makes the page one file: the style sheet, Emscripten's loader and the page's modules
-inlined into index.html, so the browser asks for the page and the WebAssembly (which the
-page preloads) and nothing in between.
+"""Makes the page one file: the style sheet, Emscripten's loader, the page's modules and
+the window's description inlined into index.html, so the browser asks for the page and
+the WebAssembly (which the page preloads) and nothing in between.
 
-  bundle_page.py PAGE_DIR LOADER_JS OUT_HTML
+  bundle_page.py PAGE_DIR LOADER_JS DESCRIPTION_JSON OUT_HTML
 
 The modules are joined in the order of their imports into one module script; each
 import line of a page module goes, and so does the "export" before a declaration. Two
 modules that declare the same top-level name are refused.
 """
 
+import json
 import re
 import sys
 from pathlib import Path
@@ -57,10 +58,21 @@ def inline(html, tag, element, content):
          f"\n</{element}>")))
 
 
+# The description goes in as JSON data; "<" only occurs inside its strings, where
+# \u003c reads the same and cannot end the script element.
+def inline_description(html, description):
+    tag = '<script type="application/json" id="page-description"></script>'
+    if tag not in html:
+        sys.exit(f"bundle_page: index.html has no {tag}")
+    text = json.dumps(json.loads(description), ensure_ascii=False, separators=(",", ":"))
+    return html.replace(tag, tag.replace("></", ">" + text.replace("<", "\\u003c") + "</"))
+
+
 def main():
-    if len(sys.argv) != 4:
+    if len(sys.argv) != 5:
         sys.exit(__doc__)
-    page, loader, out = Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3])
+    page, loader = Path(sys.argv[1]), Path(sys.argv[2])
+    description, out = Path(sys.argv[3]), Path(sys.argv[4])
     html = (page / "index.html").read_text(encoding="utf-8")
     html = inline(html, '<link rel="stylesheet" href="quorvel.css">', "style",
                   (page / "quorvel.css").read_text(encoding="utf-8"))
@@ -68,6 +80,7 @@ def main():
                   loader.read_text(encoding="utf-8"))
     html = inline(html, '<script type="module" src="main.js"></script>', "script",
                   module_bundle(page, "main.js"))
+    html = inline_description(html, description.read_text(encoding="utf-8"))
     out.write_text(html, encoding="utf-8")
 
 
