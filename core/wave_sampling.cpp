@@ -1,5 +1,7 @@
 #include "wave_sampling.h"
 
+#include <cmath>
+
 #include "single.h"
 #include "trig.h"
 
@@ -14,10 +16,16 @@ float wave_value(const FixedArray<Value, 0, 4>& a, const FixedArray<Int16, 0, 4>
                  float theta) {
     float y = a(0).as_single();
     for (int i = 1; i <= terms.value(); ++i) {
+        const double a_i = a(i).as_double();
+        const auto b_i = static_cast<double>(b(i).value());
+        // Both coefficients zero add ±0, which leaves y as it is unless y is −0: the
+        // cosine and sine of that harmonic are then not needed.
+        if (a_i == 0.0 && b_i == 0.0 && !(y == 0.0f && std::signbit(y))) {
+            continue;
+        }
         const auto angle = static_cast<double>(checked_single(static_cast<float>(i) * theta));
         const SineCosine at = sin_cos_rn(angle);
-        const double with_cos = static_cast<double>(y) + a(i).as_double() * at.cos;
-        y = to_single(with_cos + static_cast<double>(b(i).value()) * at.sin);
+        y = to_single((static_cast<double>(y) + a_i * at.cos) + b_i * at.sin);
     }
     return y;
 }
