@@ -92,15 +92,20 @@ int device_pixels(int logical, double ratio) {
 
 }  // namespace
 
-std::uint32_t pixel_word(Colour c) {
+std::uint32_t pixel_word(Colour c, PixelLayout layout) {
+    if (layout == PixelLayout::argb_words) {
+        return 0xFF000000u | (static_cast<std::uint32_t>(c.red()) << 16) |
+               (static_cast<std::uint32_t>(c.green()) << 8) | static_cast<std::uint32_t>(c.blue());
+    }
     return 0xFF000000u | (c.bgr & 0x00FFFFFFu);
 }
 
-RasterCanvas::RasterCanvas(const SurfaceLook& look, double ratio)
+RasterCanvas::RasterCanvas(const SurfaceLook& look, double ratio, PixelLayout layout)
     : Canvas(look),
       logical_width_(pixels_of_twips(static_cast<double>(look.width_twips))),
       logical_height_(pixels_of_twips(static_cast<double>(look.height_twips))),
       ratio_(ratio),
+      layout_(layout),
       back_(look.back) {
     allocate();
     since_cls_.reserve(primitives_reserved);
@@ -111,7 +116,7 @@ void RasterCanvas::allocate() {
     height_ = device_pixels(logical_height_, ratio_);
     stroke_ = std::max(1, static_cast<int>(ratio_));
     pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
-                   pixel_word(back_));
+                   word_of(back_));
 }
 
 void RasterCanvas::set_ratio(double ratio) {
@@ -126,6 +131,10 @@ void RasterCanvas::set_ratio(double ratio) {
     touched();
 }
 
+std::uint32_t RasterCanvas::word_of(Colour c) const {
+    return pixel_word(c, layout_);
+}
+
 void RasterCanvas::touched() {
     ++revision_;
     pixels_changed();
@@ -134,7 +143,7 @@ void RasterCanvas::touched() {
 void RasterCanvas::paint_clear(Colour back) {
     back_ = back;
     since_cls_.clear();
-    std::fill(pixels_.begin(), pixels_.end(), pixel_word(back));
+    std::fill(pixels_.begin(), pixels_.end(), word_of(back));
     touched();
 }
 
@@ -206,7 +215,7 @@ void RasterCanvas::draw_line(PointF from, PointF to, Colour fore) {
     if (!clip_segment(a, b, {-1.0, -1.0}, {width_ + 1.0, height_ + 1.0})) {
         return;
     }
-    const std::uint32_t word = pixel_word(fore);
+    const std::uint32_t word = word_of(fore);
     int x = stroke_at(a.x, width_);
     int y = stroke_at(a.y, height_);
     const int x_end = stroke_at(b.x, width_);
@@ -255,9 +264,9 @@ void RasterCanvas::draw_box(PointF corner, PointF opposite, Colour fore, Colour 
     const int bottom = edge(std::max(a.y, b.y), height_);
     const int in = stroke_ - 1;
     if (style == FillStyle::solid && right - left > stroke_ && bottom - top > stroke_) {
-        fill_rect(left + stroke_, top + stroke_, right - 1, bottom - 1, pixel_word(fill));
+        fill_rect(left + stroke_, top + stroke_, right - 1, bottom - 1, word_of(fill));
     }
-    const std::uint32_t outline = pixel_word(fore);
+    const std::uint32_t outline = word_of(fore);
     fill_rect(left, top, right + in, top + in, outline);
     fill_rect(left, bottom, right + in, bottom + in, outline);
     fill_rect(left, top, left + in, bottom + in, outline);
@@ -273,7 +282,7 @@ void RasterCanvas::draw_point(PointF p, Colour fore) {
     }
     const int x = stroke_at(static_cast<double>(at.x), width_);
     const int y = stroke_at(static_cast<double>(at.y), height_);
-    fill_rect(x, y, x + stroke_ - 1, y + stroke_ - 1, pixel_word(fore));
+    fill_rect(x, y, x + stroke_ - 1, y + stroke_ - 1, word_of(fore));
 }
 
 }  // namespace quorvel

@@ -7,9 +7,17 @@
 
 namespace quorvel {
 
-// A picture surface drawn into memory: one 32-bit word per device pixel, each word the
-// bytes R, G, B, A in memory order (opaque), rows top to bottom. Every shell shows these
-// same words, so the plots are the same pixels wherever they are shown.
+// How a colour is packed into a pixel's 32-bit word (always opaque): each shell asks for
+// the packing its toolkit shows without converting, which a full repaint would otherwise
+// pay for every surface.
+enum class PixelLayout : std::uint8_t {
+    rgba_bytes,  // bytes R, G, B, A in memory order, as a browser's ImageData holds them
+    argb_words,  // words 0xAARRGGBB, as a Qt RGB32 image holds them
+};
+
+// A picture surface drawn into memory: one 32-bit word per device pixel in the shell's
+// layout, rows top to bottom. Every shell shows the same colours at the same pixels, so
+// the plots are the same pictures wherever they are shown.
 //
 // Lines are one logical pixel wide and never smoothed: at a device pixel ratio r each
 // point is a square of max(1, ⌊r⌋) device pixels growing right and down. A point's pixel
@@ -23,7 +31,8 @@ namespace quorvel {
 class RasterCanvas : public Canvas {
   public:
     // A surface of the look's size at `ratio` device pixels per logical pixel.
-    explicit RasterCanvas(const SurfaceLook& look, double ratio = 1.0);
+    explicit RasterCanvas(const SurfaceLook& look, double ratio = 1.0,
+                          PixelLayout layout = PixelLayout::rgba_bytes);
 
     // Logical size in whole pixels, as the window lays the surface out.
     int logical_width() const { return logical_width_; }
@@ -33,6 +42,7 @@ class RasterCanvas : public Canvas {
     int pixel_width() const { return width_; }
     int pixel_height() const { return height_; }
     double ratio() const { return ratio_; }
+    PixelLayout layout() const { return layout_; }
     const std::uint32_t* pixels() const { return pixels_.data(); }
     std::uint32_t pixel(int x, int y) const {
         return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
@@ -75,10 +85,12 @@ class RasterCanvas : public Canvas {
     int stroke_at(double v, int size) const;
     void fill_rect(int left, int top, int right, int bottom, std::uint32_t word);
     void touched();
+    std::uint32_t word_of(Colour c) const;
 
     int logical_width_;
     int logical_height_;
     double ratio_;
+    PixelLayout layout_;
     int width_ = 0;
     int height_ = 0;
     int stroke_ = 1;
@@ -88,7 +100,8 @@ class RasterCanvas : public Canvas {
     std::uint64_t revision_ = 0;
 };
 
-// The pixel word of a colour: bytes R, G, B and an opaque alpha in memory order.
-std::uint32_t pixel_word(Colour c);
+// The opaque pixel word of a colour in a layout (bytes in memory order on the
+// little-endian machines both shells run on).
+std::uint32_t pixel_word(Colour c, PixelLayout layout = PixelLayout::rgba_bytes);
 
 }  // namespace quorvel

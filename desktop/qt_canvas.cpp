@@ -5,7 +5,8 @@
 
 namespace quorvel {
 
-QtCanvas::QtCanvas(const SurfaceLook& look, QWidget* parent) : QWidget(parent), RasterCanvas(look) {
+QtCanvas::QtCanvas(const SurfaceLook& look, QWidget* parent)
+    : QWidget(parent), RasterCanvas(look, 1.0, PixelLayout::argb_words) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     resize(logical_width(), logical_height());
@@ -14,7 +15,7 @@ QtCanvas::QtCanvas(const SurfaceLook& look, QWidget* parent) : QWidget(parent), 
 
 QImage QtCanvas::picture() const {
     QImage image(reinterpret_cast<const uchar*>(pixels()), pixel_width(), pixel_height(),
-                 pixel_width() * 4, QImage::Format_RGBA8888);
+                 pixel_width() * 4, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio() / zoom_.factor);
     return image;
 }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <ios>
+#include <iterator>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -62,14 +64,24 @@ class SmallCanvas : public ::testing::Test {
     RasterCanvas canvas;
 };
 
-TEST(RasterCanvasWords, AreTheColourBytesRedFirstAndOpaque) {
-    const std::uint32_t word = pixel_word(Colour{0x00C0FFFF});
+// Light yellow is red FF, green FF, blue C0: each layout's bytes in memory, alpha opaque.
+struct WordBytes {
+    PixelLayout layout;
     unsigned char bytes[4];
-    std::memcpy(bytes, &word, 4);
-    EXPECT_EQ(bytes[0], 0xFF);  // red
-    EXPECT_EQ(bytes[1], 0xFF);  // green
-    EXPECT_EQ(bytes[2], 0xC0);  // blue
-    EXPECT_EQ(bytes[3], 0xFF);  // alpha
+};
+
+TEST(RasterCanvasWords, HoldTheColourInTheLayoutsByteOrder) {
+    const WordBytes rows[] = {
+        {PixelLayout::rgba_bytes, {0xFF, 0xFF, 0xC0, 0xFF}},
+        {PixelLayout::argb_words, {0xC0, 0xFF, 0xFF, 0xFF}},
+    };
+    for (const WordBytes& row : rows) {
+        const std::uint32_t word = pixel_word(colours::light_yellow, row.layout);
+        unsigned char bytes[4];
+        std::memcpy(bytes, &word, 4);
+        EXPECT_EQ(std::memcmp(bytes, row.bytes, 4), 0)
+            << "layout " << static_cast<int>(row.layout) << ": " << std::hex << word;
+    }
 }
 
 TEST(RasterCanvasPlot, AxisRunsAlongTheMiddleRowInTheForeColour) {
@@ -294,6 +306,41 @@ TEST_P(AtRatio, ANewRatioDrawsAgainAsIfDrawnThereFirst) {
     RasterCanvas there(look_of(10, 10, FillStyle::solid), GetParam());
     draw(there);
     EXPECT_TRUE(same_pixels(moved, there));
+}
+
+// The desktop's and the web page's packings of one drawing are the same colours at the
+// same pixels.
+TEST_P(AtRatio, EveryLayoutHoldsTheSameColoursAtTheSamePixels) {
+    const auto draw = [](RasterCanvas& canvas) {
+        use_chart_scale(canvas);
+        const Colour colours_drawn[] = {colours::red, colours::blue, colours::dark_orange,
+                                        colours::green, colours::light_yellow};
+        for (int i = 0; i < 5; ++i) {
+            const float x = static_cast<float>(i) * 0.8f;
+            canvas.ForeColor(colours_drawn[i]);
+            canvas.Box({x, 0.0f}, {x + 0.5f, 2.0f + static_cast<float>(i)});
+            canvas.Line({x, 9.0f}, {x + 0.7f, 6.0f});
+            canvas.PSet({x + 0.2f, 8.0f});
+        }
+    };
+    RasterCanvas rgba(chart_look(), GetParam(), PixelLayout::rgba_bytes);
+    RasterCanvas argb(chart_look(), GetParam(), PixelLayout::argb_words);
+    draw(rgba);
+    draw(argb);
+    const Colour seen[] = {colours::white,       colours::red,   colours::blue,
+                           colours::dark_orange, colours::green, colours::light_yellow};
+    int mismatches = 0;
+    for (int y = 0; y < rgba.pixel_height(); ++y) {
+        for (int x = 0; x < rgba.pixel_width(); ++x) {
+            const auto* colour = std::find_if(std::begin(seen), std::end(seen), [&](Colour c) {
+                return rgba.pixel(x, y) == pixel_word(c, PixelLayout::rgba_bytes);
+            });
+            ASSERT_NE(colour, std::end(seen)) << "pixel " << x << "," << y;
+            mismatches += argb.pixel(x, y) == pixel_word(*colour, PixelLayout::argb_words) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_LT(count_of(rgba, colours::white), rgba.pixel_width() * rgba.pixel_height());
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, AtRatio, ::testing::Values(1.0, 1.25, 1.5, 2.0), ratio_name);
