@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QToolTip>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -135,7 +136,8 @@ class EnterClicks : public QObject {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent), frame_(*this), tooltip_font_(QToolTip::font()) {
     install_accessible_interfaces();
     // Set on the window itself, every role of it, so that the controls inherit it in
     // place of the application's palette and of the desktop theme's palettes for buttons
@@ -169,7 +171,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), frame_(*this) {
     }
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    QToolTip::setFont(tooltip_font_);
+}
 
 QWidget* MainWindow::build(const ControlRow& row, QWidget* parent) {
     switch (row.kind) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QActionGroup>
+#include <QFont>
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
@@ -85,6 +86,8 @@ class MainWindow : public QWidget, public Ui {
     // Gives every control its place at the current zoom.
     void place_controls();
     void keep_on_screen();
+    // The context menu and the tooltips at the window's zoom.
+    void zoom_popups();
     // The window's own commands, each on its keys and in the context menu.
     void add_commands();
     // The one road from a control's event to its handler. A runtime fault is reported to
@@ -104,6 +107,9 @@ class MainWindow : public QWidget, public Ui {
     QActionGroup* zoom_levels_ = nullptr;
     QAction* copy_command_ = nullptr;
     QMenu* menu_ = nullptr;
+    // Tooltips' font as the application had it, which the zoom scales and the window's
+    // end puts back.
+    QFont tooltip_font_;
     QPointer<HelpWindow> help_;
 };
 

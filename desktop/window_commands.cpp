@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QMenu>
 #include <QScreen>
+#include <QToolTip>
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
@@ -24,6 +26,16 @@ QRect logical_rect(ControlName name) {
         throw std::logic_error("the layout table cannot place " + full_name(name));
     }
     return {at->left, at->top, at->width, at->height};
+}
+
+// A font `factor` times as large, whether it was given in points or in pixels.
+QFont zoomed_font(QFont font, double factor) {
+    if (font.pointSizeF() > 0.0) {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    } else {
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * factor)));
+    }
+    return font;
 }
 
 }  // namespace
@@ -66,6 +78,7 @@ void MainWindow::set_zoom(int percent) {
     if (help_ != nullptr) {
         help_->set_zoom(percent / 100.0);
     }
+    zoom_popups();
     keep_on_screen();
 }
 
@@ -145,8 +158,23 @@ QMenu& MainWindow::context_menu() {
         menu_->addMenu(QStringLiteral("Zoom"))->addActions(zoom_levels_->actions());
         menu_->addSeparator();
         menu_->addAction(copy_command_);
+        zoom_popups();
     }
     return *menu_;
+}
+
+// A teacher who zooms the window for a class needs its menu and tooltips as large as it.
+// The submenu is a window of its own, which takes no font from the menu.
+void MainWindow::zoom_popups() {
+    const double factor = zoom_percent_ / 100.0;
+    QToolTip::setFont(zoomed_font(tooltip_font_, factor));
+    if (menu_ != nullptr) {
+        const QFont font = zoomed_font(QApplication::font(menu_), factor);
+        menu_->setFont(font);
+        for (QMenu* submenu : menu_->findChildren<QMenu*>()) {
+            submenu->setFont(font);
+        }
+    }
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {

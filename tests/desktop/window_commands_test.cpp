@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
 #include <QTextBlock>
@@ -159,6 +160,49 @@ TEST_P(CopyPicture, CtrlCPutsTheWindowsPictureOnTheClipboard) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Zoom, CopyPicture, ::testing::Values(100, 150, 200));
+
+// Zoomed for a class, the window's menu and the tooltips that explain it grow with it, and
+// the application's tooltips are as they were once the window is gone.
+class ZoomedPopups : public WindowCommands, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ZoomedPopups, GrowWithTheWindow) {
+    const double points_at_100 = QToolTip::font().pointSizeF();
+    const double menu_points_at_100 = QApplication::font("QMenu").pointSizeF();
+    ASSERT_GT(points_at_100, 0.0);
+    const double factor = GetParam() / 100.0;
+    window.set_zoom(GetParam());
+
+    QWidget* plot = window.control({"campus_ex"});
+    const QPoint middle = plot->rect().center();
+    QHelpEvent rest(QEvent::ToolTip, middle, plot->mapToGlobal(middle));
+    QApplication::sendEvent(plot, &rest);
+    QWidget* tip = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible()) {
+            tip = top;
+        }
+    }
+    ASSERT_NE(tip, nullptr);
+    EXPECT_DOUBLE_EQ(tip->font().pointSizeF(), points_at_100 * factor);
+    QToolTip::hideText();
+
+    QMenu& menu = window.context_menu();
+    EXPECT_DOUBLE_EQ(menu.font().pointSizeF(), menu_points_at_100 * factor);
+    for (QMenu* submenu : menu.findChildren<QMenu*>()) {
+        EXPECT_DOUBLE_EQ(submenu->font().pointSizeF(), menu_points_at_100 * factor);
+    }
+
+    window.set_zoom(100);
+    EXPECT_DOUBLE_EQ(QToolTip::font().pointSizeF(), points_at_100);
+    EXPECT_DOUBLE_EQ(menu.font().pointSizeF(), menu_points_at_100);
+    {
+        MainWindow other;
+        other.set_zoom(GetParam());
+    }
+    EXPECT_DOUBLE_EQ(QToolTip::font().pointSizeF(), points_at_100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zoom, ZoomedPopups, ::testing::Values(125, 200, 300));
 
 // A right click anywhere in the window opens the menu, which offers what the keys do.
 TEST_F(WindowCommands, ContextMenuOffersHelpZoomAndCopy) {
