@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QToolTip>
@@ -10,6 +11,7 @@
 #include "accessible_names.h"
 #include "etched_frame.h"
 #include "event_table.h"
+#include "paint_zoom.h"
 #include "qt_canvas.h"
 #include "qt_colour.h"
 #include "qt_fonts.h"
@@ -349,8 +351,10 @@ void MainWindow::raise_event(const EventEntry& event) {
         spin->stop_repeating();
     }
     reporting_fault_ = true;
-    QMessageBox::warning(this, QStringLiteral("Quorvel"),
-                         QString::fromStdString(fault_message(*fault)));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvel"),
+                    QString::fromStdString(fault_message(*fault)), QMessageBox::Ok, this);
+    box.setFont(zoomed_font(QApplication::font("QMessageBox"), zoom_percent_ / 100.0));
+    box.exec();
     reporting_fault_ = false;
 }
 

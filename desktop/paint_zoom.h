@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QFont>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPointF>
 #include <QRect>
 #include <QSize>
+#include <QtGlobal>
+#include <algorithm>
 
 namespace quorvel {
 
@@ -80,5 +83,16 @@ class Zoomable {
   protected:
     ~Zoomable() = default;
 };
+
+// A font `factor` times as large, whether it was given in points or in pixels: for the
+// windows of their own (menus, tooltips, messages) that a zoomed window opens.
+inline QFont zoomed_font(QFont font, double factor) {
+    if (font.pointSizeF() > 0.0) {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    } else {
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * factor)));
+    }
+    return font;
+}
 
 }  // namespace quorvel

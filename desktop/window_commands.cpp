@@ -28,16 +28,6 @@ QRect logical_rect(ControlName name) {
     return {at->left, at->top, at->width, at->height};
 }
 
-// A font `factor` times as large, whether it was given in points or in pixels.
-QFont zoomed_font(QFont font, double factor) {
-    if (font.pointSizeF() > 0.0) {
-        font.setPointSizeF(font.pointSizeF() * factor);
-    } else {
-        font.setPixelSize(std::max(1, qRound(font.pixelSize() * factor)));
-    }
-    return font;
-}
-
 }  // namespace
 
 // Every control at its zoomed place: the table's rectangle in window coordinates, scaled

@@ -108,18 +108,24 @@ namespace {
 
 // What the student sees when a handler is stopped by a runtime fault: a warning naming the
 // fault, the window keeping what the handler wrote, and the next click working. The state
-// is put out of range from the test; ordinary clicks cannot get there.
-TEST_F(LoadedWindow, AFaultIsToldInAMessageAndTheWindowCarriesOn) {
+// is put out of range from the test; ordinary clicks cannot get there. In a zoomed window
+// the message is as large as the window.
+class FaultAtZoom : public LoadedWindow, public ::testing::WithParamInterface<int> {};
+
+TEST_P(FaultAtZoom, IsToldInAMessageAndTheWindowCarriesOn) {
+    window.set_zoom(GetParam());
     window.form().max_order = Int16(5);  // ANS then reads past the fourth harmonic
     // The warning is answered whenever it shows, however late, so the click cannot wait
     // forever on a box nobody closes.
     QString told;
+    double told_points = 0.0;
     QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&told] {
+    QObject::connect(&answer, &QTimer::timeout, [&told, &told_points] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
             auto* box = qobject_cast<QMessageBox*>(top);
             if (box != nullptr && box->isVisible()) {
                 told = box->text();
+                told_points = box->font().pointSizeF();
                 box->accept();
             }
         }
@@ -130,6 +136,8 @@ TEST_F(LoadedWindow, AFaultIsToldInAMessageAndTheWindowCarriesOn) {
 
     EXPECT_TRUE(told.contains("Subscript out of range")) << told.toStdString();
     EXPECT_TRUE(told.contains("carry on")) << told.toStdString();
+    EXPECT_DOUBLE_EQ(told_points,
+                     QApplication::font("QMessageBox").pointSizeF() * GetParam() / 100.0);
     EXPECT_EQ(window.form().ans_a(4).caption(), window.form().ex_a(4).text());
     EXPECT_TRUE(window.form().ans_a(4).visible()) << "written before the fault";
 
@@ -137,6 +145,8 @@ TEST_F(LoadedWindow, AFaultIsToldInAMessageAndTheWindowCarriesOn) {
     click_upper_arrow({"Spin_n"});
     EXPECT_EQ(window.form().value_n.caption(), "1");
 }
+
+INSTANTIATE_TEST_SUITE_P(Zoom, FaultAtZoom, ::testing::Values(100, 200));
 
 }  // namespace
 }  // namespace quorvel
