@@ -16,6 +16,7 @@ that alternate the two pages in one Chromium; the figure is the median round's r
 import argparse
 import gzip
 import os
+import re
 import statistics
 import subprocess
 import sys
@@ -60,33 +61,50 @@ def load_ms(page, url):
     return page.wait_for(TIMES, timeout=60, poll=0.005)
 
 
-def start_up(page, base, rounds, loads):
+def start_up(page, url, empty_url, rounds, loads):
     """The median rounds, by the ratio of shown and by that of painted: each a pair of
-    (quorvel, empty page) medians in ms."""
-    page.send("Page.enable")
-    page.send("Page.addScriptToEvaluateOnNewDocument", source=AFTER_NEXT_FRAME)
-    page.send("Network.enable")
-    page.send("Network.setCacheDisabled", cacheDisabled=True)
-    pages = {"quorvel": base + "quorvel/", "empty": base + "empty.html"}
-    for url in pages.values():  # one warm-up load each
-        load_ms(page, url)
+    (page at url, empty page) medians in ms."""
+    pages = {"page": url, "empty": empty_url}
+    for address in pages.values():  # one warm-up load each
+        load_ms(page, address)
     shown, painted = [], []
     for r in range(rounds):
-        order = ["quorvel", "empty"] if r % 2 == 0 else ["empty", "quorvel"]
+        order = ["page", "empty"] if r % 2 == 0 else ["empty", "page"]
         times = {}
         for name in order:
             times[name] = [load_ms(page, pages[name]) for _ in range(loads)]
         median = {(name, i): statistics.median(t[i] for t in times[name])
                   for name in pages for i in (0, 1)}
-        painted.append((median["quorvel", 0], median["empty", 0]))
-        shown.append((median["quorvel", 1], median["empty", 1]))
-        print(f"  round {r + 1}: shown: quorvel {shown[-1][0]:.1f} ms, empty page "
+        painted.append((median["page", 0], median["empty", 0]))
+        shown.append((median["page", 1], median["empty", 1]))
+        print(f"  round {r + 1}: shown: {shown[-1][0]:.1f} ms, empty page "
               f"{shown[-1][1]:.1f} ms, ratio {shown[-1][0] / shown[-1][1]:.2f}; painted: "
-              f"quorvel {painted[-1][0]:.1f} ms, empty page {painted[-1][1]:.1f} ms, "
+              f"{painted[-1][0]:.1f} ms, empty page {painted[-1][1]:.1f} ms, "
               f"ratio {painted[-1][0] / painted[-1][1]:.2f}")
     for results in (shown, painted):
         results.sort(key=lambda qe: qe[0] / qe[1])
     return shown[len(shown) // 2], painted[len(painted) // 2]
+
+
+def bare_window(page, base):
+    """The started page's window as plain markup: its controls and captions where the page
+    put them and its canvases blank, with no script, no web fonts and no WebAssembly. The
+    time to show it is a floor for any page that shows this window."""
+    page.send("Page.navigate", url=base + "quorvel/")
+    page.wait_for("globalThis.quorvel && quorvel.painted")
+    html = page.evaluate("document.documentElement.outerHTML")
+    html = re.sub(r"<script.*?</script>", "", html, flags=re.S)
+    html = re.sub(r"<link [^>]*>", "", html)
+    html = re.sub(r"@font-face\s*{[^}]*}", "", html)
+    mark = '<script>performance.mark("plots-painted")</script>'
+    return "<!DOCTYPE html>" + html.replace("</body>", mark + "</body>")
+
+
+def print_start_up(what, shown, painted, target=""):
+    print(f"median round, {what}, plots painted on their canvases: {painted[0]:.1f} ms, "
+          f"empty page {painted[1]:.1f} ms, ratio {painted[0] / painted[1]:.2f}")
+    print(f"median round, {what}, plots shown: {shown[0]:.1f} ms, empty page "
+          f"{shown[1]:.1f} ms, ratio {shown[0] / shown[1]:.2f}{target}")
 
 
 def browser_handlers(page, base):
@@ -127,6 +145,9 @@ def main():
     parser.add_argument("--native", required=True)
     parser.add_argument("--rounds", type=int, default=8)
     parser.add_argument("--loads", type=int, default=10)
+    parser.add_argument("--bare-window", action="store_true",
+                        help="also time the window's markup alone, the floor of any page "
+                             "that shows it")
     args = parser.parse_args()
 
     print("== page weight, gzipped (-9)")
@@ -145,13 +166,23 @@ def main():
         with open(os.path.join(root, "empty.html"), "wb") as f:
             f.write(empty)
         with cdp.site_server(root) as base, cdp.chromium() as page:
+            page.send("Page.enable")
+            page.send("Page.addScriptToEvaluateOnNewDocument", source=AFTER_NEXT_FRAME)
+            page.send("Network.enable")
+            page.send("Network.setCacheDisabled", cacheDisabled=True)
             print(f"== start-up to the first frame with every plot ({args.rounds} "
                   f"alternating rounds of {args.loads} loads each)")
-            shown, painted = start_up(page, base, args.rounds, args.loads)
-            print(f"median round, plots painted on their canvases: quorvel {painted[0]:.1f} "
-                  f"ms, empty page {painted[1]:.1f} ms, ratio {painted[0] / painted[1]:.2f}")
-            print(f"median round, plots shown: quorvel {shown[0]:.1f} ms, empty page "
-                  f"{shown[1]:.1f} ms, ratio {shown[0] / shown[1]:.2f} (target 1.3)")
+            shown, painted = start_up(page, base + "quorvel/", base + "empty.html",
+                                      args.rounds, args.loads)
+            print_start_up("quorvel", shown, painted, " (target 1.3)")
+            if args.bare_window:
+                with open(os.path.join(root, "bare.html"), "w", encoding="utf-8") as f:
+                    f.write(bare_window(page, base))
+                print("== the floor: the window's markup alone, no script, no web fonts, "
+                      "blank canvases")
+                shown, painted = start_up(page, base + "bare.html", base + "empty.html",
+                                          args.rounds, args.loads)
+                print_start_up("bare window", shown, painted)
             print("== handlers (median of 15 rounds of 200 runs)")
             in_browser = browser_handlers(page, base)
     in_node = node_handlers(args.site)
