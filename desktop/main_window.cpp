@@ -173,8 +173,11 @@ MainWindow::MainWindow(QWidget* parent)
     }
 }
 
+// Setting an application font visits every widget, so it is done only when zoomed.
 MainWindow::~MainWindow() {
-    QToolTip::setFont(tooltip_font_);
+    if (QToolTip::font() != tooltip_font_) {
+        QToolTip::setFont(tooltip_font_);
+    }
 }
 
 QWidget* MainWindow::build(const ControlRow& row, QWidget* parent) {

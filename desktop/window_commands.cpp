@@ -157,7 +157,9 @@ QMenu& MainWindow::context_menu() {
 // The submenu is a window of its own, which takes no font from the menu.
 void MainWindow::zoom_popups() {
     const double factor = zoom_percent_ / 100.0;
-    QToolTip::setFont(zoomed_font(tooltip_font_, factor));
+    if (const QFont tips = zoomed_font(tooltip_font_, factor); tips != QToolTip::font()) {
+        QToolTip::setFont(tips);
+    }
     if (menu_ != nullptr) {
         const QFont font = zoomed_font(QApplication::font(menu_), factor);
         menu_->setFont(font);
