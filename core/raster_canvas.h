@@ -42,7 +42,6 @@ class RasterCanvas : public Canvas {
     int pixel_width() const { return width_; }
     int pixel_height() const { return height_; }
     double ratio() const { return ratio_; }
-    PixelLayout layout() const { return layout_; }
     const std::uint32_t* pixels() const { return pixels_.data(); }
     std::uint32_t pixel(int x, int y) const {
         return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +

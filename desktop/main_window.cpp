@@ -356,7 +356,7 @@ void MainWindow::raise_event(const EventEntry& event) {
     reporting_fault_ = true;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvel"),
                     QString::fromStdString(fault_message(*fault)), QMessageBox::Ok, this);
-    box.setFont(zoomed_font(QApplication::font("QMessageBox"), zoom_percent_ / 100.0));
+    box.setFont(zoomed_font(QApplication::font("QMessageBox"), zoom_factor()));
     box.exec();
     reporting_fault_ = false;
 }

@@ -86,6 +86,8 @@ class MainWindow : public QWidget, public Ui {
     // Gives every control its place at the current zoom.
     void place_controls();
     void keep_on_screen();
+    // The zoom as a scale factor: 2.0 at 200 %.
+    double zoom_factor() const { return zoom_percent_ / 100.0; }
     // The context menu and the tooltips at the window's zoom.
     void zoom_popups();
     // The window's own commands, each on its keys and in the context menu.

@@ -33,7 +33,7 @@ QRect logical_rect(ControlName name) {
 // Every control at its zoomed place: the table's rectangle in window coordinates, scaled
 // and rounded edge by edge, then made relative to its container's zoomed corner.
 void MainWindow::place_controls() {
-    const double factor = zoom_percent_ / 100.0;
+    const double factor = zoom_factor();
     for (const ControlRow& row : layout_table()) {
         const ZoomedPlace place = zoomed_place(logical_rect(row.name), factor);
         const QPoint container =
@@ -66,7 +66,7 @@ void MainWindow::set_zoom(int percent) {
     place_controls();
     uncover_surfaces();
     if (help_ != nullptr) {
-        help_->set_zoom(percent / 100.0);
+        help_->set_zoom(zoom_factor());
     }
     zoom_popups();
     keep_on_screen();
@@ -98,7 +98,7 @@ void MainWindow::copy_picture() {
 void MainWindow::show_help() {
     if (help_ == nullptr) {
         help_ = new HelpWindow(this);
-        help_->set_zoom(zoom_percent_ / 100.0);
+        help_->set_zoom(zoom_factor());
     }
     help_->show();
     help_->raise();
@@ -156,7 +156,7 @@ QMenu& MainWindow::context_menu() {
 // A teacher who zooms the window for a class needs its menu and tooltips as large as it.
 // The submenu is a window of its own, which takes no font from the menu.
 void MainWindow::zoom_popups() {
-    const double factor = zoom_percent_ / 100.0;
+    const double factor = zoom_factor();
     if (const QFont tips = zoomed_font(tooltip_font_, factor); tips != QToolTip::font()) {
         QToolTip::setFont(tips);
     }

@@ -114,9 +114,10 @@ def browser_handlers(page, base):
     """(first, steady) timings in µs per handler."""
     page.send("Page.navigate", url=base + "quorvel/")
     page.wait_for("globalThis.quorvel && quorvel.painted")
-    time = lambda h: page.evaluate(f"quorvel.core.handlerMicros('{h}', 15, 200)")
-    first = {h: time(h) for h, _ in HANDLERS}
-    return first, {h: time(h) for h, _ in HANDLERS}
+    def timing(handler):
+        return page.evaluate(f"quorvel.core.handlerMicros('{handler}', 15, 200)")
+    first = {h: timing(h) for h, _ in HANDLERS}
+    return first, {h: timing(h) for h, _ in HANDLERS}
 
 
 def node_handlers(site):
