@@ -47,3 +47,13 @@ if ! locale -a | grep -ix "${test_locale%.UTF-8}.utf8" >/dev/null; then
         echo "$test_locale UTF-8" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
     "${as_root[@]}" locale-gen >/dev/null
 fi
+
+# The web edition's build and test tools (the bundler, the linter, the accessibility
+# audit), pinned by package-lock.json; none of them is shipped to the page's visitors.
+cd "$(dirname "$0")/.."
+stamp=node_modules/.quorvel-lock
+if ! cmp -s package-lock.json "$stamp" 2>/dev/null; then
+    echo "setup: installing the web tools from package-lock.json" >&2
+    npm ci --no-audit --no-fund --loglevel=error >/dev/null
+    cp package-lock.json "$stamp"
+fi
