@@ -15,6 +15,8 @@ packages=(
     python3 valgrind clang clang-format libclang-rt-14-dev
     locales
     emscripten nodejs python3-fonttools chromium python3-websocket
+    firefox-esr nginx-light brotli
+    weston qt6-wayland lintian help2man
 )
 
 # The tests also run the program under a locale whose decimal separator is a comma.
