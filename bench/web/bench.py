@@ -198,6 +198,9 @@ def main():
             page.send("Page.addScriptToEvaluateOnNewDocument", source=AFTER_NEXT_FRAME)
             page.send("Network.enable")
             page.send("Network.setCacheDisabled", cacheDisabled=True)
+            # Every load from the network: the page's service worker would answer from its
+            # cache from the second load on.
+            page.send("Network.setBypassServiceWorker", bypass=True)
             print(f"== start-up to the first frame with every plot ({args.rounds} "
                   f"alternating rounds of {args.loads} loads each)")
             shown, painted = start_up(page, base + "quorvel/", base + "empty.html",

@@ -56,8 +56,8 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
         f = open(chosen, "rb")
         size = os.fstat(f.fileno()).st_size
         self.send_response(200)
-        self.send_header("Content-Type", TYPES.get(os.path.splitext(path)[1],
-                                                   "application/octet-stream"))
+        self.send_header("Content-Type",
+                         TYPES.get(os.path.splitext(path)[1]) or self.guess_type(path))
         self.send_header("Content-Length", str(size))
         self.send_header("Cache-Control", cache_control(path))
         if any(os.path.isfile(path + suffix) for _, suffix in ENCODINGS):
