@@ -6,9 +6,15 @@ const CACHE = "@CACHE@";
 const FILES = @FILES@;
 const OURS = "quorvel-";
 
+// A name with a hash of its content is that content: the copy the page has just loaded
+// will do. Every other file is fetched afresh, past what an older visit left in the
+// browser's HTTP cache.
+const HASHED = /\.[0-9a-f]{10}\.\w+$/;
+
 self.addEventListener("install", (event) => {
-  // Past the browser's HTTP cache: the files of this build, not what an older visit kept.
-  const requests = FILES.map((file) => new Request(file, { cache: "reload" }));
+  const requests = FILES.map((file) => new Request(file, {
+    cache: HASHED.test(file) ? "default" : "reload",
+  }));
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(requests))
     .then(() => self.skipWaiting()));
 });
