@@ -20,6 +20,7 @@ import argparse
 import base64
 import hashlib
 import json
+import mimetypes
 import re
 import shutil
 import subprocess
@@ -123,7 +124,7 @@ def single_page(template, css, script, description, wasm, site, names, carried):
         elif rel in ("manifest", "preload"):
             new = ""  # nothing to install, and nothing to fetch early
         elif rel == "icon" and href and (site / href).is_file():
-            inlined = data_url(site / href, "image/png")
+            inlined = data_url(site / href, mimetypes.guess_type(href)[0] or "image/png")
             new = match.group(0).replace(f'href="{href}"', f'href="{inlined}"')
         else:
             new = match.group(0)
