@@ -15,7 +15,7 @@ packages=(
     python3 valgrind clang clang-format libclang-rt-14-dev
     locales
     emscripten nodejs python3-fonttools chromium python3-websocket
-    firefox-esr nginx-light brotli
+    firefox-esr nginx-light brotli libnginx-mod-http-brotli-static librsvg2-bin
     weston qt6-wayland lintian help2man
 )
 

@@ -2,8 +2,8 @@
 # The web edition.
 #   scripts/web.sh build   installs what is missing, builds the page into build/web/
 #   scripts/web.sh         builds, then serves build/web/ on http://127.0.0.1:${PORT:-8080}
-# build/web/ holds only static files: any web server can host it (not as file://, which
-# cannot load the WebAssembly).
+# build/web/ holds only static files: any web server can host it (web/nginx/quorvel.conf
+# for nginx); build/web/quorvel.html alone is the whole program, which opens from disk.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -24,8 +24,8 @@ build() {
 
 serve() {
     local port=${PORT:-8080}
-    echo "Quorvel on http://127.0.0.1:$port/ (Ctrl+C stops it)"
-    exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web
+    # The .br and .gz files as they are, and the cache headers a host should send.
+    exec python3 web/tools/serve_site.py build/web "$port"
 }
 
 case ${1:-} in

@@ -11,10 +11,10 @@
 #include <string_view>
 
 #include "form.h"
-#include "handler_timing.h"
 #include "help_description.h"
 #include "json_text.h"
 #include "page_description.h"
+#include "page_window.h"
 #include "runtime_fault.h"
 #include "state_json.h"
 #include "web_window.h"
@@ -65,6 +65,10 @@ quorvel::WebCanvas* surface_at(int row) {
 }
 
 }  // namespace
+
+quorvel::WebWindow& page_window() {
+    return *page().window;
+}
 
 extern "C" {
 
@@ -131,17 +135,6 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_set_device_ratio(double ratio) {
     page().window->set_device_ratio(ratio);
     const std::string changes = quorvel::take_changes(*page().window);
     return reply(R"({"fault":null,)" + changes.substr(1));
-}
-
-// For the benchmark: see handler_micros.
-EMSCRIPTEN_KEEPALIVE double quorvel_handler_micros(const char* handler, int rounds, int runs) {
-    return quorvel::handler_micros(*page().window, handler, rounds, runs);
-}
-
-// For the tests only: puts the highest harmonic index out of range, as no click can, so
-// that the next ANS stops with a subscript fault.
-EMSCRIPTEN_KEEPALIVE void quorvel_test_set_max_order(int order) {
-    page().window->form().max_order = quorvel::Int16(order);
 }
 
 }  // extern "C"

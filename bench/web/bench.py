@@ -2,7 +2,11 @@
 """The web edition's figures: start-up against an empty page with one canvas, handler
 times as WebAssembly against the same code native, and the page's weight gzipped.
 
-  bench.py --site build/web --native build/release/bench/quorvel_web_handlers
+  bench.py --site build/web-probe --shipped build/web
+           --native build/release/bench/quorvel_web_handlers
+
+The page timed is the tests' build (the same page over the module with the timing
+function); the weight is that of the visitors' build (--shipped).
 
 Start-up is the time from the start of navigation to the end of the first frame that
 shows every plot: the page sets its "plots-painted" mark once every plot's pixels are on
@@ -14,7 +18,6 @@ that alternate the two pages in one Chromium; the figure is the median round's r
 """
 
 import argparse
-import gzip
 import os
 import re
 import statistics
@@ -26,10 +29,10 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tests", 
 import cdp  # noqa: E402
 
 HANDLERS = [("Command3_Click", "CALC, k = 50"), ("Command1_Click", "example RESET")]
-# What the page fetches (quorvel.js is inlined in index.html; the licence texts beside
-# the fonts are not loaded).
-PAGE_FILES = ["index.html", "quorvel.wasm", "fonts/quorvel-serif.woff",
-              "fonts/quorvel-serif-italic.woff", "fonts/quorvel-gothic.woff"]
+# What a visit fetches: the page (quorvel.js is bundled into it), the module and the three
+# faces, under their hashed names (the licence texts beside the fonts are not loaded; the
+# service worker, the manifest and the icons come after the page has started).
+PAGE_FILES = ["index.html", "quorvel.*.wasm", "fonts/*.woff"]
 
 
 # Put into both pages before their own scripts: when the page marks "plots-painted", wait
@@ -140,18 +143,40 @@ def native_handlers(program):
     return {line.split()[0]: float(line.split()[1]) for line in out.splitlines()}
 
 
-def weight(site):
-    total = 0
-    for name in PAGE_FILES:
-        with open(os.path.join(site, name), "rb") as f:
-            total += len(gzip.compress(f.read(), compresslevel=9))
-    return total
+def page_files(site):
+    import glob
+    return [os.path.relpath(path, site) for pattern in PAGE_FILES
+            for path in sorted(glob.glob(os.path.join(site, pattern)))]
+
+
+def sent_size(site, name, suffix):
+    """What a server sends for the file: its .gz or .br sibling, or the file where a
+    format compresses no further (WOFF)."""
+    path = os.path.join(site, name)
+    return os.path.getsize(path + suffix if os.path.exists(path + suffix) else path)
+
+
+def print_weight(site):
+    totals = {".gz": 0, ".br": 0}
+    for name in page_files(site):
+        sizes = {suffix: sent_size(site, name, suffix) for suffix in totals}
+        for suffix in totals:
+            totals[suffix] += sizes[suffix]
+        print(f"  {name}: {os.path.getsize(os.path.join(site, name)) / 1024:.1f} KB, gzip -9 "
+              f"{sizes['.gz'] / 1024:.1f} KB, brotli {sizes['.br'] / 1024:.1f} KB")
+    print(f"whole page as sent: {totals['.gz'] / 1024:.1f} KB gzipped, "
+          f"{totals['.br'] / 1024:.1f} KB with brotli (target 300 KB)")
+    single = os.path.join(site, "quorvel.html")
+    if os.path.exists(single):
+        print(f"the single file quorvel.html: {os.path.getsize(single) / 1024:.1f} KB, "
+              f"gzip -9 {sent_size(site, 'quorvel.html', '.gz') / 1024:.1f} KB")
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--site", required=True)
     parser.add_argument("--native", required=True)
+    parser.add_argument("--shipped", required=True, help="the visitors' build, for its weight")
     parser.add_argument("--rounds", type=int, default=8)
     parser.add_argument("--loads", type=int, default=10)
     parser.add_argument("--bare-window", action="store_true",
@@ -159,14 +184,8 @@ def main():
                              "that shows it")
     args = parser.parse_args()
 
-    print("== page weight, gzipped (-9)")
-    for name in PAGE_FILES:
-        with open(os.path.join(args.site, name), "rb") as f:
-            data = f.read()
-        print(f"  {name}: {len(data) / 1024:.1f} KB, gzipped "
-              f"{len(gzip.compress(data, compresslevel=9)) / 1024:.1f} KB")
-    total = weight(args.site)
-    print(f"whole page: {total / 1024:.1f} KB gzipped (target 300 KB)")
+    print("== page weight as a server sends it (the visitors' build)")
+    print_weight(args.shipped)
 
     with tempfile.TemporaryDirectory(prefix="quorvel-bench-") as root:
         os.symlink(os.path.abspath(args.site), os.path.join(root, "quorvel"))
@@ -179,6 +198,9 @@ def main():
             page.send("Page.addScriptToEvaluateOnNewDocument", source=AFTER_NEXT_FRAME)
             page.send("Network.enable")
             page.send("Network.setCacheDisabled", cacheDisabled=True)
+            # Every load from the network: the page's service worker would answer from its
+            # cache from the second load on.
+            page.send("Network.setBypassServiceWorker", bypass=True)
             print(f"== start-up to the first frame with every plot ({args.rounds} "
                   f"alternating rounds of {args.loads} loads each)")
             shown, painted = start_up(page, base + "quorvel/", base + "empty.html",

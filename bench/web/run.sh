@@ -8,5 +8,5 @@ scripts/web.sh build >/dev/null
 cmake --preset release >/dev/null
 cmake --build --preset release --target quorvel_web_handlers -j"$(nproc)" >/dev/null
 # Debian's python3, which has python3-websocket.
-exec /usr/bin/python3 bench/web/bench.py --site build/web \
+exec /usr/bin/python3 bench/web/bench.py --site build/web-probe --shipped build/web \
     --native build/release/bench/quorvel_web_handlers "$@"

@@ -6,7 +6,8 @@ the page must equal the replay's snapshot pixel for pixel (leaving out what lies
 surface: its "T" mark or "Spectol", whose text each toolkit draws its own way, and a
 neighbour's edge), and every caption the replay reports must read the same on the page.
 
-  browser_test.py --site build/web --replay quorvel-replay --out DIR SCENARIO
+  browser_test.py --site build/web-probe --replay quorvel-replay --out DIR
+                  [--server preview|nginx] SCENARIO
   browser_test.py --list
 
 Exit status: 0 passed, 1 failed, 77 skipped (no Chromium or python3-websocket).
@@ -828,6 +829,8 @@ def main():
     parser.add_argument("--site")
     parser.add_argument("--replay")
     parser.add_argument("--out")
+    parser.add_argument("--server", choices=["preview", "nginx"], default="preview",
+                        help="serve the site with the preview server or with nginx")
     parser.add_argument("scenario", nargs="?")
     args = parser.parse_args()
     if args.list:
@@ -835,6 +838,7 @@ def main():
         return 0
     try:
         import cdp
+        import servers
     except ImportError:
         print("SKIP: python3-websocket is not installed (scripts/setup.sh installs it)")
         return SKIP
@@ -847,11 +851,14 @@ def main():
         print(f"FAIL: no page in {args.site}; build it with scripts/web.sh build")
         return 1
     os.makedirs(args.out, exist_ok=True)
-    print(f"scenario {args.scenario}")
+    print(f"scenario {args.scenario} on {args.server}")
     started = time.monotonic()
     try:
-        with cdp.site_server(args.site) as url:
-            SCENARIOS[args.scenario](args, url)
+        with servers.SERVERS[args.server](args.site) as served:
+            SCENARIOS[args.scenario](args, served.url)
+    except servers.Skip as e:
+        print(f"SKIP: {e}")
+        return SKIP
     except (Failure, cdp.ProtocolError, TimeoutError) as e:
         print(f"FAIL: {e}")
         return 1

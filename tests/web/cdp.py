@@ -11,14 +11,19 @@ import json
 import os
 import re
 import shutil
-import socket
 import subprocess
+import sys
 import tempfile
 import threading
 import time
 import urllib.request
 
 import websocket
+
+# The preview server's handler, which scripts/web.sh serves the site with.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web",
+                                "tools"))
+import serve_site  # noqa: E402
 
 CHROMIUM_FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
@@ -38,7 +43,8 @@ def chromium_path():
 
 @contextlib.contextmanager
 def site_server(directory):
-    """Serves the directory on 127.0.0.1 at a free port; yields the base URL."""
+    """Serves the directory on 127.0.0.1 at a free port as the preview server does; yields
+    the base URL."""
     handler = functools.partial(QuietHandler, directory=directory)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     thread = threading.Thread(target=server.serve_forever, daemon=True)
@@ -50,18 +56,7 @@ def site_server(directory):
         server.server_close()
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      ".wasm": "application/wasm", ".js": "text/javascript",
-                      ".woff": "font/woff"}
-    # Keep-alive, and every write sent at once: without TCP_NODELAY a response's last
-    # piece can wait some 40 ms for the browser's delayed acknowledgement.
-    protocol_version = "HTTP/1.1"
-
-    def setup(self):
-        super().setup()
-        self.request.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
-
+class QuietHandler(serve_site.SiteHandler):
     def log_message(self, format, *args):  # noqa: A002 - the base class's name
         pass
 

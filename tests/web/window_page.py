@@ -29,15 +29,18 @@ def places(page_description):
 class WindowPage:
     def __init__(self, page):
         self.page = page
-        self.description = page.evaluate("quorvel.core.page")
+        # The description the page was built from, which it carries.
+        self.description = page.evaluate(
+            "JSON.parse(document.getElementById('page-description').textContent)")
         self.places = places(self.description)
         self.rows = self.description["rows"]
 
     def at(self, x, y):
         """A point of the client area as a viewport point, wherever the window is now."""
-        left, top, scale = self.page.evaluate(
+        left, top, width = self.page.evaluate(
             "(() => { const r = document.getElementById('window').getBoundingClientRect();"
-            " return [r.left, r.top, r.width / quorvel.core.page.width]; })()")
+            " return [r.left, r.top, r.width]; })()")
+        scale = width / self.description["width"]
         return left + x * scale, top + y * scale
 
     def click(self, name, up=None, button="left"):

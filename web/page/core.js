@@ -2,7 +2,7 @@
 // the binding's C functions. Every event goes through raise(), which answers with the
 // changes the handler made.
 
-// `loading` is the promise of the instantiated module (index.html starts it early);
+// `loading` is the promise of the instantiated module (load_core.js starts it early);
 // `page` the window's description, which the build took from the module's quorvel_page.
 export async function openCore(loading, page, deviceRatio, viewportWidth, viewportHeight) {
   const module = await loading;
@@ -15,8 +15,6 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
     width: call("quorvel_pixels_width", "number", ["number"]),
     height: call("quorvel_pixels_height", "number", ["number"]),
     setRatio: call("quorvel_set_device_ratio", "string", ["number"]),
-    handlerMicros: call("quorvel_handler_micros", "number", ["string", "number", "number"]),
-    setMaxOrder: call("quorvel_test_set_max_order", null, ["number"]),
   };
   const first = JSON.parse(api.open(deviceRatio, viewportWidth, viewportHeight));
   return {
@@ -34,7 +32,6 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
       const at = api.pixels(row);
       return new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, at, w * h * 4), w, h);
     },
-    handlerMicros: (handler, rounds, runs) => api.handlerMicros(handler, rounds, runs),
-    setMaxOrder: (order) => api.setMaxOrder(order),
+    module,
   };
 }

@@ -67,7 +67,7 @@ function helpAbout(about) {
   for (const font of about.fonts) {
     const item = helpElement("li", { textContent: `${font.family}: ${font.licence}` });
     if (font.file) {
-      item.append(" (", helpElement("a", { href: font.file, target: "_blank",
+      item.append(" (", helpElement("a", { href: fileAddress(font.file), target: "_blank",
         rel: "noopener", textContent: "licence text" }), ")");
     }
     fonts.append(item);
@@ -78,6 +78,15 @@ function helpAbout(about) {
     helpElement("p", { textContent: "Fonts:" }),
     fonts,
   ];
+}
+
+// Where a file of the site is: beside the page, or, in the page that carries its files
+// inside it (the single file, opened from disk), a blob of the text it carries.
+function fileAddress(file) {
+  const carried = document.getElementById("carried-files");
+  const text = carried && JSON.parse(carried.textContent)[file];
+  if (text === undefined || text === null) return file;
+  return URL.createObjectURL(new Blob([text], { type: "text/plain;charset=utf-8" }));
 }
 
 function helpList(tag, items) {

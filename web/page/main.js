@@ -1,20 +1,25 @@
 // The page's start: loads the core, builds the window from its layout table, and from
 // then on hands every click and key to the core and shows what the handler changed,
-// repainting only the surfaces it drew on.
+// repainting only the surfaces it drew on. The build runs it as a classic script in
+// <head>, so the WebAssembly starts compiling before the body is read.
 
 import { openCore } from "./core.js";
 import { buildWindow, uncoverSurfaces } from "./controls.js";
 import { showFault } from "./fault_dialog.js";
 import { fitWindow } from "./fit_window.js";
+import { loadCore } from "./load_core.js";
+import { keepForOffline } from "./offline.js";
 import { installWindowCommands } from "./window_commands.js";
 
-async function start() {
+async function start(loading) {
+  await bodyRead();
   const root = document.getElementById("window");
   const page = JSON.parse(document.getElementById("page-description").textContent);
   let core = null;
   let reporting = false;
   let controls = [];
   let ratio = 1;  // device pixels per CSS pixel of the window, as the rasters are drawn
+  let untouched = true;  // no event raised yet
 
   const apply = (reply) => {
     for (const row of reply.surfaces) controls[row].paint(core.image(row), ratio);
@@ -24,6 +29,7 @@ async function start() {
   };
   const raise = (handler) => {
     if (reporting) return;
+    untouched = false;
     const reply = core.raise(handler);
     if (reply.error) throw new Error(reply.error);
     apply(reply);
@@ -39,7 +45,7 @@ async function start() {
   const [place, next] = [root.parentElement, root.nextSibling];
   root.remove();
   controls = buildWindow(root, page, raise);
-  core = await openCore(globalThis.quorvelModule, page, devicePixelRatio, innerWidth, innerHeight);
+  core = await openCore(loading, page, devicePixelRatio, innerWidth, innerHeight);
   document.title = page.caption;
   place.insertBefore(root, next);
   installWindowCommands(root, core.help(), () => {
@@ -59,9 +65,15 @@ async function start() {
   // next frame, which shows them.
   performance.mark("plots-painted");
   root.removeAttribute("aria-busy");
-  // For the tests and the benchmark: the core and the controls of this page.
-  globalThis.quorvel = { core, controls, raise, painted: true };
-  document.dispatchEvent(new Event("quorvel-painted"));
+  keepForOffline(() => untouched);
+  return { core, controls, raise };
+}
+
+function bodyRead() {
+  if (document.readyState !== "loading") return Promise.resolve();
+  return new Promise((resolve) => {
+    document.addEventListener("DOMContentLoaded", resolve, { once: true });
+  });
 }
 
 // A spin button's value is the number its readout label shows.
@@ -76,7 +88,10 @@ function updateReadouts(controls, page) {
   });
 }
 
-start().catch((error) => {
+// The started page's core and controls, for a page built over this one (the tests'); the
+// page itself keeps them to itself.
+export const started = start(loadCore()).catch(async (error) => {
+  await bodyRead();
   document.body.textContent = `The page could not start: ${error.message}`;
   throw error;
 });

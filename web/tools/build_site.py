@@ -1,0 +1,222 @@
+#!/usr/bin/env python3
+"""Builds the web edition's site from the page's sources, the module and the web fonts:
+
+- index.html with its style sheet, the window's description and one script inside it: the
+  module's loader and the page's modules, bundled by esbuild from ENTRY;
+- the module and the faces under content-hashed names (a host may keep them for a year);
+- the web app manifest and its icons, rendered from the program's SVG icon;
+- with --single, the whole program as one HTML file that opens from disk: the module as
+  base64, the faces as data: URLs, the fonts' licence texts carried inside;
+- the service worker and the compressed siblings (finish_site.py).
+
+  build_site.py --page DIR --entry JS --loader JS --description JSON --fonts DIR
+                --icon SVG --esbuild PROGRAM --out DIR [--single HTML] [--node-loader]
+
+--node-loader also puts the loader and the module beside the page under their own names,
+for node. OUT is emptied first: it holds what this writes and nothing else.
+"""
+
+import argparse
+import base64
+import hashlib
+import json
+import mimetypes
+import re
+import shutil
+import subprocess
+import sys
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import finish_site  # noqa: E402
+
+ICONS = [("quorvel-192.png", 192, False), ("quorvel-512.png", 512, False),
+         ("quorvel-maskable-512.png", 512, True)]
+# A maskable icon keeps what matters within the middle 80 % of a full-bleed tile.
+MASKABLE_SAFE = 0.8
+MASKABLE_BACKGROUND = "#24527f"
+
+
+def fail(message):
+    sys.exit(f"build_site: {message}")
+
+
+def hashed_name(path):
+    digest = hashlib.sha256(path.read_bytes()).hexdigest()[:10]
+    return f"{path.stem}.{digest}{path.suffix}"
+
+
+def bundle(esbuild, entry, loader):
+    """The page's script: ENTRY and what it imports, the loader as "quorvel-loader"."""
+    result = subprocess.run(
+        [esbuild, str(entry), "--bundle", "--format=iife", "--minify", "--charset=utf8",
+         "--legal-comments=none", "--log-level=warning", f"--alias:quorvel-loader={loader}",
+         # The loader of the tests' module also runs under node, which it asks for there.
+         "--external:fs", "--external:path"],
+        capture_output=True, text=True)
+    if result.returncode != 0:
+        fail(f"esbuild failed:\n{result.stderr}")
+    return result.stdout
+
+
+def element_text(content, element):
+    if re.search(f"</{element}", content, re.IGNORECASE):
+        fail(f"the inlined text would close its <{element}>")
+    return content
+
+
+def replace_once(html, old, new):
+    if html.count(old) != 1:
+        fail(f"index.html must hold {old!r} once")
+    return html.replace(old, new)
+
+
+def link_tags(html):
+    """Every <link> tag with its attributes."""
+    for match in re.finditer(r"<link\b[^>]*>\n?", html):
+        yield match, dict(re.findall(r'([\w-]+)(?:="([^"]*)")?', match.group(0)[5:]))
+
+
+def with_description(html, description):
+    # "<" only occurs inside its strings, where \u003c reads the same and cannot end the
+    # script element.
+    text = json.dumps(json.loads(description), ensure_ascii=False, separators=(",", ":"))
+    tag = '<script type="application/json" id="page-description"></script>'
+    return replace_once(html, tag, tag.replace("></", ">" + text.replace("<", "\\u003c") + "</"))
+
+
+def with_script(html, script):
+    return replace_once(html, '<script src="main.js"></script>',
+                        f"<script>\n{element_text(script, 'script')}</script>")
+
+
+def with_style(html, css):
+    return replace_once(html, '<link rel="stylesheet" href="quorvel.css">',
+                        f"<style>\n{element_text(css, 'style')}</style>")
+
+
+def served_page(template, css, script, description, names):
+    """index.html: the files it names under their hashed names."""
+    for old, new in names.items():
+        css = css.replace(f'url("{old}")', f'url("{new}")')
+    html = with_style(template, css)
+    for match, attributes in list(link_tags(html)):
+        if attributes.get("href") in names:
+            tag = match.group(0).replace(f'href="{attributes["href"]}"',
+                                         f'href="{names[attributes["href"]]}"')
+            html = html.replace(match.group(0), tag)
+    return with_script(with_description(html, description), script)
+
+
+def single_page(template, css, script, description, wasm, site, names, carried):
+    """The whole program in one file: nothing it loads lies beside it."""
+    def data_url(path, kind):
+        return f"data:{kind};base64,{base64.b64encode(path.read_bytes()).decode()}"
+
+    css = re.sub(r'url\("(fonts/[\w.-]+\.woff)"\)',
+                 lambda m: f'url("{data_url(site / names[m.group(1)], "font/woff")}")', css)
+    html = with_style(template, css)
+    for match, attributes in list(link_tags(html)):
+        rel, href = attributes.get("rel"), attributes.get("href")
+        if attributes.get("id") == "quorvel-wasm":
+            encoded = base64.b64encode(wasm.read_bytes()).decode()
+            new = f'<script type="application/octet-stream" id="quorvel-wasm">{encoded}</script>\n'
+        elif rel in ("manifest", "preload"):
+            new = ""  # nothing to install, and nothing to fetch early
+        elif rel == "icon" and href and (site / href).is_file():
+            inlined = data_url(site / href, mimetypes.guess_type(href)[0] or "image/png")
+            new = match.group(0).replace(f'href="{href}"', f'href="{inlined}"')
+        else:
+            new = match.group(0)
+        html = html.replace(match.group(0), new)
+    files = {name: (site / name).read_text(encoding="utf-8") for name in carried}
+    files_json = json.dumps(files, ensure_ascii=False).replace("<", "\\u003c")
+    html = with_description(html, description).replace(
+        "</head>", f'<script type="application/json" id="carried-files">{files_json}</script>\n'
+                   "</head>", 1)
+    return with_script(html, script)
+
+
+def local_references(html):
+    """What the page would fetch beside itself: href, src and url() that are no data:,
+    blob: or other site's address."""
+    found = re.findall(r'(?:href|src)="([^"]+)"|url\("([^"]+)"\)', html)
+    return [a or b for a, b in found
+            if not re.match(r"(data|blob|https?|mailto):|#", a or b)]
+
+
+def render_icons(svg, out):
+    (out / "icons").mkdir()
+    source = svg.read_text(encoding="utf-8")
+    for name, size, maskable in ICONS:
+        target = out / "icons" / name
+        if maskable:
+            # The icon within the safe zone of a full-bleed tile in its own blue.
+            inner = size * MASKABLE_SAFE
+            offset = (size - inner) / 2
+            body = re.sub(r"^.*?<svg\b[^>]*>", "", source, flags=re.S)
+            viewbox = re.search(r'viewBox="([^"]+)"', source).group(1)
+            wrapped = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}">'
+                       f'<rect width="{size}" height="{size}" fill="{MASKABLE_BACKGROUND}"/>'
+                       f'<svg x="{offset}" y="{offset}" width="{inner}" height="{inner}" '
+                       f'viewBox="{viewbox}">{body}</svg>')
+            run = subprocess.run(["rsvg-convert", "--width", str(size), "--height", str(size),
+                                  "--output", str(target)], input=wrapped.encode())
+        else:
+            run = subprocess.run(["rsvg-convert", "--width", str(size), "--height", str(size),
+                                  str(svg), "--output", str(target)])
+        if run.returncode != 0:
+            fail(f"rsvg-convert could not render {name}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    for name in ("page", "entry", "loader", "description", "fonts", "icon", "esbuild", "out"):
+        parser.add_argument(f"--{name}", required=True)
+    parser.add_argument("--single")
+    parser.add_argument("--node-loader", action="store_true")
+    args = parser.parse_args()
+    page, out = Path(args.page), Path(args.out)
+    loader = Path(args.loader).resolve()
+    wasm = loader.with_suffix(".wasm")
+
+    if out.exists():
+        shutil.rmtree(out)
+    (out / "fonts").mkdir(parents=True)
+    names = {"quorvel.wasm": hashed_name(wasm)}
+    shutil.copyfile(wasm, out / names["quorvel.wasm"])
+    carried = []
+    for font_file in sorted(Path(args.fonts).iterdir()):
+        if font_file.suffix == ".woff":
+            name = names[f"fonts/{font_file.name}"] = f"fonts/{hashed_name(font_file)}"
+        else:
+            name = f"fonts/{font_file.name}"
+            carried.append(name)
+        shutil.copyfile(font_file, out / name)
+    if args.node_loader:
+        shutil.copyfile(loader, out / "quorvel.js")
+        shutil.copyfile(wasm, out / "quorvel.wasm")
+    shutil.copyfile(page / "manifest.webmanifest", out / "manifest.webmanifest")
+    render_icons(Path(args.icon), out)
+
+    template = (page / "index.html").read_text(encoding="utf-8")
+    css = (page / "quorvel.css").read_text(encoding="utf-8")
+    script = bundle(args.esbuild, Path(args.entry).resolve(), loader)
+    description = Path(args.description).read_text(encoding="utf-8")
+
+    html = served_page(template, css, script, description, names)
+    missing = [r for r in local_references(html) if not (out / r).is_file()]
+    if missing:
+        fail(f"index.html names files the site does not have: {missing}")
+    (out / "index.html").write_text(html, encoding="utf-8")
+
+    if args.single:
+        single = single_page(template, css, script, description, wasm, out, names, carried)
+        if local_references(single):
+            fail(f"the single file would load {local_references(single)} beside itself")
+        Path(args.single).write_text(single, encoding="utf-8")
+    finish_site.finish(out)
+
+
+if __name__ == "__main__":
+    main()
