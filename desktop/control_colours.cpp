@@ -1,0 +1,63 @@
+#include "control_colours.h"
+
+#include "qt_canvas.h"
+#include "qt_colour.h"
+
+namespace quorvel {
+namespace {
+
+void set_role(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, colour);
+    widget.setPalette(palette);
+}
+
+void fill_background(QWidget& widget, const QColor& colour) {
+    set_role(widget, QPalette::Window, colour);
+    widget.setAutoFillBackground(true);
+}
+
+// Fusion outlines a button, an option mark and a spin arrow in its Window colour made
+// darker by 140 %: the face gives the program's own grey outline, and high contrast asks
+// for the palette's border there instead.
+void outline_control(QWidget& widget, Palette palette) {
+    const FaceColours faces = face_colours(palette);
+    set_role(widget, QPalette::Window,
+             palette == Palette::high_contrast ? to_qcolor(faces.border).lighter(140)
+                                               : to_qcolor(faces.face));
+}
+
+}  // namespace
+
+void colour_control(const ControlRow& row, QWidget& widget, Palette palette) {
+    const FaceColours faces = face_colours(palette);
+    const auto shown = [palette](Colour c) { return to_qcolor(shown_colour(c, palette)); };
+    switch (row.kind) {
+        case ControlKind::frame:
+            fill_background(widget, shown(row.back.value_or(faces.face)));
+            return;
+        case ControlKind::label:
+            set_role(widget, QPalette::WindowText, shown(row.fore.value_or(faces.text)));
+            if (!row.transparent) {
+                fill_background(widget, shown(row.back.value_or(faces.face)));
+            }
+            return;
+        case ControlKind::push_button:
+            if (row.back) {
+                set_role(widget, QPalette::Button, shown(*row.back));
+            }
+            outline_control(widget, palette);
+            return;
+        case ControlKind::option_button:
+        case ControlKind::spin_button:
+            outline_control(widget, palette);
+            return;
+        case ControlKind::picture:
+            if (auto* canvas = dynamic_cast<QtCanvas*>(&widget)) {
+                canvas->set_palette(palette);
+            }
+            return;
+    }
+}
+
+}  // namespace quorvel
