@@ -27,6 +27,15 @@ void outline_control(QWidget& widget, Palette palette) {
                                                : to_qcolor(faces.face));
 }
 
+// High contrast draws text with its stems on whole pixels, so that a thin glyph (a serif
+// "0" or "1") has pixels of its full colour rather than only smoothed halves of it.
+void sharpen_text(QWidget& widget, Palette palette) {
+    QFont font = widget.font();
+    font.setHintingPreference(palette == Palette::high_contrast ? QFont::PreferFullHinting
+                                                                : QFont::PreferDefaultHinting);
+    widget.setFont(font);
+}
+
 }  // namespace
 
 void colour_control(const ControlRow& row, QWidget& widget, Palette palette) {
@@ -37,6 +46,7 @@ void colour_control(const ControlRow& row, QWidget& widget, Palette palette) {
             fill_background(widget, shown(row.back.value_or(faces.face)));
             return;
         case ControlKind::label:
+            sharpen_text(widget, palette);
             set_role(widget, QPalette::WindowText, shown(row.fore.value_or(faces.text)));
             if (!row.transparent) {
                 fill_background(widget, shown(row.back.value_or(faces.face)));
