@@ -8,7 +8,6 @@
 namespace quorvel {
 namespace {
 
-constexpr Colour cyan{0x00FFFF00};
 constexpr Colour light_green{0x00C0FFC0};
 
 // Where the high-contrast palette differs from the program's colours: each is the
