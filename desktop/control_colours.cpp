@@ -30,10 +30,13 @@ void outline_control(QWidget& widget, Palette palette) {
 // High contrast draws text with its stems on whole pixels, so that a thin glyph (a serif
 // "0" or "1") has pixels of its full colour rather than only smoothed halves of it.
 void sharpen_text(QWidget& widget, Palette palette) {
-    QFont font = widget.font();
-    font.setHintingPreference(palette == Palette::high_contrast ? QFont::PreferFullHinting
-                                                                : QFont::PreferDefaultHinting);
-    widget.setFont(font);
+    const QFont::HintingPreference wanted =
+        palette == Palette::high_contrast ? QFont::PreferFullHinting : QFont::PreferDefaultHinting;
+    if (widget.font().hintingPreference() != wanted) {
+        QFont font = widget.font();
+        font.setHintingPreference(wanted);
+        widget.setFont(font);
+    }
 }
 
 }  // namespace
