@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <ostream>
 #include <string>
 
 #include "layout.h"
@@ -20,6 +22,10 @@ struct RatioCase {
     Colour b;
     double ratio;
 };
+
+void PrintTo(const RatioCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ContrastRatio : public testing::TestWithParam<RatioCase> {};
 
@@ -48,13 +54,26 @@ std::string test_name(const ColourPair& pair, std::size_t index) {
     return name;
 }
 
+}  // namespace
+
+// Shown by name and colours when a pair falls short.
+void PrintTo(const ColourPair& pair, std::ostream* out) {
+    const auto rgb = [](Colour c) {
+        char text[8];
+        std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red(), c.green(), c.blue());
+        return std::string(text);
+    };
+    *out << pair.what << " " << rgb(pair.fore) << " on " << rgb(pair.back);
+}
+
+namespace {
+
 class HighContrastPair : public testing::TestWithParam<ColourPair> {};
 
 TEST_P(HighContrastPair, ReachesItsRatio) {
     const ColourPair& pair = GetParam();
     const double wanted = pair.kind == PairKind::text ? text_ratio : graphic_ratio;
-    EXPECT_GE(contrast_ratio(pair.fore, pair.back), wanted)
-        << pair.what << ": #" << std::hex << pair.fore.bgr << " on #" << pair.back.bgr;
+    EXPECT_GE(contrast_ratio(pair.fore, pair.back), wanted) << testing::PrintToString(pair);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryShownPair, HighContrastPair,
