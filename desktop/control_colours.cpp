@@ -21,6 +21,9 @@ void fill_background(QWidget& widget, const QColor& colour) {
 // darker by 140 %: the face gives the program's own grey outline, and high contrast asks
 // for the palette's border there instead.
 void outline_control(QWidget& widget, Palette palette) {
+    if (palette == Palette::seed && !widget.testAttribute(Qt::WA_SetPalette)) {
+        return;  // a control that never had its own palette outlines in the window's face
+    }
     const FaceColours faces = face_colours(palette);
     set_role(widget, QPalette::Window,
              palette == Palette::high_contrast ? to_qcolor(faces.border).lighter(140)

@@ -49,6 +49,9 @@ TEST_F(HighContrast, CtrlAltHSwitchesEveryColourAndBack) {
         {"blue name stays", {"Label_a", 2}, true, 0xff0000ff, 0xff0000ff},
         {"cyan frame stays", {"Frame3"}, false, 0xff00ffff, 0xff00ffff},
         {"pale yellow label face stays", {"Label15"}, false, 0xffffffc0, 0xffffffc0},
+        // Fusion outlines a button in its Window colour made darker by 140 %: #6e6e6e.
+        {"button outline", {"Command2"}, false, 0xffefefef, 0xff9a9a9a},
+        {"spin button outline", {"Spin_n"}, false, 0xffefefef, 0xff9a9a9a},
     };
     dispatch(window.form(), find_event("Command3_Click")->handler);
     const std::string before = state();
