@@ -77,11 +77,15 @@ constexpr auto keys = std::to_array<HelpKey>({
     {"Ctrl+-", "Zoom out"},
     {"Ctrl+0", "Back to 100 %"},
     {"Ctrl+C", "Copy a picture of the whole window, at its zoom, for a worksheet or slide"},
+    {"Ctrl+Alt+H",
+     "High contrast on or off: darker reds, greens and outlines, every text at "
+     "4.5:1 or more"},
     {"Tab, Shift+Tab", "Move the keyboard focus to the next or previous control"},
     {"Up, Down", "Step the spin button that has the focus"},
     {"Space, Return, Enter", "Press the button that has the focus"},
-    {"Right click, Menu key", "The menu with help, zoom and copy picture", Shell::desktop},
-    {"Right click, Menu key", "The menu with help and copy picture", Shell::web},
+    {"Right click, Menu key", "The menu with help, zoom, high contrast and copy picture",
+     Shell::desktop},
+    {"Right click, Menu key", "The menu with help, high contrast and copy picture", Shell::web},
 });
 
 constexpr auto fonts = std::to_array<HelpFont>({

@@ -124,6 +124,18 @@ void RasterCanvas::set_ratio(double ratio) {
         return;
     }
     ratio_ = ratio;
+    redraw();
+}
+
+void RasterCanvas::set_palette(Palette palette) {
+    if (palette == palette_) {
+        return;
+    }
+    palette_ = palette;
+    redraw();
+}
+
+void RasterCanvas::redraw() {
     allocate();
     for (const Primitive& p : since_cls_) {
         draw(p);
@@ -132,7 +144,7 @@ void RasterCanvas::set_ratio(double ratio) {
 }
 
 std::uint32_t RasterCanvas::word_of(Colour c) const {
-    return pixel_word(c, layout_);
+    return pixel_word(shown_colour(c, palette_), layout_);
 }
 
 void RasterCanvas::touched() {

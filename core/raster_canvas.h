@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "palette.h"
 
 namespace quorvel {
 
@@ -52,6 +53,11 @@ class RasterCanvas : public Canvas {
     // pixel; nothing happens when the ratio is the one in use.
     void set_ratio(double ratio);
 
+    // Shows every colour the program asks for through this palette from now on, drawing
+    // everything since the last Cls again; the pen's colours are left as asked.
+    void set_palette(Palette palette);
+    Palette palette() const { return palette_; }
+
     // Grows by one whenever a pixel may have changed, so a shell redraws only the
     // surfaces an event touched.
     std::uint64_t revision() const { return revision_; }
@@ -77,6 +83,7 @@ class RasterCanvas : public Canvas {
     };
 
     void allocate();
+    void redraw();
     void draw(const Primitive& p);
     void draw_line(PointF from, PointF to, Colour fore);
     void draw_box(PointF corner, PointF opposite, Colour fore, Colour fill, FillStyle style);
@@ -90,6 +97,7 @@ class RasterCanvas : public Canvas {
     int logical_height_;
     double ratio_;
     PixelLayout layout_;
+    Palette palette_ = Palette::seed;
     int width_ = 0;
     int height_ = 0;
     int stroke_ = 1;

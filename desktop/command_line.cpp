@@ -8,6 +8,10 @@ CommandLine read_command_line(std::span<const char* const> arguments) {
     CommandLine line;
     for (const char* raw : arguments) {
         const std::string_view argument(raw);
+        if (argument == "--high-contrast") {
+            line.palette = Palette::high_contrast;
+            continue;
+        }
         if (argument != "--help" && argument != "--version") {
             return {CommandLine::Action::refuse, std::string(argument)};
         }
@@ -20,12 +24,15 @@ CommandLine read_command_line(std::span<const char* const> arguments) {
 }
 
 std::string usage_text() {
-    return "Usage: quorvel [--help | --version]\n"
+    return "Usage: quorvel [--high-contrast] [--help | --version]\n"
            "Opens the Fourier Series window, where the coefficients of a wave are worked\n"
-           "out by hand. The window takes no options of its own.\n"
+           "out by hand.\n"
            "\n"
-           "  --help     show this text and exit\n"
-           "  --version  show the version and exit\n"
+           "  --high-contrast  open the window in high contrast: darker reds, greens and\n"
+           "                   outlines, every text at 4.5:1 or more (Ctrl+Alt+H and the\n"
+           "                   window's menu switch it at any time)\n"
+           "  --help           show this text and exit\n"
+           "  --version        show the version and exit\n"
            "\n"
            "It needs a display (DISPLAY or WAYLAND_DISPLAY); without a screen, run it on a\n"
            "virtual X server: xvfb-run -a quorvel\n";

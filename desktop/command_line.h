@@ -3,18 +3,21 @@
 #include <span>
 #include <string>
 
+#include "palette.h"
+
 namespace quorvel {
 
-// What the command line asks of the program. The window itself takes no options; only
-// the conventional --help and --version are understood, and neither needs a display.
+// What the command line asks of the program: --high-contrast opens the window in the
+// high-contrast palette; the conventional --help and --version need no display.
 struct CommandLine {
     enum class Action { open_window, show_help, show_version, refuse };
     Action action = Action::open_window;
     std::string refused;  // the first argument not understood, for Action::refuse
+    Palette palette = Palette::seed;
 };
 
-// Reads the arguments after the program's name. Any argument other than --help and
-// --version is refused; otherwise the first one decides.
+// Reads the arguments after the program's name. Any argument other than --high-contrast,
+// --help and --version is refused; otherwise the first of --help and --version decides.
 CommandLine read_command_line(std::span<const char* const> arguments);
 
 // The text --help prints, ending in a newline.

@@ -1,5 +1,5 @@
-// quorvel: the Fourier series exercise window. Its command line holds only --help and
-// --version; the window itself takes no options.
+// quorvel: the Fourier series exercise window. Its command line holds --high-contrast,
+// --help and --version.
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
             return 0;
         case quorvel::CommandLine::Action::refuse:
             std::fprintf(stderr,
-                         "quorvel: unknown argument '%s' (quorvel --help lists the two it takes)\n",
+                         "quorvel: unknown argument '%s' (quorvel --help lists those it takes)\n",
                          line.refused.c_str());
             return 2;
         case quorvel::CommandLine::Action::open_window:
@@ -51,6 +51,7 @@ int main(int argc, char* argv[]) {
     if (!icon.isNull()) {
         window.setWindowIcon(icon);
     }
+    window.set_palette(line.palette);
     window.load();
     window.show();
     return QApplication::exec();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "accessible_names.h"
+#include "control_colours.h"
 #include "etched_frame.h"
 #include "event_table.h"
 #include "paint_zoom.h"
@@ -32,13 +33,6 @@ QString text_of(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-void fill_background(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
-
 Qt::Alignment alignment_of(Align align) {
     switch (align) {
         case Align::centre:
@@ -51,18 +45,13 @@ Qt::Alignment alignment_of(Align align) {
     return Qt::AlignTop | Qt::AlignLeft;
 }
 
-// The system colours of the layout table: the window's own button face and text.
+// The system face of the layout table: the window's own button face.
 QColor button_face(const QWidget& parent) {
     return parent.palette().color(QPalette::Button);
 }
-QColor button_text(const QWidget& parent) {
-    return parent.palette().color(QPalette::ButtonText);
-}
 
-QWidget* make_frame(const ControlRow& row, QWidget* parent) {
-    auto* frame = new EtchedFrame(parent);
-    fill_background(*frame, row.back ? to_qcolor(*row.back) : button_face(*parent));
-    return frame;
+QWidget* make_frame(QWidget* parent) {
+    return new EtchedFrame(parent);
 }
 
 QWidget* make_label(const ControlRow& row, QWidget* parent) {
@@ -72,12 +61,6 @@ QWidget* make_label(const ControlRow& row, QWidget* parent) {
     if (row.font != FontId::none) {
         label->setFont(qt_font(row.font));
     }
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, row.fore ? to_qcolor(*row.fore) : button_text(*parent));
-    label->setPalette(palette);
-    if (!row.transparent) {
-        fill_background(*label, row.back ? to_qcolor(*row.back) : button_face(*parent));
-    }
     return label;
 }
 
@@ -86,11 +69,6 @@ QWidget* make_push_button(const ControlRow& row, QWidget* parent) {
     button->setAutoDefault(false);
     if (row.font != FontId::none) {
         button->setFont(qt_font(row.font));
-    }
-    if (row.back) {
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, to_qcolor(*row.back));
-        button->setPalette(palette);
     }
     return button;
 }
@@ -154,6 +132,7 @@ MainWindow::MainWindow(QWidget* parent)
                                    " is used before it is built");
         }
         QWidget* widget = build(row, container);
+        colour_control(row, *widget, palette_);
         widget->setObjectName(QString::fromStdString(full_name(row.name)));
         if (!row.visible) {
             widget->hide();
@@ -183,7 +162,7 @@ MainWindow::~MainWindow() {
 QWidget* MainWindow::build(const ControlRow& row, QWidget* parent) {
     switch (row.kind) {
         case ControlKind::frame:
-            return make_frame(row, parent);
+            return make_frame(parent);
         case ControlKind::label:
             return make_label(row, parent);
         case ControlKind::push_button:

@@ -15,6 +15,7 @@
 #include "form.h"
 #include "help_window.h"
 #include "layout.h"
+#include "palette.h"
 #include "program_look.h"
 #include "qt_window_frame.h"
 #include "ui.h"
@@ -65,7 +66,11 @@ class MainWindow : public QWidget, public Ui {
     void show_help();
     // The help window once it has been opened, or nullptr.
     HelpWindow* help_window() const { return help_; }
-    // What a right click or the Menu key offers: help, zoom and copy picture.
+    // Shows the window in a palette: every control's colours and every plot's pixels
+    // change, the form and what the plots hold do not.
+    void set_palette(Palette palette);
+    Palette palette() const { return palette_; }
+    // What a right click or the Menu key offers: help, zoom, high contrast and copy picture.
     QMenu& context_menu();
 
   protected:
@@ -108,6 +113,8 @@ class MainWindow : public QWidget, public Ui {
     QList<QAction*> zoom_commands_;
     QActionGroup* zoom_levels_ = nullptr;
     QAction* copy_command_ = nullptr;
+    QAction* contrast_command_ = nullptr;
+    Palette palette_ = Palette::seed;
     QMenu* menu_ = nullptr;
     // Tooltips' font as the application had it, which the zoom scales and the window's
     // end puts back.

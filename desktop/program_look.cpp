@@ -5,6 +5,8 @@
 #include <QStyleFactory>
 #include <array>
 
+#include "qt_colour.h"
+
 namespace quorvel {
 namespace {
 
@@ -43,13 +45,19 @@ constexpr auto light_face = std::to_array<RoleColours>({
 
 }  // namespace
 
-QPalette program_palette() {
+QPalette program_palette(Palette shown) {
     QPalette palette;
     for (const RoleColours& row : light_face) {
         const QColor normal = QColor::fromRgba(row.normal);
         palette.setColor(QPalette::Active, row.role, normal);
         palette.setColor(QPalette::Inactive, row.role, normal);
         palette.setColor(QPalette::Disabled, row.role, QColor::fromRgba(row.disabled));
+    }
+    if (shown == Palette::high_contrast) {
+        // The etched frames' dark line.
+        const QColor dark = to_qcolor(face_colours(shown).frame_dark);
+        palette.setColor(QPalette::Active, QPalette::Dark, dark);
+        palette.setColor(QPalette::Inactive, QPalette::Dark, dark);
     }
     return palette;
 }

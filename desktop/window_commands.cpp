@@ -137,6 +137,11 @@ void MainWindow::add_commands() {
     }
     copy_command_ = command(QStringLiteral("Copy picture"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
                             [this] { copy_picture(); });
+    contrast_command_ = command(
+        QStringLiteral("High contrast"), {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H)}, [this] {
+            set_palette(contrast_command_->isChecked() ? Palette::high_contrast : Palette::seed);
+        });
+    contrast_command_->setCheckable(true);
 }
 
 QMenu& MainWindow::context_menu() {
@@ -146,6 +151,7 @@ QMenu& MainWindow::context_menu() {
         menu_->addSeparator();
         menu_->addActions(zoom_commands_);
         menu_->addMenu(QStringLiteral("Zoom"))->addActions(zoom_levels_->actions());
+        menu_->addAction(contrast_command_);
         menu_->addSeparator();
         menu_->addAction(copy_command_);
         zoom_popups();

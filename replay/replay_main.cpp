@@ -4,8 +4,10 @@
 //
 //   blank lines and lines starting with '#' are skipped
 //   snap FILE.png   writes the window's client area, at one pixel per logical pixel
+//   palette WORD    shows the window from then on in a palette, "seed" or "high-contrast";
+//                   it changes pixels only, so it prints no state line
 //
-// A line that names no handler, or a snapshot that cannot be written, stops the run with
+// A line that names no handler or palette, or a snapshot that cannot be written, stops the run with
 // a message naming the line and exit status 2. A runtime fault in a handler is reported
 // as "fault" in that event's line and the run goes on.
 #include <QApplication>
@@ -17,6 +19,7 @@
 
 #include "event_table.h"
 #include "main_window.h"
+#include "palette.h"
 #include "state_json.h"
 
 namespace {
@@ -49,6 +52,15 @@ void print_state(quorvel::MainWindow& window, std::string_view event,
 std::optional<quorvel::RuntimeFault> run(quorvel::MainWindow& window,
                                          const quorvel::EventEntry& event) {
     return quorvel::dispatch(window.form(), event.handler);
+}
+
+// The rest of a line after its first word, or nullopt when the line begins with another.
+std::optional<std::string_view> after_word(std::string_view line, std::string_view word) {
+    if (line.substr(0, word.size()) != word ||
+        (line.size() != word.size() && line[word.size()] != ' ' && line[word.size()] != '\t')) {
+        return std::nullopt;
+    }
+    return trimmed(line.substr(word.size()));
 }
 
 bool snap(quorvel::MainWindow& window, const std::string& path) {
@@ -88,17 +100,22 @@ int main(int argc, char* argv[]) {
         if (line.empty() || line.front() == '#') {
             continue;
         }
-        constexpr std::string_view snap_word = "snap";
-        if (line.substr(0, snap_word.size()) == snap_word &&
-            (line.size() == snap_word.size() || line[snap_word.size()] == ' ' ||
-             line[snap_word.size()] == '\t')) {
-            const std::string path(trimmed(line.substr(snap_word.size())));
-            if (path.empty()) {
+        if (const auto path = after_word(line, "snap")) {
+            if (path->empty()) {
                 return fail(line_number, "snap needs a file name");
             }
-            if (!snap(window, path)) {
-                return fail(line_number, "cannot write the snapshot '" + path + "'");
+            if (!snap(window, std::string(*path))) {
+                return fail(line_number, "cannot write the snapshot '" + std::string(*path) + "'");
             }
+            continue;
+        }
+        if (const auto word = after_word(line, "palette")) {
+            const auto palette = quorvel::palette_of_word(*word);
+            if (!palette) {
+                return fail(line_number, "no palette named '" + std::string(*word) +
+                                             "' (there are seed and high-contrast)");
+            }
+            window.set_palette(*palette);
             continue;
         }
         const quorvel::EventEntry* event = quorvel::find_event(line);

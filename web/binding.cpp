@@ -137,4 +137,13 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_set_device_ratio(double ratio) {
     return reply(R"({"fault":null,)" + changes.substr(1));
 }
 
+// Draws every surface afresh in a palette, 0 the program's own colours and 1 high
+// contrast; the reply lists them.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_set_palette(int high_contrast) {
+    page().window->set_palette(high_contrast != 0 ? quorvel::Palette::high_contrast
+                                                  : quorvel::Palette::seed);
+    const std::string changes = quorvel::take_changes(*page().window);
+    return reply(R"({"fault":null,)" + changes.substr(1));
+}
+
 }  // extern "C"

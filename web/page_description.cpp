@@ -1,13 +1,16 @@
 #include "page_description.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "accessible_texts.h"
 #include "json_text.h"
 #include "layout.h"
 #include "page_geometry.h"
+#include "palette.h"
 
 namespace quorvel {
 namespace {
@@ -88,26 +91,40 @@ std::optional<Bounds> spin_bounds(const Form& f, std::string_view spin) {
     return std::nullopt;
 }
 
-// The labels whose caption tells the student a result: the value labels, S/T and the
-// answers. The page makes them live regions, so a screen reader speaks what a spin, CALC
-// or ANS wrote there.
-bool tells_a_result(const Label* label, const Form& f) {
-    for (const Label* named : {&f.value_lebel, &f.value_n, &f.value_k, &f.value_s}) {
-        if (label == named) {
-            return true;
-        }
-    }
-    for (const ControlArray<Label>* array : {&f.value_a, &f.value_b, &f.ans_a, &f.ans_b}) {
-        for (int i = 0; i <= 4; ++i) {
-            if (label == &(*array)(i)) {
-                return true;
+// Each palette's faces and the colours it shows in place of the layout table's, so the
+// page colours its labels, frames and edges as the desktop does.
+void palettes_field(JsonText& json) {
+    json.key("palettes").begin_object();
+    for (const Palette palette : {Palette::seed, Palette::high_contrast}) {
+        const FaceColours faces = face_colours(palette);
+        json.key(palette_word(palette))
+            .begin_object()
+            .field("face", css_colour(faces.face))
+            .field("text", css_colour(faces.text))
+            .field("frame_dark", css_colour(faces.frame_dark))
+            .field("frame_light", css_colour(faces.frame_light))
+            .field("border", css_colour(faces.border))
+            .field("page", css_colour(faces.page));
+        json.key("colours").begin_object();
+        std::vector<std::string> done;
+        for (const ControlRow& row : layout_table()) {
+            for (const std::optional<Colour> c : {row.back, row.fore}) {
+                if (!c || shown_colour(*c, palette) == *c) {
+                    continue;
+                }
+                const std::string asked = css_colour(*c);
+                if (std::find(done.begin(), done.end(), asked) == done.end()) {
+                    json.field(asked, css_colour(shown_colour(*c, palette)));
+                    done.push_back(asked);
+                }
             }
         }
+        json.end_object().end_object();
     }
-    return false;
+    json.end_object();
 }
 
-void row_fields(JsonText& json, const ControlRow& row, const Form& form, const Label* label) {
+void row_fields(JsonText& json, const ControlRow& row, const Form& form) {
     json.field("name", full_name(row.name))
         .field("kind", kind_word(row.kind))
         .field("container", full_name(row.container))
@@ -122,8 +139,7 @@ void row_fields(JsonText& json, const ControlRow& row, const Form& form, const L
     json.field("align", align_word(row.align))
         .field("transparent", row.transparent)
         .field("visible", row.visible)
-        .field("selected", row.selected)
-        .field("live", label != nullptr && tells_a_result(label, form));
+        .field("selected", row.selected);
     if (const AccessibleText* text = find_accessible_text(row.name)) {
         json.key("accessible")
             .begin_object()
@@ -150,11 +166,12 @@ std::string page_description(const WebWindow& window) {
         .field("width", css_pixels(window_look.client_width))
         .field("height", css_pixels(window_look.client_height))
         .field("button_face", css_colour(button_face));
+    palettes_field(json);
     json.key("rows").begin_array();
     const auto table = layout_table();
     for (std::size_t i = 0; i < table.size(); ++i) {
         json.begin_object();
-        row_fields(json, table[i], window.form(), window.label_at(i));
+        row_fields(json, table[i], window.form());
         json.end_object();
     }
     json.end_array();

@@ -110,6 +110,14 @@ void WebWindow::set_device_ratio(double ratio) {
     }
 }
 
+void WebWindow::set_palette(Palette palette) {
+    for (std::size_t row = 0; row < controls_.size(); ++row) {
+        if (WebCanvas* canvas = canvas_at(row)) {
+            canvas->set_palette(palette);
+        }
+    }
+}
+
 Canvas& WebWindow::surface(ControlName name) {
     return found(canvas_at(row_of(name)), name);
 }

@@ -9,6 +9,7 @@
 
 #include "form.h"
 #include "layout.h"
+#include "palette.h"
 #include "ui.h"
 #include "web_canvas.h"
 #include "web_controls.h"
@@ -43,6 +44,8 @@ class WebWindow : public Ui {
     std::size_t rows() const { return controls_.size(); }
 
     void set_device_ratio(double ratio);
+    // Shows every surface in a palette from now on; the form is not touched.
+    void set_palette(Palette palette);
 
     Canvas& surface(ControlName name) override;
     Label& label(ControlName name) override;

@@ -146,15 +146,19 @@ INSTANTIATE_TEST_SUITE_P(
                       Shell::desktop,
                       {"F1: Open this help", "Esc: Close this help",
                        "Ctrl+= or Ctrl++: Zoom in: " + zoom_steps_text(), "Ctrl+0: Back to 100 %",
-                       "Ctrl+C: Copy a picture", "Tab, Shift+Tab", "Up, Down",
-                       "Right click, Menu key: The menu with help, zoom and copy picture"},
+                       "Ctrl+C: Copy a picture", "Ctrl+Alt+H: High contrast on or off",
+                       "Tab, Shift+Tab", "Up, Down",
+                       "Right click, Menu key: The menu with help, zoom, high contrast and copy "
+                       "picture"},
                       {"browser"}},
         ShellKeysCase{"web",
                       Shell::web,
                       {"F1: Open this help", "Esc: Close this help",
                        "Ctrl+= or Ctrl++: Zoom in, in the browser's own steps", "Ctrl+-: Zoom out",
-                       "Ctrl+0: Back to 100 %", "Ctrl+C: Copy a picture", "Tab, Shift+Tab",
-                       "Up, Down", "Right click, Menu key: The menu with help and copy picture"},
+                       "Ctrl+0: Back to 100 %", "Ctrl+C: Copy a picture",
+                       "Ctrl+Alt+H: High contrast on or off", "Tab, Shift+Tab", "Up, Down",
+                       "Right click, Menu key: The menu with help, high contrast and copy "
+                       "picture"},
                       {zoom_steps_text(), "zoom and"}}),
     [](const ::testing::TestParamInfo<ShellKeysCase>& row) { return std::string(row.param.name); });
 

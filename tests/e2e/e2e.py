@@ -14,6 +14,10 @@ real screen). On a difference the two images and a diff image are kept in --out.
   e2e.py [options] zoom             the window zoomed to 200 % with its keys against the
                                     program started with QT_SCALE_FACTOR=2; Ctrl+0; the help
   e2e.py [options] memcheck         a long replay under valgrind memcheck
+  e2e.py [options] contrast [--palette seed]
+                                    every text of the window started with --high-contrast
+                                    at 4.5:1 or more, measured from its pixels (with seed,
+                                    the program's own look, measured and reported only)
   e2e.py themes                     the dark desktops' names, one a line (ctest reads them)
   e2e.py [options] theme NAME       the exercise's first steps on a dark desktop
 
@@ -30,6 +34,7 @@ import sys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from quorvel_e2e.contrast import contrast_check  # noqa: E402
 from quorvel_e2e.failure import SKIP, Failure  # noqa: E402
 from quorvel_e2e.memcheck import memcheck  # noqa: E402
 from quorvel_e2e.scenarios import SCENARIOS, run_scenario  # noqa: E402
@@ -59,6 +64,8 @@ def parse_args():
     sub.add_parser("zoom")
     dark = sub.add_parser("theme")
     dark.add_argument("name", choices=list(THEMES))
+    ratios = sub.add_parser("contrast")
+    ratios.add_argument("--palette", choices=["seed", "high-contrast"], default="high-contrast")
     mem = sub.add_parser("memcheck")
     mem.add_argument("--events", type=int, default=400)
     mem.add_argument("--seed", type=int)
@@ -87,6 +94,8 @@ def run(args):
         run_theme(args, args.name)
     elif args.command == "zoom":
         zoom(args)
+    elif args.command == "contrast":
+        contrast_check(args)
     else:
         soak(args)
     return 0

@@ -355,13 +355,13 @@ def narrow(args, url):
 KEY = {"Tab": ("Tab", 9, None), "Up": ("ArrowUp", 38, None), "Down": ("ArrowDown", 40, None),
        "Enter": ("Enter", 13, "\r"), "Space": ("Space", 32, " "), "F1": ("F1", 112, None),
        "Esc": ("Escape", 27, None), "Menu": ("ContextMenu", 93, None),
-       "C": ("KeyC", 67, None)}
-CTRL = 2
+       "C": ("KeyC", 67, None), "H": ("KeyH", 72, None)}
+ALT, CTRL = 1, 2
 
 
 def press(page, name, shift=False, modifiers=0):
     code, key_code, text = KEY[name]
-    key = {"Space": " ", "C": "c"}.get(name, code)
+    key = {"Space": " ", "C": "c", "H": "h"}.get(name, code)
     params = {"key": key, "code": code, "windowsVirtualKeyCode": key_code,
               "modifiers": (8 if shift else 0) | modifiers}
     page.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown",
@@ -399,14 +399,19 @@ def keyboard(args, url):
             raise Failure(f"Shift+Tab from {order[-1]} goes to {focused(page)}")
         for key in ("Up", "Up", "Up", "Down"):
             press(page, key)
-        steps = [("Command3", "Enter"), ("switch_s", "Space"), ("Command3", "Enter")]
+        steps = [("Command3", "Enter"), ("switch_s", "Space"), ("Command3", "Enter"),
+                 ("switch_c", "Down"), ("switch_s", "Up")]
         for name, key in steps:
             page.evaluate(f"document.querySelector('[data-name=\"{name}\"]').focus()")
             press(page, key)
+        # The arrows take cos and sin to each other, the focus with them, as on the desktop.
+        if focused(page) != "switch_c":
+            raise Failure(f"Up on sin left the focus on {focused(page)}")
         raised = [h for h, _ in page.evaluate("quorvel.raised")]
         b = order[-2].removeprefix("Spin_")
         expected = [f"Spin_{b}_SpinUp"] * 3 + [f"Spin_{b}_SpinDown"] + \
-            ["Command3_Click", "switch_s_Click", "Command3_Click"]
+            ["Command3_Click", "switch_s_Click", "Command3_Click", "switch_s_Click",
+             "switch_c_Click"]
         if raised != expected:
             raise Failure(f"the keys raised {raised}, not {expected}")
         states, snaps = replay.states_and_snaps(args.replay, [raised])
@@ -442,9 +447,10 @@ def hold(args, url):
 
 
 def accessibility(args, url):
-    """The accessibility tree as a screen reader gets it: push buttons, a radio group,
-    spin buttons with their values and bounds, named plots as images, the value labels,
-    S/T and the answers as live regions that announce CALC and ANS."""
+    """The accessibility tree as a screen reader gets it: one level-one heading in a main
+    landmark, push buttons, a radio group, spin buttons with their values and bounds, named
+    plots as images, each control's description; the page's one status region is its only
+    live region, and the labels are none."""
     import cdp
     with cdp.chromium() as page:
         wp = open_page(page, url)
@@ -454,6 +460,19 @@ def accessibility(args, url):
         page.send("Accessibility.enable")
         nodes = page.send("Accessibility.getFullAXTree")["nodes"]
         problems = check_tree(wp, nodes)
+        props = [ax_props(n) for n in nodes if not n.get("ignored")]
+        headings = [p["name"] for p in props if p["role"] == "heading" and p.get("level") == 1]
+        if headings != ["Fourier Series"]:
+            problems.append(f"the level-one headings are {headings}")
+        if not any(p["role"] == "main" for p in props):
+            problems.append("no main landmark")
+        live = page.evaluate("[...document.querySelectorAll('[aria-live], [role=status], "
+                             "[role=alert], [role=log]')].map((e) => e.id)")
+        if live != ["status"]:
+            problems.append(f"the live regions are {live}, not the one status region")
+        if page.evaluate("document.querySelector('[aria-description], [role=application], "
+                         "[tabindex]:not([tabindex=\"0\"]):not([tabindex=\"-1\"])') !== null"):
+            problems.append("aria-description, role=application or a positive tabindex is left")
         if problems:
             raise Failure("; ".join(problems))
 
@@ -484,8 +503,6 @@ def check_tree(wp, nodes):
         props = ax_props(node)
         want = {"push_button": "button", "option_button": "radio", "spin_button": "spinbutton",
                 "picture": "image"}.get(row["kind"])
-        if row.get("live"):
-            want = "status"
         if want and props["role"] != want:
             problems.append(f"{row['name']} has the role {props['role']}, not {want}")
         counted[want] = counted.get(want, 0) + 1
@@ -502,8 +519,10 @@ def check_tree(wp, nodes):
                                 f"{props.get('valuemax')}")
         if row["kind"] == "option_button" and props.get("checked") not in ("true", "false"):
             problems.append(f"{row['name']} does not tell whether it is checked")
-        if row.get("live") and props.get("live") != "polite":
-            problems.append(f"{row['name']} is not a polite live region")
+        if text and text.get("description") and \
+                node.get("description", {}).get("value") != text["description"]:
+            problems.append(f"{row['name']} is described as "
+                            f"{node.get('description', {}).get('value')!r}")
     print(f"  roles: {dict(sorted((k or 'none', v) for k, v in counted.items()))}")
     return problems
 
@@ -752,7 +771,8 @@ def copy_picture(args, url):
                 wp.click("campus_sim", button="right")
                 page.wait_for("document.getElementById('context-menu')?.matches(':popover-open')",
                               timeout=5)
-                press(page, "Down")
+                while page.evaluate("document.activeElement.textContent") != "Copy picture":
+                    press(page, "Down")
                 press(page, "Enter")
             picture = clipboard_picture(page, os.path.join(args.out, f"copy-{name}.png"))
             shown = page.evaluate("document.getElementById('window').getBoundingClientRect()"
@@ -802,6 +822,108 @@ def tooltips(args, url):
         print(f"  {counted} controls, plots, frames and labels show their description")
 
 
+def status_line(page):
+    """The status region's one line and a mark that is new whenever the line is."""
+    return page.evaluate("""(() => {
+        const line = document.getElementById('status').firstElementChild;
+        if (!line) return [null, null];
+        line.dataset.seen ??= String(Math.random());
+        return [line.textContent, line.dataset.seen];
+    })()""")
+
+
+def announcements(args, url):
+    """Each event is announced once and briefly in the one status region: CALC its S/T,
+    ANS the answers, RESET and a level step one sentence; the spin values and the option
+    buttons are spoken by the controls themselves, so those events add nothing; the same
+    sentence twice is a new line, spoken again."""
+    import cdp
+    new_example = "New example: answers hidden, trial back to 0."
+    # (what is done, the sentence it adds or None for nothing new)
+    steps = [
+        ("Command3", "S/T = 7.9999"),
+        ("Command3", "S/T = 7.9999"),
+        (("Spin_a0", UP), None),
+        (("Spin_n", UP), None),
+        ("switch_s", None),
+        ("Command4", "Answers: a0 = 8, a1 = 6, b1 = 3, a2 = 0, b2 = 0, a3 = 0, b3 = 0, "
+                     "a4 = 0, b4 = 0."),
+        ("Command2", "Essential wave back to cos, n = 0."),
+        (("Spin_lebel", DOWN), None),
+        (("Spin_lebel", UP), new_example),
+        ("Command1", new_example),
+    ]
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        before = status_line(page)
+        for what, sentence in steps:
+            if isinstance(what, tuple):
+                wp.click(*what)
+            else:
+                wp.click(what)
+            raised = len(page.evaluate("quorvel.raised"))
+            page.wait_for(f"quorvel.raised.length === {raised}")
+            now = status_line(page)
+            if sentence is None and now != before:
+                raise Failure(f"{what} announced {now[0]!r}")
+            if sentence is not None and (now[0] != sentence or now[1] == before[1]):
+                raise Failure(f"{what} announced {now[0]!r}, not a new {sentence!r}")
+            before = now
+        print(f"  {len(steps)} events: {sum(1 for _, t in steps if t)} announced once each, "
+              "the rest left to the controls")
+
+
+def replay_snap(args, lines):
+    """The replay's state and snapshot after the lines (handler names, palette lines)."""
+    import tempfile
+
+    import replay
+    with tempfile.TemporaryDirectory(prefix="quorvel-web-replay-") as work:
+        snap = os.path.join(work, "snap.png")
+        states = replay.run(args.replay, [*lines, f"snap {snap}"])
+        return states[-1], replay.read_png(snap)
+
+
+def high_contrast(args, url):
+    """Under the browser's prefers-contrast: more the page shows the high-contrast palette:
+    its plots equal the replay's in that palette pixel for pixel and its red texts are the
+    darker red. Ctrl+Alt+H, then the context menu's toggle, switch it off and on again; the
+    state stays the same byte for byte."""
+    import cdp
+    events = ["Command3_Click", "Spin_a0_SpinUp", "Spin_a0_SpinUp", "Command4_Click"]
+    with cdp.chromium() as page:
+        page.send("Emulation.setEmulatedMedia",
+                  features=[{"name": "prefers-contrast", "value": "more"}])
+        wp = open_page(page, url)
+        for handler in events:
+            page.evaluate(f"quorvel.raise('{handler}')")
+        state = page.evaluate("JSON.stringify(quorvel.core.state())")
+        red = "getComputedStyle(document.querySelector('[data-name=\"value_a(0)\"]')).color"
+        checks = [("high-contrast", "rgb(192, 0, 0)", lambda: None),
+                  ("seed", "rgb(255, 0, 0)", lambda: press(page, "H", modifiers=CTRL | ALT))]
+
+        def from_menu():
+            wp.click("campus_sim", button="right")
+            page.wait_for("document.getElementById('context-menu')?.matches(':popover-open')",
+                          timeout=5)
+            while page.evaluate("document.activeElement.textContent") != "High contrast":
+                press(page, "Down")
+            if page.evaluate("document.activeElement.getAttribute('aria-checked')") != "false":
+                raise Failure("the menu's High contrast is not shown off")
+            press(page, "Enter")
+        checks.append(("high-contrast", "rgb(192, 0, 0)", from_menu))
+        for palette, colour, act in checks:
+            act()
+            page.wait_for(f"document.getElementById('window').dataset.palette === '{palette}'",
+                          timeout=5)
+            if page.evaluate(red) != colour:
+                raise Failure(f"{palette}: value_a(0) is {page.evaluate(red)}, not {colour}")
+            if page.evaluate("JSON.stringify(quorvel.core.state())") != state:
+                raise Failure(f"{palette}: the state changed with the palette")
+            expected, snap = replay_snap(args, [f"palette {palette}", *events])
+            compare(wp, snap, expected, f"in {palette}", args.out)
+
+
 def start_state(args):
     import replay
     return replay.run(args.replay, [])[0]
@@ -820,6 +942,8 @@ SCENARIOS = {
     "help_small_screens": help_small_screens,
     "tooltips": tooltips,
     "copy_picture": copy_picture,
+    "announcements": announcements,
+    "high_contrast": high_contrast,
 }
 
 

@@ -1,5 +1,6 @@
 // What an event hands the page to redraw: exactly the surfaces its handler drew on and
-// the labels and option buttons whose caption, visibility or selection it changed. And
+// the labels and option buttons whose caption, visibility or selection it changed; a
+// palette change, every surface and nothing else. And
 // the bounds the page announces for each spin button (aria-valuemin/max) are the ones
 // its handlers keep.
 //
@@ -74,7 +75,24 @@ async function main() {
   if (failures) throw new Error(`${failures} of ${CASES.length} events reported other changes`);
   console.log(`start-up hands over all ${shown} surfaces; ${CASES.length} events report ` +
               "exactly what they changed");
+  checkPalette(call, take, shown);
   checkBounds(rows, call);
+}
+
+// A palette change hands over every surface, drawn afresh, and nothing else; the state
+// line stays the same byte for byte; the same palette again changes nothing.
+function checkPalette(call, take, shown) {
+  const state = JSON.stringify(call("quorvel_state", []));
+  for (const [high, surfaces] of [[1, shown], [1, 0], [0, shown]]) {
+    const got = take(call("quorvel_set_palette", [high]));
+    if (got.surfaces.length !== surfaces || got.labels.length || got.options.length) {
+      throw new Error(`palette ${high}: got ${JSON.stringify(got)}, want ${surfaces} surfaces`);
+    }
+    if (JSON.stringify(call("quorvel_state", [])) !== state) {
+      throw new Error(`palette ${high} changed the state`);
+    }
+  }
+  console.log("a palette change redraws every surface and leaves the state alone");
 }
 
 // Each spin button pushed far past both ends: its readout stops at the announced bounds.

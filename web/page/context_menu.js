@@ -11,7 +11,9 @@ export function openContextMenu(event, items) {
   const buttons = items.map((item) => {
     const button = document.createElement("button");
     button.type = "button";
-    button.setAttribute("role", "menuitem");
+    // An item with `checked` is a toggle, which says whether it is on.
+    button.setAttribute("role", item.checked === undefined ? "menuitem" : "menuitemcheckbox");
+    if (item.checked !== undefined) button.setAttribute("aria-checked", String(item.checked));
     button.tabIndex = -1;
     button.textContent = item.label;
     button.addEventListener("click", () => {

@@ -5,6 +5,7 @@
 import { makeSpinButton } from "./spin_button.js";
 
 const FACE_CLASS = { serif: "serif", sans: "sans" };
+const ARROW_STEPS = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 };
 
 export function buildWindow(root, page, raise) {
   root.style.width = `${page.width}px`;
@@ -32,13 +33,84 @@ export function buildWindow(root, page, raise) {
     elements.set(row.name, control.inner ?? control.element);
     controls[index] = control;
   });
+  inTabOrder(built, page, elements);
+  describeAll(built, page);
   root.appendChild(built);
-
-  page.tab_order.forEach((name, position) => {
-    const element = root.querySelector(`#${idOf(name)}`);
-    if (element) element.tabIndex = position + 1;
-  });
   return controls;
+}
+
+// Tab follows the document's order, so the controls that take the focus stand at the end
+// of the window in the desktop's Tab order, each placed at its place in the window (an
+// option button's group moves with its first button). Their frame still owns them for a
+// screen reader, which reads each frame's controls with the frame.
+function inTabOrder(built, page, elements) {
+  const rows = new Map(page.rows.map((row) => [row.name, row]));
+  const corner = (name) => {
+    let x = 0;
+    let y = 0;
+    let shown = true;
+    for (let row = rows.get(name); row; row = rows.get(row.container)) {
+      x += row.left;
+      y += row.top;
+      shown = shown && row.visible;
+    }
+    return { x, y, shown };
+  };
+  const owned = new Map();
+  const moved = new Set();
+  for (const name of page.tab_order) {
+    const row = rows.get(name);
+    let element = elements.get(name);
+    if (!row || !element) continue;
+    element.tabIndex = 0;
+    const at = corner(row.container);
+    if (row.kind === "option_button") {
+      // The group, placed at its frame's corner, its buttons in the Tab order.
+      const group = element.parentElement;
+      group.appendChild(element);
+      element = group;
+      if (moved.has(element)) continue;
+      element.id = `${idOf(row.container)}-options`;
+      element.style.left = `${at.x}px`;
+      element.style.top = `${at.y}px`;
+    } else {
+      element.style.left = `${at.x + row.left}px`;
+      element.style.top = `${at.y + row.top}px`;
+      if (!corner(name).shown) element.hidden = true;
+    }
+    // Above every frame, as each lay above its own frame and the frames leave the plots
+    // they overlap uncovered.
+    element.style.zIndex = "3";
+    element.classList.add("in-tab-order");
+    moved.add(element);
+    built.appendChild(element);
+    owned.set(row.container, [...(owned.get(row.container) ?? []), element.id]);
+  }
+  for (const [frame, ids] of owned) {
+    elements.get(frame)?.setAttribute("aria-owns", ids.join(" "));
+  }
+}
+
+// Each description once, in a hidden list that the controls point at: screen readers
+// read it as the control's description, and it stays out of the reading order.
+function describeAll(built, page) {
+  const list = document.createElement("div");
+  list.id = "descriptions";
+  list.hidden = true;
+  const ids = new Map();
+  for (const row of page.rows) {
+    const text = row.accessible?.description;
+    if (!text) continue;
+    if (!ids.has(text)) {
+      const item = document.createElement("p");
+      item.id = `d-${ids.size}`;
+      item.textContent = text;
+      list.appendChild(item);
+      ids.set(text, item.id);
+    }
+    built.querySelector(`#${idOf(row.name)}`)?.setAttribute("aria-describedby", ids.get(text));
+  }
+  built.appendChild(list);
 }
 
 // Neighbouring frames overlap, and a frame stacked above its neighbour would hide the
@@ -93,6 +165,31 @@ export function uncoverSurfaces(rows, ratio) {
   }
 }
 
+// Gives every control the colours a palette shows for its row's ("seed" or
+// "high-contrast"), and the window and the page their faces and edges.
+export function recolour(root, page, name) {
+  const palette = page.palettes[name];
+  const shown = (colour) => (colour ? palette.colours[colour] ?? colour : "");
+  const style = document.documentElement.style;
+  style.setProperty("--page", palette.page);
+  style.setProperty("--edge", palette.border);
+  style.setProperty("--frame-dark", palette.frame_dark);
+  style.setProperty("--frame-light", palette.frame_light);
+  root.style.background = palette.face;
+  root.dataset.palette = name;
+  for (const row of page.rows) {
+    const element = root.querySelector(`#${idOf(row.name)}`);
+    if (!element) continue;
+    if (row.kind === "label") {
+      element.style.color = shown(row.fore ?? palette.text);
+      if (!row.transparent) element.style.background = shown(row.back);
+    } else if (row.kind === "frame" || row.kind === "picture" ||
+               (row.kind === "push_button" && row.back)) {
+      element.style.background = shown(row.back);
+    }
+  }
+}
+
 export function idOf(name) {
   return `c-${name.replace(/[()]/g, "_")}`;
 }
@@ -120,11 +217,9 @@ function describe(element, row) {
   const text = row.accessible;
   if (!text) return;
   if (text.name) element.setAttribute("aria-label", text.name);
-  if (text.description) {
-    element.setAttribute("aria-description", text.description);
-    // A sighted newcomer reads the same description when resting the pointer on it.
-    element.title = text.description;
-  }
+  // A sighted newcomer reads the description when resting the pointer on it; a screen
+  // reader reads it from the list describeAll() makes.
+  if (text.description) element.title = text.description;
 }
 
 function build(row, raise) {
@@ -155,10 +250,6 @@ function label(row) {
   element.style.textAlign = row.align;
   if (!row.transparent) element.style.background = row.back ?? "";
   element.textContent = row.caption;
-  if (row.live) {
-    element.setAttribute("role", "status");
-    element.setAttribute("aria-live", "polite");
-  }
   return {
     kind: "label",
     element,
@@ -211,6 +302,18 @@ function optionButton(row, raise) {
     if (event.key === " " || event.key === "Enter") {
       event.preventDefault();
       if (!event.repeat) click();
+      return;
+    }
+    // The arrows move to the group's next or previous button and click it, as on the
+    // desktop; there is none beyond the first or the last.
+    const step = ARROW_STEPS[event.key];
+    if (!step) return;
+    event.preventDefault();
+    const buttons = [...element.parentElement.querySelectorAll('[role="radio"]')];
+    const next = buttons[buttons.indexOf(element) + step];
+    if (next) {
+      next.focus();
+      next.click();
     }
   });
   return { kind: "option_button", element, set };

@@ -15,6 +15,7 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
     width: call("quorvel_pixels_width", "number", ["number"]),
     height: call("quorvel_pixels_height", "number", ["number"]),
     setRatio: call("quorvel_set_device_ratio", "string", ["number"]),
+    setPalette: call("quorvel_set_palette", "string", ["number"]),
   };
   const first = JSON.parse(api.open(deviceRatio, viewportWidth, viewportHeight));
   return {
@@ -24,6 +25,8 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
     raise: (handler) => JSON.parse(api.raise(handler)),
     state: () => JSON.parse(api.state()),
     setDeviceRatio: (ratio) => JSON.parse(api.setRatio(ratio)),
+    // Draws the plots in high contrast (true) or in the program's own colours.
+    setPalette: (high) => JSON.parse(api.setPalette(high ? 1 : 0)),
     // A surface's pixels as ImageData over the module's memory, not copied: put it on its
     // canvas before the next call into the module, which may grow (and so move) the memory.
     image(row) {

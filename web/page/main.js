@@ -9,6 +9,8 @@ import { showFault } from "./fault_dialog.js";
 import { fitWindow } from "./fit_window.js";
 import { loadCore } from "./load_core.js";
 import { keepForOffline } from "./offline.js";
+import { announce } from "./announce.js";
+import { makePalette } from "./palette.js";
 import { installWindowCommands } from "./window_commands.js";
 
 async function start(loading) {
@@ -33,6 +35,7 @@ async function start(loading) {
     const reply = core.raise(handler);
     if (reply.error) throw new Error(reply.error);
     apply(reply);
+    announce(handler, reply, core.page);
     if (reply.fault) {
       for (const control of controls) control.stop?.();
       reporting = true;
@@ -48,13 +51,14 @@ async function start(loading) {
   core = await openCore(loading, page, devicePixelRatio, innerWidth, innerHeight);
   document.title = page.caption;
   place.insertBefore(root, next);
-  installWindowCommands(root, core.help(), () => {
-    for (const control of controls) control.stop?.();
-  });
   // Form_Load drew at the device's ratio: show that first, so that a window that needs
   // no scaling paints each surface once (the core redraws nothing at an unchanged ratio).
   ratio = devicePixelRatio;
   apply(core.first);
+  const palette = makePalette(root, core.page, core, apply);
+  installWindowCommands(root, core.help(), () => {
+    for (const control of controls) control.stop?.();
+  }, palette);
   const rescale = (wanted) => {
     ratio = wanted;
     uncoverSurfaces(core.page.rows, ratio);

@@ -1,13 +1,15 @@
 // The window's own commands around the exercise, as on the desktop: F1 opens the "How to
-// use" dialog, Ctrl+C copies a picture of the window, and the window's context menu (a
-// right click, the Menu key) offers both. Zoom is the browser's own.
+// use" dialog, Ctrl+Alt+H switches high contrast, Ctrl+C copies a picture of the window,
+// and the window's context menu (a right click, the Menu key) offers them. Zoom is the
+// browser's own.
 
 import { openContextMenu } from "./context_menu.js";
 import { canCopyPicture, copyPicture } from "./copy_picture.js";
 import { makeHelpDialog } from "./help_dialog.js";
 
-// `beforeHelp` runs as the help opens (the page stops a held spin arrow).
-export function installWindowCommands(root, help, beforeHelp) {
+// `beforeHelp` runs as the help opens (the page stops a held spin arrow); `palette`
+// switches high contrast.
+export function installWindowCommands(root, help, beforeHelp, palette) {
   const openHelp = makeHelpDialog(help, beforeHelp);
   const copy = () => copyPicture(root).catch((error) => {
     console.warn(`Copy picture failed: ${error.message}`);
@@ -18,6 +20,9 @@ export function installWindowCommands(root, help, beforeHelp) {
     if (event.key === "F1" && plain) {
       event.preventDefault();
       if (!event.repeat) openHelp(document.activeElement);
+    } else if (isContrastKey(event)) {
+      event.preventDefault();
+      if (!event.repeat) palette.toggle();
     } else if (isCopyKey(event) && windowHasFocus(root) && !getSelection()?.toString()) {
       event.preventDefault();
       if (!event.repeat) copy();
@@ -26,10 +31,18 @@ export function installWindowCommands(root, help, beforeHelp) {
   root.addEventListener("contextmenu", (event) => {
     event.preventDefault();
     const focusAfter = document.activeElement;
-    const items = [{ label: "How to use…", run: () => openHelp(focusAfter) }];
+    const items = [
+      { label: "How to use…", run: () => openHelp(focusAfter) },
+      { label: "High contrast", checked: palette.isHigh(), run: () => palette.toggle() },
+    ];
     if (canCopyPicture()) items.push({ label: "Copy picture", run: copy });
     openContextMenu(event, items);
   });
+}
+
+function isContrastKey(event) {
+  return event.ctrlKey && event.altKey && !event.shiftKey && !event.metaKey &&
+    event.code === "KeyH";
 }
 
 function isCopyKey(event) {

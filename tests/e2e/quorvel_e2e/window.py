@@ -17,7 +17,7 @@ REACT_TIMEOUT = 15.0
 class Session:
     """The real program on its X server, and what the test knows of its window."""
 
-    def __init__(self, args, display, workdir, desktop=None):
+    def __init__(self, args, display, workdir, desktop=None, arguments=()):
         self.args = args
         self.layout = read_layout(args.layout)
         runtime = os.path.join(workdir, "runtime")
@@ -26,7 +26,7 @@ class Session:
         if desktop:
             self.env.update(desktop)
         self.log = open(os.path.join(workdir, "quorvel.log"), "w")
-        self.app = subprocess.Popen([args.quorvel], env=self.env, stdout=self.log,
+        self.app = subprocess.Popen([args.quorvel, *arguments], env=self.env, stdout=self.log,
                                     stderr=subprocess.STDOUT)
         self.focus = None  # the control that last took the keyboard focus
         try:
