@@ -86,9 +86,12 @@ export function uncoverSurfaces(rows, ratio) {
   for (const frame of frames) {
     const cut = holes.get(frame.name);
     if (cut.length === 0) continue;
-    // The outline reaches a pixel beyond the frame, so that where the frame's edge falls
-    // between two device pixels it does not cut its own plots' last row.
-    const outline = `M-1,-1h${frame.width + 2}v${frame.height + 2}h${-frame.width - 2}z`;
+    // The outline reaches beyond the frame, so that where the frame's edge falls between
+    // two device pixels it does not cut its own plots' last row, nor a control's tap area
+    // that reaches past the frame.
+    const m = 100;
+    const outline = `M${-m},${-m}h${frame.width + 2 * m}v${frame.height + 2 * m}` +
+      `h${-frame.width - 2 * m}z`;
     elements.get(frame.name).style.clipPath = `path(evenodd, "${outline}${cut.join("")}")`;
   }
 }
