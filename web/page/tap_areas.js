@@ -8,6 +8,9 @@
 // frame, which lies above it.
 
 export const TAP_SIZE = 24;
+// The areas are laid out a CSS pixel larger, so that rounding a fractional scale to
+// whole layout and device pixels cannot take them below TAP_SIZE.
+const TAP_AIM = TAP_SIZE + 1;
 
 const TARGETS = new Set(["push_button", "option_button", "spin_button"]);
 
@@ -37,7 +40,7 @@ const overlap = (a, b) => a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b;
 // of the screen per pixel of the window). Answers the areas by row name and the smallest
 // width and height found, in CSS pixels of the screen (a spin button's height per arrow).
 export function tapAreas(rows, scale, width, height) {
-  const need = TAP_SIZE / scale;
+  const need = TAP_AIM / scale;
   const all = placed(rows);
   const cells = all.filter((p) => p.shown && TARGETS.has(p.row.kind)).map((p) => {
     const drawn = edges(p);
@@ -115,12 +118,62 @@ export function tapAreas(rows, scale, width, height) {
       }
     }
   };
-  // Grown, parted, then grown again into whatever room the parting left on the far side,
-  // and parted again.
+  // How far a side of a cell may move out before it meets another area, a plot of
+  // another frame or the window's edge.
+  const room = (cell, side) => {
+    const axis = side === "l" || side === "r" ? "x" : "y";
+    const [across0, across1] = axis === "x" ? ["t", "b"] : ["l", "r"];
+    const outward = side === "r" || side === "b";
+    let free = outward ? limit[axis][1] - cell.hit[side] : cell.hit[side] - limit[axis][0];
+    const against = [...cells.filter((c) => c !== cell).map((c) => c.hit),
+      ...plots.filter((plot) => plot.frame !== cell.frame).map((plot) => plot.drawn)];
+    const opposite = { l: "r", r: "l", t: "b", b: "t" }[side];
+    for (const other of against) {
+      if (other[across1] <= cell.hit[across0] || other[across0] >= cell.hit[across1]) continue;
+      const gap = outward ? other[opposite] - cell.hit[side] : cell.hit[side] - other[opposite];
+      if (gap >= 0) free = Math.min(free, gap);
+    }
+    return free;
+  };
+  // A cell still short reaches out where there is room, the roomier side first.
+  const regrow = (cell) => {
+    for (const [lo, hi] of [["l", "r"], ["t", "b"]]) {
+      const [before, after] = short(cell, lo === "l" ? "x" : "y");
+      const [min, max] = limit[lo === "l" ? "x" : "y"];
+      // With no room left, it presses on its neighbours, and the next parting settles
+      // where the line between them goes.
+      const press = (side, by) => {
+        if (side === lo) cell.hit[lo] = Math.max(min, cell.hit[lo] - by);
+        else cell.hit[hi] = Math.min(max, cell.hit[hi] + by);
+      };
+      if (cell.split !== null && lo === "t") {
+        const up = Math.min(before, room(cell, "t"));
+        const down = Math.min(after, room(cell, "b"));
+        press("t", up + (before - up) / 2);
+        press("b", down + (after - down) / 2);
+        continue;
+      }
+      let missing = before + after;
+      const sides = room(cell, lo) >= room(cell, hi) ? [lo, hi] : [hi, lo];
+      for (const side of sides) {
+        const step = Math.min(missing, room(cell, side));
+        press(side, step);
+        missing -= step;
+      }
+      if (missing > 0) {
+        press(lo, missing / 2);
+        press(hi, missing / 2);
+      }
+    }
+  };
+  // Grown, parted; then, round by round, what is still short reaches into the room the
+  // parting left, and the parting moves towards the neighbour with room to give.
   for (const cell of cells) grow(cell);
   separate();
-  for (const cell of cells) grow(cell);
-  separate();
+  for (let round = 0; round < 32; round += 1) {
+    for (const cell of cells) regrow(cell);
+    separate();
+  }
 
   const areas = new Map();
   let smallest = { w: Infinity, h: Infinity };
@@ -146,8 +199,9 @@ export function applyTapAreas(root, areas) {
     const element = root.querySelector(`[data-name="${CSS.escape(name)}"]`);
     element.classList.add("tap");
     element.tapArea = area;
-    element.style.setProperty("--tap-x", `${area.x}px`);
-    element.style.setProperty("--tap-y", `${area.y}px`);
+    // The pseudo-element lies inside the element's border (a push button's).
+    element.style.setProperty("--tap-x", `${area.x - element.clientLeft}px`);
+    element.style.setProperty("--tap-y", `${area.y - element.clientTop}px`);
     element.style.setProperty("--tap-w", `${area.w}px`);
     element.style.setProperty("--tap-h", `${area.h}px`);
   }
