@@ -150,7 +150,7 @@ void row_fields(JsonText& json, const ControlRow& row, const Form& form, const L
 // inside a column: each frame keeps its size and its place relative to its column.
 void portrait_field(JsonText& json) {
     struct Column {
-        int left = 0;   // CSS pixels, as the window places it
+        int left = 0;  // CSS pixels, as the window places it
         int right = 0;
         std::vector<const ControlRow*> frames;
     };

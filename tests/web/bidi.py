@@ -143,7 +143,8 @@ class Page:
 @contextlib.contextmanager
 def firefox(touch=False):
     """A headless Firefox with a fresh profile; yields the Page of its one tab."""
-    with tempfile.TemporaryDirectory(prefix="quorvel-firefox-", ignore_cleanup_errors=True) as profile:
+    with tempfile.TemporaryDirectory(prefix="quorvel-firefox-",
+                                     ignore_cleanup_errors=True) as profile:
         prefs = {**PREFERENCES, **(TOUCH_PREFERENCES if touch else {})}
         with open(f"{profile}/user.js", "w", encoding="utf-8") as f:
             for name, value in prefs.items():

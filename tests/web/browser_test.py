@@ -286,6 +286,24 @@ def zoom(args, url):
         for ratio in (1.5, 2, 3):
             page.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
                       deviceScaleFactor=ratio, mobile=False)
+            page.wait_for(f"devicePixelRatio === {ratio}")
+            for s in wp.surfaces():
+                page.wait_for(f"document.querySelector('[data-name=\"{s.name}\"] canvas')"
+                              f".width === {round_half_up(s.w * ratio)}")
+                extra = colours(wp.canvas_image(s.name)) - drawn_with
+                if extra:
+                    raise Failure(f"{s.name} at ratio {ratio} has colours the program never "
+                                  f"draws with: {sorted(extra)[:5]}")
+            print(f"  ratio {ratio}: every canvas at {ratio}x, only the program's colours")
+            screen_shows_canvases(wp, args.out)
+        wp.click("Spin_a1", UP)
+        page.wait_for(f"{value_of('value_a(1)')} === '1'", timeout=5)
+        image = wp.canvas_image("campus_a(1)")
+        if image.width != wp.places["campus_a(1)"].w * 3:
+            raise Failure("a surface redrawn after the zoom is not at the new ratio")
+        screen_shows_canvases(wp, args.out)
+
+
 def round_half_up(v):
     """Whole device pixels as the core rounds them (169 × 1.5 = 253.5 gives 254)."""
     return int(v + 0.5)

@@ -137,7 +137,10 @@ def open_page(page, url):
     page.evaluate("""(() => {
         quorvel.raised = [];
         const raise = quorvel.core.raise;
-        quorvel.core.raise = (h) => { quorvel.raised.push([h, performance.now()]); return raise(h); };
+        quorvel.core.raise = (h) => {
+          quorvel.raised.push([h, performance.now()]);
+          return raise(h);
+        };
         quorvel.menus = 0;
         document.addEventListener('contextmenu', () => { quorvel.menus += 1; }, true);
     })()""")
@@ -195,9 +198,9 @@ CANVAS_COVERS = """[...document.querySelectorAll('.surface canvas')].filter(c =>
 # Each control's tap area, found by hit testing alone: from the middle of what is drawn
 # (of each arrow, for a spin button) outwards until a point no longer reaches the control,
 # each edge pinned down by halving; then every point of a grid over the area (one CSS
-# pixel apart, to half a pixel from its edges) must reach it. Also whether the middle of each drawn box
-# reaches its own control, not a neighbour. Sizes in CSS pixels; offsets from the drawn
-# box, so that a tap can find the area again after a scroll.
+# pixel apart, to half a pixel from its edges) must reach it. Also whether the middle of
+# each drawn box reaches its own control, not a neighbour. Sizes in CSS pixels; offsets
+# from the drawn box, so that a tap can find the area again after a scroll.
 MEASURE = """(() => {
   const EDGE = %(edge)s;
   const out = [];
@@ -210,7 +213,9 @@ MEASURE = """(() => {
     };
     const edge = (x, y, dx, dy) => {
       let inside = 0, step = 1;
-      while (hits(x + dx * (inside + step), y + dy * (inside + step)) && inside < 2000) inside += step;
+      while (hits(x + dx * (inside + step), y + dy * (inside + step)) && inside < 2000) {
+        inside += step;
+      }
       let outside = inside + step;
       while (outside - inside > EDGE) {
         const mid = (inside + outside) / 2;
@@ -242,7 +247,12 @@ MEASURE = """(() => {
     // Where a neighbour's area takes a corner, the edges found through the middle are
     // not those of every row: the rectangle is narrowed row by row, then column by
     // column, to the part that reaches the control all through.
-    const rowsAt = (a, b) => { const v = []; for (let t = a + 0.5; t < b - 0.5; t += 1) v.push(t); v.push(b - 0.5); return v; };
+    const rowsAt = (a, b) => {
+      const v = [];
+      for (let t = a + 0.5; t < b - 0.5; t += 1) v.push(t);
+      v.push(b - 0.5);
+      return v;
+    };
     for (const y of rowsAt(top, bottom)) {
       const x = Math.min(Math.max(cx, left + 0.5), right - 0.5);
       if (!hits(x, y)) continue;
@@ -545,12 +555,11 @@ def main():
         print(" ".join(ENGINES[args.list]))
         return 0
     try:
-        import cdp  # noqa: F401
+        import cdp
     except ImportError:
         print("SKIP: python3-websocket is not installed (scripts/setup.sh installs it)")
         return SKIP
     if args.engine == "chromium":
-        import cdp
         if cdp.chromium_path() is None:
             print("SKIP: Chromium is not installed (scripts/setup.sh installs it)")
             return SKIP
@@ -567,7 +576,6 @@ def main():
     os.makedirs(args.out, exist_ok=True)
     print(f"{args.engine}: {args.scenario}")
     started = time.monotonic()
-    import cdp
     try:
         with cdp.site_server(args.site) as url:
             if args.scenario == "scale_2":

@@ -41,9 +41,8 @@ export function onLongPress(root, open) {
     }, LONG_PRESS_MS);
   });
   root.addEventListener("pointermove", (event) => {
-    if (timer && Math.hypot(event.clientX - from.clientX, event.clientY - from.clientY) > DRIFT_PX) {
-      cancel();
-    }
+    const drift = Math.hypot(event.clientX - from?.clientX, event.clientY - from?.clientY);
+    if (timer && drift > DRIFT_PX) cancel();
   });
   root.addEventListener("pointerup", lifted);
   root.addEventListener("pointercancel", lifted);

@@ -4,8 +4,9 @@
 // control's element (the one that carries its role) takes the tap through a
 // pseudo-element that covers its area; the element itself takes none, so that the areas
 // of two neighbours share no point however their drawn boxes lie. An area grows from
-// what is drawn, halfway towards a neighbour at most, and never over a plot of another
-// frame, which lies above it.
+// what is drawn; where two meet, the line between them goes where each keeps what it
+// needs (it may cross the empty edge of a neighbour's drawn box); none reaches over a
+// plot of another frame, which lies above it.
 
 export const TAP_SIZE = 24;
 // The areas are laid out a CSS pixel larger, so that rounding a fractional scale to
@@ -56,7 +57,9 @@ export function tapAreas(rows, scale, width, height) {
   const short = (cell, axis) => {
     const [lo, hi] = axis === "x" ? ["l", "r"] : ["t", "b"];
     if (axis === "y" && cell.split !== null) {
-      return [Math.max(0, need - (cell.split - cell.hit.t)), Math.max(0, need - (cell.hit.b - cell.split))];
+      const above = need - (cell.split - cell.hit.t);
+      const below = need - (cell.hit.b - cell.split);
+      return [Math.max(0, above), Math.max(0, below)];
     }
     const missing = Math.max(0, need - (cell.hit[hi] - cell.hit[lo]));
     return [missing / 2, missing / 2];
@@ -179,9 +182,13 @@ export function tapAreas(rows, scale, width, height) {
   let smallest = { w: Infinity, h: Infinity };
   for (const cell of cells) {
     const { hit, p } = cell;
-    areas.set(p.row.name, { x: hit.l - p.x, y: hit.t - p.y, w: hit.r - hit.l, h: hit.b - hit.t, split: cell.split === null ? null : cell.split - p.y });
-    const tall = cell.split === null ? hit.b - hit.t : Math.min(cell.split - hit.t, hit.b - cell.split);
-    smallest = { w: Math.min(smallest.w, (hit.r - hit.l) * scale), h: Math.min(smallest.h, tall * scale) };
+    areas.set(p.row.name, { x: hit.l - p.x, y: hit.t - p.y, w: hit.r - hit.l, h: hit.b - hit.t });
+    const tall = cell.split === null ? hit.b - hit.t
+      : Math.min(cell.split - hit.t, hit.b - cell.split);
+    smallest = {
+      w: Math.min(smallest.w, (hit.r - hit.l) * scale),
+      h: Math.min(smallest.h, tall * scale),
+    };
   }
   return { areas, smallest };
 }
