@@ -122,6 +122,9 @@ class Page:
     def touch_up(self):
         self._finger({"type": "pointerUp", "button": 0})
 
+    def touch_move(self, x, y):
+        self._finger({"type": "pointerMove", "x": round(x), "y": round(y)})
+
     def tap(self, x, y):
         self._finger({"type": "pointerMove", "x": round(x), "y": round(y)},
                      {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0})

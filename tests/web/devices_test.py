@@ -90,6 +90,9 @@ class ChromiumScreen:
     def touch_up(self):
         self._touch("touchEnd")
 
+    def touch_move(self, x, y):
+        self._touch("touchMove", x, y)
+
     def tap(self, x, y):
         self.touch_down(x, y)
         self.touch_up()
@@ -113,6 +116,9 @@ class FirefoxScreen:
 
     def touch_up(self):
         self.page.touch_up()
+
+    def touch_move(self, x, y):
+        self.page.touch_move(x, y)
 
     def tap(self, x, y):
         self.page.tap(x, y)
@@ -204,7 +210,7 @@ CANVAS_COVERS = """[...document.querySelectorAll('.surface canvas')].filter(c =>
 MEASURE = """(() => {
   const EDGE = %(edge)s;
   const out = [];
-  for (const e of document.querySelectorAll('#window .tap')) {
+  for (const e of document.querySelectorAll('#window .push, #window .option, #window .spin')) {
     if (!e.getClientRects().length) continue;
     e.scrollIntoView({block: 'center', inline: 'nearest'});
     const hits = (x, y) => {
@@ -286,9 +292,14 @@ MEASURE = """(() => {
 })()"""
 
 
-def measure_taps(page, name):
+def measure_taps(page, wp, name):
     areas = page.evaluate(MEASURE % {"edge": EDGE})
     problems = []
+    controls = sorted(p.name for p in wp.places.values() if p.shown and p.kind in (
+        "push_button", "option_button", "spin_button"))
+    if sorted(a["name"] for a in areas) != controls:
+        raise Failure(f"{name}: measured {sorted(a['name'] for a in areas)}, the window "
+                      f"shows {controls}")
     for a in areas:
         if not a["own"]:
             problems.append(f"{a['name']}: the middle of what is drawn reaches another control")
@@ -368,19 +379,29 @@ def tap_exercise(args, page, screen, areas, name):
           f"areas; S/T reads {states[-1]['value_s']!r}, as in the replay")
 
 
+VALUE_A2 = "document.querySelector('[data-name=\"value_a(2)\"]').textContent"
 MENU_OPEN = "!!document.getElementById('context-menu')?.matches(':popover-open')"
 
 
 def held_arrow(page, screen, areas, name):
     """A finger held on a2's up arrow, beyond what is drawn: the arrow repeats with the
-    mouse's timing up to 10, through the moment a long press would open a menu, and no
-    menu opens; lifted, it stops."""
+    mouse's timing up to 10, through a drift down the screen that would start a pan and
+    through the moment a long press would open a menu, and no menu opens; lifted, it
+    stops."""
     index = page.evaluate("quorvel.core.page.rows.findIndex(r => r.name === 'Spin_a2')")
     before = len(raised(page))
-    screen.touch_down(*point_in(page, areas["Spin_a2"], "up"))
+    x, y = point_in(page, areas["Spin_a2"], "up")
+    screen.touch_down(x, y)
     try:
-        page.wait_for("document.querySelector('[data-name=\"value_a(2)\"]').textContent"
-                      " === '10'", timeout=10)
+        page.wait_for(f"quorvel.raised.length >= {before + 2}", timeout=10)
+        # Down the screen, staying on the arrow.
+        for step in range(1, 9):
+            screen.touch_move(x, y + step * (areas["Spin_a2"]["up"] - 2) / 8)
+        try:
+            page.wait_for(f"{VALUE_A2} === '10'", timeout=10)
+        except TimeoutError:
+            raise Failure(f"{name}: the held arrow stopped before 10, at "
+                          f"{page.evaluate(VALUE_A2)}") from None
         # Held on past its end: the repeats go on at the bound.
         page.wait_for(f"quorvel.raised.length >= {before + 14}", timeout=10)
         if page.evaluate(MENU_OPEN):
@@ -457,7 +478,7 @@ def device_case(args, url, name):
         screen = Screen(page, device)
         wp = open_page(page, url)
         check_fit(page, device, name)
-        areas = measure_taps(page, name)
+        areas = measure_taps(page, wp, name)
         if device.touch:
             tap_exercise(args, page, screen, areas, name)
             held_arrow(page, screen, areas, name)
