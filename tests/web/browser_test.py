@@ -284,8 +284,11 @@ def zoom(args, url):
         wp = open_page(page, url)
         drawn_with = program_colours(wp)
         for ratio in (1.5, 2, 3):
-            page.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
-                      deviceScaleFactor=ratio, mobile=False)
+            # An emulated ratio changes without the event a real change of screen or zoom
+            # sends; a viewport a pixel wider, then back, makes the page look again.
+            for wide in (width + 1, width):
+                page.send("Emulation.setDeviceMetricsOverride", width=wide, height=height,
+                          deviceScaleFactor=ratio, mobile=False)
             page.wait_for(f"devicePixelRatio === {ratio}")
             for s in wp.surfaces():
                 page.wait_for(f"document.querySelector('[data-name=\"{s.name}\"] canvas')"

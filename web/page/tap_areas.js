@@ -13,6 +13,11 @@ export const TAP_SIZE = 24;
 // whole layout and device pixels cannot take them below TAP_SIZE.
 const TAP_AIM = TAP_SIZE + 1;
 
+// How far below and right of a cut frame its outline reaches (controls.js): so far it
+// changes no pixel of the plots, where an outline reaching above or left of the frame
+// blends their edge rows at a fractional device pixel ratio.
+export const CUT_REACH = 32;
+
 const TARGETS = new Set(["push_button", "option_button", "spin_button"]);
 
 // Where each control lies in the window, and whether it shows.
@@ -52,6 +57,17 @@ export function tapAreas(rows, scale, width, height) {
   });
   const plots = all.filter((p) => p.shown && p.row.kind === "picture")
     .map((p) => ({ drawn: edges(p), frame: p.frame }));
+  // A frame that overlaps another frame's plot is cut to an outline from a pixel above
+  // and left of it to CUT_REACH pixels below and right of it (controls.js), and so is
+  // every tap area in it; any other area may reach anywhere in the window.
+  const whole = { x: [0, width], y: [0, height] };
+  const frames = new Map(all.filter((p) => p.row.container === "Form1")
+    .map((p) => [p.row.name, edges(p)]));
+  const limits = new Map([...frames].map(([name, box]) => {
+    const cut = plots.some((plot) => plot.frame !== name && overlap(plot.drawn, box));
+    return [name, cut ? { x: [Math.max(0, box.l - 1), Math.min(width, box.r + CUT_REACH)],
+      y: [Math.max(0, box.t - 1), Math.min(height, box.b + CUT_REACH)] } : whole];
+  }));
 
   // How far a cell must reach on each side of an axis to be tall or wide enough.
   const short = (cell, axis) => {
@@ -64,12 +80,11 @@ export function tapAreas(rows, scale, width, height) {
     const missing = Math.max(0, need - (cell.hit[hi] - cell.hit[lo]));
     return [missing / 2, missing / 2];
   };
-  const limit = { x: [0, width], y: [0, height] };
   const grow = (cell) => {
     for (const axis of ["x", "y"]) {
       const [lo, hi] = axis === "x" ? ["l", "r"] : ["t", "b"];
       const [before, after] = short(cell, axis);
-      const [min, max] = limit[axis];
+      const [min, max] = limits.get(cell.frame)[axis];
       let down = Math.min(before, cell.hit[lo] - min);
       let up = Math.min(after, max - cell.hit[hi]);
       // What the window's edge takes from one side, the other side gives, where it can.
@@ -127,7 +142,8 @@ export function tapAreas(rows, scale, width, height) {
     const axis = side === "l" || side === "r" ? "x" : "y";
     const [across0, across1] = axis === "x" ? ["t", "b"] : ["l", "r"];
     const outward = side === "r" || side === "b";
-    let free = outward ? limit[axis][1] - cell.hit[side] : cell.hit[side] - limit[axis][0];
+    const [min, max] = limits.get(cell.frame)[axis];
+    let free = outward ? max - cell.hit[side] : cell.hit[side] - min;
     const against = [...cells.filter((c) => c !== cell).map((c) => c.hit),
       ...plots.filter((plot) => plot.frame !== cell.frame).map((plot) => plot.drawn)];
     const opposite = { l: "r", r: "l", t: "b", b: "t" }[side];
@@ -142,7 +158,7 @@ export function tapAreas(rows, scale, width, height) {
   const regrow = (cell) => {
     for (const [lo, hi] of [["l", "r"], ["t", "b"]]) {
       const [before, after] = short(cell, lo === "l" ? "x" : "y");
-      const [min, max] = limit[lo === "l" ? "x" : "y"];
+      const [min, max] = limits.get(cell.frame)[lo === "l" ? "x" : "y"];
       // With no room left, it presses on its neighbours, and the next parting settles
       // where the line between them goes.
       const press = (side, by) => {
