@@ -191,6 +191,35 @@ def check_fit(page, device, name):
     return fit
 
 
+def check_frames(page, wp, name):
+    """However the page arranges the frames, each shows at its own size times the scale,
+    and two frames overlap on the screen only where they do in the window's own layout
+    (their shared edges)."""
+    from window_page import places
+    shown = page.evaluate("""[...document.querySelectorAll('#window > .frame')]
+        .filter(e => !e.hidden).map(e => { const r = e.getBoundingClientRect();
+          return [e.dataset.name, r.left, r.top, r.width, r.height]; })""")
+    scale = wp.scale()
+    seed = places(wp.description)
+    problems = []
+    for frame, _, _, w, h in shown:
+        if abs(w - seed[frame].w * scale) > EDGE or abs(h - seed[frame].h * scale) > EDGE:
+            problems.append(f"{frame} shows {w:.2f}x{h:.2f}, not its size times {scale:.4f}")
+
+    def meet(a, b):
+        return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and \
+            b[1] < a[1] + a[3]
+    for i, (a, *ra) in enumerate(shown):
+        for b, *rb in shown[i + 1:]:
+            sa, sb = seed[a], seed[b]
+            if meet(ra, rb) and not meet((sa.x, sa.y, sa.w, sa.h), (sb.x, sb.y, sb.w, sb.h)):
+                problems.append(f"{a} and {b} overlap")
+    if problems:
+        raise Failure(f"{name}: " + "; ".join(problems))
+    print(f"  {name}: {len(shown)} frames, each at its size times {scale:.4f}, overlapping "
+          "only at the edges they share in the window's own layout")
+
+
 # Every shown surface's canvas holds as many pixels as it covers on the screen (to within
 # what layout rounds a fractional scale to).
 CANVAS_COVERS = """[...document.querySelectorAll('.surface canvas')].filter(c =>
@@ -488,6 +517,7 @@ def device_case(args, url, name):
         screen = Screen(page, device)
         wp = open_page(page, url)
         check_fit(page, device, name)
+        check_frames(page, wp, name)
         areas = measure_taps(page, wp, name)
         if device.touch:
             tap_exercise(args, page, screen, areas, name)
