@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -157,6 +158,55 @@ void row_fields(JsonText& json, const ControlRow& row, const Form& form) {
     }
 }
 
+// The window arranged for reading down a screen narrower than it is tall: its columns
+// of frames one under another, each in a band of the window's full height (so each
+// keeps its own margin below), the narrower ones centred under the widest. Nothing moves
+// inside a column: each frame keeps its size and its place relative to its column.
+void portrait_field(JsonText& json) {
+    struct Column {
+        int left = 0;  // CSS pixels, as the window places it
+        int right = 0;
+        std::vector<const ControlRow*> frames;
+    };
+    // The frames of a column all start at the column's left edge.
+    std::map<int, Column> columns;
+    for (const ControlRow& row : layout_table()) {
+        if (row.container != window_name) {
+            continue;
+        }
+        auto [at, added] = columns.try_emplace(row.left);
+        Column& column = at->second;
+        const int left = css_pixels(row.left);
+        const int right = left + css_pixels(row.width);
+        column.left = added ? left : std::min(column.left, left);
+        column.right = added ? right : std::max(column.right, right);
+        column.frames.push_back(&row);
+    }
+    int width = 0;
+    for (const auto& [twips, column] : columns) {
+        width = std::max(width, column.right - column.left);
+    }
+    const int band = css_pixels(window_look.client_height);
+    json.key("portrait")
+        .begin_object()
+        .field("width", width)
+        .field("height", band * static_cast<int>(columns.size()));
+    json.key("frames").begin_array();
+    int top = 0;
+    for (const auto& [twips, column] : columns) {
+        const int shift = (width - (column.right - column.left)) / 2 - column.left;
+        for (const ControlRow* frame : column.frames) {
+            json.begin_object()
+                .field("name", full_name(frame->name))
+                .field("left", css_pixels(frame->left) + shift)
+                .field("top", css_pixels(frame->top) + top)
+                .end_object();
+        }
+        top += band;
+    }
+    json.end_array().end_object();
+}
+
 }  // namespace
 
 std::string page_description(const WebWindow& window) {
@@ -180,6 +230,7 @@ std::string page_description(const WebWindow& window) {
         json.value(full_name(name));
     }
     json.end_array();
+    portrait_field(json);
     json.end_object();
     return json.text();
 }

@@ -274,19 +274,22 @@ def fault(args, url):
 
 
 def zoom(args, url):
-    """Browser zoom to 150 %, 200 % and 300 % (the viewport shrinks in CSS pixels as the
-    device pixel ratio grows): every surface is drawn afresh at its device pixels, the
-    canvas holds ratio × its size (rounded) and only colours the program draws with
+    """At device pixel ratios of 1.5, 2 and 3 (a browser's zoom, a high-density screen),
+    with the window at its own size: every surface is drawn afresh at its device pixels,
+    the canvas holds ratio × its size (rounded) and only colours the program draws with
     (nothing smoothed), and the screen shows it pixel for pixel. Then a click redraws at
     that ratio too."""
     import cdp
-    width, height = 2100, 1500
+    width, height = 647, 455
     with cdp.chromium(width, height) as page:
         wp = open_page(page, url)
         drawn_with = program_colours(wp)
         for ratio in (1.5, 2, 3):
-            page.send("Emulation.setDeviceMetricsOverride", width=int(width / ratio),
-                      height=int(height / ratio), deviceScaleFactor=ratio, mobile=False)
+            # An emulated ratio changes without the event a real change of screen or zoom
+            # sends; a viewport a pixel wider, then back, makes the page look again.
+            for wide in (width + 1, width):
+                page.send("Emulation.setDeviceMetricsOverride", width=wide, height=height,
+                          deviceScaleFactor=ratio, mobile=False)
             page.wait_for(f"devicePixelRatio === {ratio}")
             for s in wp.surfaces():
                 page.wait_for(f"document.querySelector('[data-name=\"{s.name}\"] canvas')"
@@ -329,9 +332,9 @@ def program_colours(wp):
 
 
 def narrow(args, url):
-    """On a phone's viewport (360 CSS pixels wide, ratio 2) the whole window scales down
-    to fit, without a horizontal scroll bar; its surfaces are drawn at the device pixels
-    they then cover, and a click at the scaled click point works."""
+    """On a phone's viewport (360 CSS pixels wide, ratio 2) the window fills the width,
+    without a horizontal scroll bar; its surfaces are drawn at the device pixels they then
+    cover, and a click at the scaled click point works."""
     import cdp
     with cdp.chromium(width=360, height=640, scale=2) as page:
         wp = open_page(page, url)
@@ -340,16 +343,24 @@ def narrow(args, url):
             raise Failure(f"the window is {width} CSS pixels wide on a 360 pixel viewport")
         if page.evaluate("document.documentElement.scrollWidth > innerWidth"):
             raise Failure("the page scrolls sideways")
-        scale = 360 / wp.description["width"]
-        for s in wp.surfaces():
-            got = wp.canvas_image(s.name).width
-            if got != round_half_up(s.w * 2 * scale):
-                raise Failure(f"{s.name} is drawn {got} pixels wide, it covers "
-                              f"{round_half_up(s.w * 2 * scale)}")
+        problems = page.evaluate(CANVAS_COVERS)
+        if problems:
+            raise Failure("; ".join(problems))
         wp.click("Spin_a0", UP)
         page.wait_for(f"{value_of('value_a(0)')} === '1'", timeout=5)
-        print(f"  scaled to {width:.1f} CSS pixels (x{scale:.3f}); surfaces at their device "
+        print(f"  {width:.1f} CSS pixels wide (x{wp.scale():.3f}); surfaces at their device "
               f"pixels; a0 stepped by a click")
+
+
+# Every shown surface's canvas holds as many pixels as it covers on the screen (to within
+# what layout rounds a fractional scale to: a tenth of a device pixel).
+CANVAS_COVERS = """[...document.querySelectorAll('.surface canvas')].filter(c =>
+    c.getClientRects().length).flatMap(c => {
+      const r = c.getBoundingClientRect();
+      const w = r.width * devicePixelRatio, h = r.height * devicePixelRatio;
+      return Math.abs(w - c.width) < 0.1 && Math.abs(h - c.height) < 0.1 ? [] :
+        [`${c.parentElement.dataset.name} holds ${c.width}x${c.height}, covers ${w}x${h}`];
+    })"""
 
 
 KEY = {"Tab": ("Tab", 9, None), "Up": ("ArrowUp", 38, None), "Down": ("ArrowDown", 40, None),
@@ -755,7 +766,7 @@ def copy_picture(args, url):
     as large as the window on the screen."""
     import cdp
     from window_page import crop, masked
-    cases = [("ratio_1", 1000, 700, 1, "key"), ("ratio_2", 1000, 700, 2, "menu"),
+    cases = [("ratio_1", 647, 455, 1, "key"), ("ratio_2", 647, 455, 2, "menu"),
              ("phone", 360, 640, 2, "key")]
     for name, width, height, ratio, how in cases:
         with cdp.chromium(width, height, ratio) as page:
@@ -775,10 +786,11 @@ def copy_picture(args, url):
                     press(page, "Down")
                 press(page, "Enter")
             picture = clipboard_picture(page, os.path.join(args.out, f"copy-{name}.png"))
-            shown = page.evaluate("document.getElementById('window').getBoundingClientRect()"
-                                  ".width") / wp.description["width"] * ratio
-            want = (round_half_up(wp.description["width"] * shown),
-                    round_half_up(wp.description["height"] * shown))
+            width, height, shown = page.evaluate(
+                "(() => { const w = document.getElementById('window'); return [w.offsetWidth,"
+                " w.offsetHeight, w.getBoundingClientRect().width / w.offsetWidth"
+                " * devicePixelRatio]; })()")
+            want = (round_half_up(width * shown), round_half_up(height * shown))
             if (picture.width, picture.height) != want:
                 raise Failure(f"{name}: the picture is {picture.width}x{picture.height}, "
                               f"the window covers {want[0]}x{want[1]} device pixels")

@@ -140,8 +140,9 @@ class Page:
 
 
 @contextlib.contextmanager
-def chromium(width=800, height=600, scale=1.0):
-    """A headless Chromium with a fresh profile; yields the Page of its one tab."""
+def chromium(width=647, height=455, scale=1.0):
+    """A headless Chromium with a fresh profile; yields the Page of its one tab. By default
+    the viewport is the window's own size, where the page shows it at 100 %."""
     binary = chromium_path()
     with tempfile.TemporaryDirectory(prefix="quorvel-chromium-", ignore_cleanup_errors=True) as profile:
         process = subprocess.Popen(

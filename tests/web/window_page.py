@@ -7,12 +7,15 @@ from replay import Image
 from quorvel_e2e.layout import Control  # on the path once replay is imported
 
 
-def places(page_description):
+def places(page_description, frames=None):
     """Each control's place in the client area: positions summed container by container,
-    each already in whole pixels, as the desktop places its widgets."""
-    rows = {row["name"]: row for row in page_description["rows"]}
+    each already in whole pixels, as the desktop places its widgets. `frames`: where the
+    page put each frame, when it arranged the window otherwise (name: (left, top))."""
+    rows = {row["name"]: dict(row) for row in page_description["rows"]}
+    for name, (left, top) in (frames or {}).items():
+        rows[name]["left"], rows[name]["top"] = left, top
     out = {}
-    for row in page_description["rows"]:
+    for row in rows.values():
         x, y, shown = row["left"], row["top"], row["visible"]
         container = row["container"]
         while container != "Form1":
@@ -32,18 +35,41 @@ class WindowPage:
         # The description the page was built from, which it carries.
         self.description = page.evaluate(
             "JSON.parse(document.getElementById('page-description').textContent)")
-        self.places = places(self.description)
         self.rows = self.description["rows"]
+        self.places = places(self.description)
+        self.rearrange()
+
+    def rearrange(self):
+        """Reads where the page has put the frames now (a portrait screen stacks the
+        columns)."""
+        frames = self.page.evaluate("""Object.fromEntries([...document.querySelectorAll(
+            '#window > .frame')].map(e => [e.dataset.name,
+            [parseFloat(e.style.left), parseFloat(e.style.top)]]))""")
+        self.places = places(self.description, frames)
+
+    def show(self, name):
+        """Scrolls the page, if it must, until the control is in view."""
+        self.page.evaluate(f"""(() => {{
+            const e = document.querySelector('[data-name="{name}"]');
+            const r = e.getBoundingClientRect();
+            if (r.top < 0 || r.bottom > innerHeight) e.scrollIntoView({{block: 'center'}});
+        }})()""")
+
+    def scale(self):
+        """CSS pixels of the viewport per pixel of the window, as the page shows it now."""
+        return self.page.evaluate("new DOMMatrix(getComputedStyle("
+                                  "document.getElementById('window')).transform).a")
 
     def at(self, x, y):
         """A point of the client area as a viewport point, wherever the window is now."""
-        left, top, width = self.page.evaluate(
+        left, top = self.page.evaluate(
             "(() => { const r = document.getElementById('window').getBoundingClientRect();"
-            " return [r.left, r.top, r.width]; })()")
-        scale = width / self.description["width"]
+            " return [r.left, r.top]; })()")
+        scale = self.scale()
         return left + x * scale, top + y * scale
 
     def click(self, name, up=None, button="left"):
+        self.show(name)
         place = self.places[name]
         point = place.centre() if up is None else place.arrow(up)
         self.page.click(*self.at(*point), button=button)

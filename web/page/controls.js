@@ -3,6 +3,7 @@
 // with the table's colours, face and alignment.
 
 import { makeSpinButton } from "./spin_button.js";
+import { CUT_REACH } from "./tap_areas.js";
 
 const FACE_CLASS = { serif: "serif", sans: "sans" };
 const ARROW_STEPS = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 };
@@ -159,8 +160,10 @@ export function uncoverSurfaces(rows, ratio) {
     const cut = holes.get(frame.name);
     if (cut.length === 0) continue;
     // The outline reaches a pixel beyond the frame, so that where the frame's edge falls
-    // between two device pixels it does not cut its own plots' last row.
-    const outline = `M-1,-1h${frame.width + 2}v${frame.height + 2}h${-frame.width - 2}z`;
+    // between two device pixels it does not cut its own plots' last row, and further
+    // below and right, where a control's tap area may reach past the frame.
+    const [w, h] = [frame.width + 1 + CUT_REACH, frame.height + 1 + CUT_REACH];
+    const outline = `M-1,-1h${w}v${h}h${-w}z`;
     elements.get(frame.name).style.clipPath = `path(evenodd, "${outline}${cut.join("")}")`;
   }
 }

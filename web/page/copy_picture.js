@@ -42,6 +42,7 @@ async function windowSvg(root, width, height) {
   const copy = root.cloneNode(true);
   copy.style.transform = "";
   copy.style.marginLeft = "0";
+  copy.style.marginTop = "0";
   const canvases = root.querySelectorAll("canvas");
   copy.querySelectorAll("canvas").forEach((canvas, i) => {
     const raster = document.createElement("img");

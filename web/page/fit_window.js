@@ -1,23 +1,54 @@
-// Keeps the window whole on any screen: on a viewport narrower than the
-// window, the whole window scales down to fit, never reflowing its fixed layout. The
-// surfaces are drawn at the device pixels they cover (device pixel ratio times that
-// scale), so they stay crisp at any zoom and on high-density screens.
+// Shows the window as large as the viewport allows, centred, scaled up as well as down,
+// never reflowing what lies inside a frame. A viewport narrower than it is tall gets the
+// window's columns one under another (the core's portrait arrangement), scaled to the
+// viewport's width, and scrolls down. The surfaces are drawn at the device pixels they
+// cover (device pixel ratio times the scale), so they stay crisp at any scale.
 
-export function fitWindow(root, page, rescale) {
-  let ratio = 0;
+// The layout table's rows with each frame where the arrangement puts it.
+export function arrangedRows(page, portrait) {
+  if (!portrait) return page.rows;
+  const moved = new Map(page.portrait.frames.map((frame) => [frame.name, frame]));
+  return page.rows.map((row) => {
+    const to = moved.get(row.name);
+    return to ? { ...row, left: to.left, top: to.top } : row;
+  });
+}
+
+// `onFit({ ratio, scale, rows, portrait, size })` runs after every fit; `reachesTouch(rows,
+// scale, size)` says whether every control can take a finger's tap at that scale. On a touch
+// screen on its side, a window fitted whole that would be too small to tap is fitted to
+// the width instead, and the page scrolls down.
+export function fitWindow(root, page, onFit, reachesTouch) {
   let media = null;
+  const coarse = matchMedia("(any-pointer: coarse)");
   const fit = () => {
-    const scale = Math.min(1, innerWidth / page.width);
-    root.style.transform = scale < 1 ? `scale(${scale})` : "";
-    // Centred, on a whole CSS pixel, which at a whole device pixel ratio is a whole
-    // device pixel: a canvas between two device pixels would be blurred.
-    root.style.marginLeft = `${Math.max(0, Math.floor((innerWidth - page.width * scale) / 2))}px`;
-    root.parentElement.style.height = `${Math.ceil(page.height * scale)}px`;
-    const wanted = devicePixelRatio * scale;
-    if (wanted !== ratio) {
-      ratio = wanted;
-      rescale(ratio);
+    const wide = document.documentElement.clientWidth;
+    const high = innerHeight;
+    const portrait = wide < high && page.portrait !== undefined;
+    const size = portrait ? page.portrait : page;
+    const rows = arrangedRows(page, portrait);
+    let scale = wide / size.width;
+    if (!portrait) {
+      const whole = Math.min(scale, high / size.height);
+      if (!coarse.matches || reachesTouch(rows, whole, size)) scale = whole;
     }
+    root.style.width = `${size.width}px`;
+    root.style.height = `${size.height}px`;
+    for (const row of rows) {
+      if (row.container !== "Form1") continue;
+      const element = root.querySelector(`[data-name="${CSS.escape(row.name)}"]`);
+      element.style.left = `${row.left}px`;
+      element.style.top = `${row.top}px`;
+    }
+    root.style.transform = scale !== 1 ? `scale(${scale})` : "";
+    // Centred, on a whole device pixel: a canvas between two device pixels is blurred.
+    const whole = (v) => Math.max(0, Math.floor(v * devicePixelRatio) / devicePixelRatio);
+    const left = whole((wide - size.width * scale) / 2);
+    const top = whole((high - size.height * scale) / 2);
+    root.style.marginLeft = `${left}px`;
+    root.style.marginTop = `${top}px`;
+    root.parentElement.style.height = `${Math.ceil(top + size.height * scale)}px`;
+    onFit({ ratio: devicePixelRatio * scale, scale, rows, portrait, size });
   };
   // A zoom or a move to another screen changes the ratio: listen for the next change.
   const watch = () => {
@@ -30,6 +61,14 @@ export function fitWindow(root, page, rescale) {
     fit();
   };
   addEventListener("resize", fit);
+  // A scroll bar that comes or goes narrows or widens the page without a resize.
+  let lastWidth = document.documentElement.clientWidth;
+  new ResizeObserver(() => {
+    if (document.documentElement.clientWidth === lastWidth) return;
+    lastWidth = document.documentElement.clientWidth;
+    fit();
+  }).observe(document.documentElement);
+  coarse.addEventListener("change", fit);
   watch();
   fit();
 }

@@ -11,6 +11,7 @@ import { loadCore } from "./load_core.js";
 import { keepForOffline } from "./offline.js";
 import { announce } from "./announce.js";
 import { makePalette } from "./palette.js";
+import { applyTapAreas, reachesTap, tapAreas } from "./tap_areas.js";
 import { installWindowCommands } from "./window_commands.js";
 
 async function start(loading) {
@@ -59,12 +60,22 @@ async function start(loading) {
   installWindowCommands(root, core.help(), () => {
     for (const control of controls) control.stop?.();
   }, palette);
-  const rescale = (wanted) => {
-    ratio = wanted;
-    uncoverSurfaces(core.page.rows, ratio);
-    apply(core.setDeviceRatio(ratio));
+  // Each fit lays out the tap areas for its scale, and draws the surfaces afresh when
+  // the device pixels they cover change.
+  let arranged = null;
+  const refit = (fit) => {
+    if (fit.ratio !== ratio || fit.rows !== arranged) {
+      uncoverSurfaces(fit.rows, fit.ratio);
+      arranged = fit.rows;
+    }
+    applyTapAreas(root, tapAreas(fit.rows, fit.scale, fit.size.width, fit.size.height).areas);
+    if (fit.ratio !== ratio) {
+      ratio = fit.ratio;
+      apply(core.setDeviceRatio(ratio));
+    }
   };
-  fitWindow(root, core.page, rescale);
+  const reaches = (rows, scale, size) => reachesTap(rows, scale, size.width, size.height);
+  fitWindow(root, core.page, refit, reaches);
   // Every plot is on its canvas: the benchmark measures the start up to the end of the
   // next frame, which shows them.
   performance.mark("plots-painted");

@@ -1,6 +1,7 @@
 // A spin button: two arrows one above the other, the upper raising SpinUp, the lower
 // SpinDown. Held down, an arrow repeats (first after 400 ms, then every 60 ms) for as
-// long as the pointer stays on it; Up and Down raise the same events from the keyboard.
+// long as the pointer stays on it (a finger may drift or pan without stopping it, and a
+// long press opens no menu); Up and Down raise the same events from the keyboard.
 // The button keeps no value: its aria-valuenow is the number its readout label shows.
 
 export const FIRST_REPEAT_MS = 400;
@@ -35,16 +36,27 @@ export function makeSpinButton(element, row, raise) {
     timer = setTimeout(repeat, REPEAT_MS);
     if (over) step(held);
   };
+  // The arrow under a point: above or below the line where the arrows meet, anywhere in
+  // the button's tap area (tap_areas.js), which may be larger than what is drawn.
   const arrowAt = (event) => {
-    for (const which of ["up", "down"]) {
-      const r = arrows[which].getBoundingClientRect();
-      if (event.clientX >= r.left && event.clientX < r.right &&
-          event.clientY >= r.top && event.clientY < r.bottom) return which;
-    }
-    return null;
+    const r = element.getBoundingClientRect();
+    const scale = r.width / row.width;
+    const x = (event.clientX - r.left) / scale;
+    const y = (event.clientY - r.top) / scale;
+    const area = element.tapArea ?? { x: 0, y: 0, w: row.width, h: row.height };
+    if (x < area.x || x >= area.x + area.w || y < area.y || y >= area.y + area.h) return null;
+    return y < split ? "up" : "down";
   };
+  // A finger held on an arrow makes the browser offer its context menu: not here.
+  let touched = false;
+  element.addEventListener("contextmenu", (event) => {
+    if (!touched) return;
+    event.preventDefault();
+    event.stopPropagation();
+  });
 
   element.addEventListener("pointerdown", (event) => {
+    touched = event.pointerType !== "mouse";
     if (event.button !== 0) return;
     event.preventDefault();
     element.focus({ preventScroll: true });

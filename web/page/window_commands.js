@@ -1,11 +1,12 @@
 // The window's own commands around the exercise, as on the desktop: F1 opens the "How to
 // use" dialog, Ctrl+Alt+H switches high contrast, Ctrl+C copies a picture of the window,
-// and the window's context menu (a right click, the Menu key) offers them. Zoom is the
-// browser's own.
+// and the window's context menu (a right click, the Menu key, a long press) offers them.
+// Zoom is the browser's own.
 
 import { openContextMenu } from "./context_menu.js";
 import { canCopyPicture, copyPicture } from "./copy_picture.js";
 import { makeHelpDialog } from "./help_dialog.js";
+import { onLongPress } from "./long_press.js";
 
 // `beforeHelp` runs as the help opens (the page stops a held spin arrow); `palette`
 // switches high contrast.
@@ -28,8 +29,8 @@ export function installWindowCommands(root, help, beforeHelp, palette) {
       if (!event.repeat) copy();
     }
   });
-  root.addEventListener("contextmenu", (event) => {
-    event.preventDefault();
+  const openMenu = (event) => {
+    if (document.getElementById("context-menu")?.matches(":popover-open")) return;
     const focusAfter = document.activeElement;
     const items = [
       { label: "How to use…", run: () => openHelp(focusAfter) },
@@ -37,7 +38,12 @@ export function installWindowCommands(root, help, beforeHelp, palette) {
     ];
     if (canCopyPicture()) items.push({ label: "Copy picture", run: copy });
     openContextMenu(event, items);
+  };
+  root.addEventListener("contextmenu", (event) => {
+    event.preventDefault();
+    openMenu(event);
   });
+  onLongPress(root, openMenu);
 }
 
 function isContrastKey(event) {
