@@ -46,17 +46,6 @@ export function buildWindow(root, page, raise) {
 // screen reader, which reads each frame's controls with the frame.
 function inTabOrder(built, page, elements) {
   const rows = new Map(page.rows.map((row) => [row.name, row]));
-  const corner = (name) => {
-    let x = 0;
-    let y = 0;
-    let shown = true;
-    for (let row = rows.get(name); row; row = rows.get(row.container)) {
-      x += row.left;
-      y += row.top;
-      shown = shown && row.visible;
-    }
-    return { x, y, shown };
-  };
   const owned = new Map();
   const moved = new Set();
   for (const name of page.tab_order) {
@@ -64,7 +53,6 @@ function inTabOrder(built, page, elements) {
     let element = elements.get(name);
     if (!row || !element) continue;
     element.tabIndex = 0;
-    const at = corner(row.container);
     if (row.kind === "option_button") {
       // The group, placed at its frame's corner, its buttons in the Tab order.
       const group = element.parentElement;
@@ -72,12 +60,9 @@ function inTabOrder(built, page, elements) {
       element = group;
       if (moved.has(element)) continue;
       element.id = `${idOf(row.container)}-options`;
-      element.style.left = `${at.x}px`;
-      element.style.top = `${at.y}px`;
-    } else {
-      element.style.left = `${at.x + row.left}px`;
-      element.style.top = `${at.y + row.top}px`;
-      if (!corner(name).shown) element.hidden = true;
+      element.dataset.frame = row.container;
+    } else if (!cornerOf(rows, name).shown) {
+      element.hidden = true;
     }
     // Above every frame, as each lay above its own frame and the frames leave the plots
     // they overlap uncovered.
@@ -87,9 +72,36 @@ function inTabOrder(built, page, elements) {
     built.appendChild(element);
     owned.set(row.container, [...(owned.get(row.container) ?? []), element.id]);
   }
+  placeTabStops(built, page.rows);
   for (const [frame, ids] of owned) {
     elements.get(frame)?.setAttribute("aria-owns", ids.join(" "));
   }
+}
+
+// Puts each control that stands at the end of the window where its frame is in `rows`:
+// an arrangement that moves the frames (a portrait screen's) moves these with them.
+export function placeTabStops(root, rows) {
+  const byName = new Map(rows.map((row) => [row.name, row]));
+  for (const element of root.querySelectorAll(".in-tab-order")) {
+    const frame = element.dataset.frame;
+    const at = frame !== undefined ? cornerOf(byName, frame)
+      : cornerOf(byName, element.dataset.name);
+    element.style.left = `${at.x}px`;
+    element.style.top = `${at.y}px`;
+  }
+}
+
+// A row's top-left corner in the window, and whether it and every container are shown.
+function cornerOf(rows, name) {
+  let x = 0;
+  let y = 0;
+  let shown = true;
+  for (let row = rows.get(name); row; row = rows.get(row.container)) {
+    x += row.left;
+    y += row.top;
+    shown = shown && row.visible;
+  }
+  return { x, y, shown };
 }
 
 // Each description once, in a hidden list that the controls point at: screen readers

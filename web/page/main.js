@@ -4,7 +4,7 @@
 // <head>, so the WebAssembly starts compiling before the body is read.
 
 import { openCore } from "./core.js";
-import { buildWindow, uncoverSurfaces } from "./controls.js";
+import { buildWindow, placeTabStops, uncoverSurfaces } from "./controls.js";
 import { showFault } from "./fault_dialog.js";
 import { fitWindow } from "./fit_window.js";
 import { loadCore } from "./load_core.js";
@@ -64,6 +64,7 @@ async function start(loading) {
   // the device pixels they cover change.
   let arranged = null;
   const refit = (fit) => {
+    if (fit.rows !== arranged) placeTabStops(root, fit.rows);
     if (fit.ratio !== ratio || fit.rows !== arranged) {
       uncoverSurfaces(fit.rows, fit.ratio);
       arranged = fit.rows;

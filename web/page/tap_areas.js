@@ -222,10 +222,33 @@ export function applyTapAreas(root, areas) {
     const element = root.querySelector(`[data-name="${CSS.escape(name)}"]`);
     element.classList.add("tap");
     element.tapArea = area;
-    // The pseudo-element lies inside the element's border (a push button's).
-    element.style.setProperty("--tap-x", `${area.x - element.clientLeft}px`);
-    element.style.setProperty("--tap-y", `${area.y - element.clientTop}px`);
+    const box = element.getAttribute("role") === "radio" ? growBox(element, area)
+      : { x: element.clientLeft, y: element.clientTop };
+    // The pseudo-element lies inside the element's border (a push button's) or padding.
+    element.style.setProperty("--tap-x", `${area.x - box.x}px`);
+    element.style.setProperty("--tap-y", `${area.y - box.y}px`);
     element.style.setProperty("--tap-w", `${area.w}px`);
     element.style.setProperty("--tap-h", `${area.h}px`);
   }
+}
+
+// An option button has no border, so its own box can reach out to its tap area: padding
+// that draws nothing (its background stays on its content) and a margin as large the
+// other way, so what it draws stays where it was. Audits and assistive technology, which
+// measure an element's box and not its pseudo-elements, then see the area too. Where the
+// area is narrower than what is drawn, the box keeps what is drawn. Returns where the box
+// now starts, from where the element is placed.
+function growBox(element, area) {
+  const width = parseFloat(element.style.width);
+  const height = parseFloat(element.style.height);
+  const pad = {
+    left: Math.max(0, -area.x),
+    top: Math.max(0, -area.y),
+    right: Math.max(0, area.x + area.w - width),
+    bottom: Math.max(0, area.y + area.h - height),
+  };
+  element.style.padding = `${pad.top}px ${pad.right}px ${pad.bottom}px ${pad.left}px`;
+  element.style.margin = `${-pad.top}px 0 0 ${-pad.left}px`;
+  element.style.backgroundClip = "content-box";
+  return { x: -pad.left, y: -pad.top };
 }
