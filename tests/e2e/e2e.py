@@ -13,6 +13,8 @@ real screen). On a difference the two images and a diff image are kept in --out.
   e2e.py [options] soak             random clicks in batches, compared after every batch
   e2e.py [options] zoom             the window zoomed to 200 % with its keys against the
                                     program started with QT_SCALE_FACTOR=2; Ctrl+0; the help
+  e2e.py [options] zoom-fit WxH   Ctrl+= five times on a screen of that size: the window
+                                    stops at the largest step that fits, on the screen
   e2e.py [options] memcheck         a long replay under valgrind memcheck
   e2e.py themes                     the dark desktops' names, one a line (ctest reads them)
   e2e.py [options] theme NAME       the exercise's first steps on a dark desktop
@@ -35,7 +37,7 @@ from quorvel_e2e.memcheck import memcheck  # noqa: E402
 from quorvel_e2e.scenarios import SCENARIOS, run_scenario  # noqa: E402
 from quorvel_e2e.soak import soak  # noqa: E402
 from quorvel_e2e.themes import THEMES, run_theme  # noqa: E402
-from quorvel_e2e.zoom import zoom  # noqa: E402
+from quorvel_e2e.zoom import FITTING, zoom, zoom_fit  # noqa: E402
 
 
 def parse_args():
@@ -57,6 +59,8 @@ def parse_args():
     many.add_argument("--batch", type=int, default=150)
     many.add_argument("--seed", type=int)
     sub.add_parser("zoom")
+    fit = sub.add_parser("zoom-fit")
+    fit.add_argument("screen", choices=list(FITTING))
     dark = sub.add_parser("theme")
     dark.add_argument("name", choices=list(THEMES))
     mem = sub.add_parser("memcheck")
@@ -87,6 +91,8 @@ def run(args):
         run_theme(args, args.name)
     elif args.command == "zoom":
         zoom(args)
+    elif args.command == "zoom-fit":
+        zoom_fit(args, args.screen)
     else:
         soak(args)
     return 0
