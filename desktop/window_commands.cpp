@@ -75,10 +75,10 @@ void MainWindow::set_zoom(int percent) {
 }
 
 // A window grown past its screen's edge is moved back; one larger than the screen keeps
-// its top-left corner, and so its title bar, on it.
+// its top-left corner, and so its title bar, on it. Under Wayland the compositor keeps it.
 void MainWindow::keep_on_screen() {
     const QScreen* on = screen();
-    if (on == nullptr || !isWindow()) {
+    if (on == nullptr || !isWindow() || !can_place_windows()) {
         return;
     }
     const QRect available = on->availableGeometry();

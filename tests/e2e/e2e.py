@@ -15,6 +15,8 @@ real screen). On a difference the two images and a diff image are kept in --out.
                                     program started with QT_SCALE_FACTOR=2; Ctrl+0; the help
   e2e.py [options] zoom-fit WxH   Ctrl+= five times on a screen of that size: the window
                                     stops at the largest step that fits, on the screen
+  e2e.py [options] wayland         the program on a headless weston with Qt's Wayland
+                                    platform, its start-up compared with the replay
   e2e.py [options] memcheck         a long replay under valgrind memcheck
   e2e.py themes                     the dark desktops' names, one a line (ctest reads them)
   e2e.py [options] theme NAME       the exercise's first steps on a dark desktop
@@ -37,6 +39,7 @@ from quorvel_e2e.memcheck import memcheck  # noqa: E402
 from quorvel_e2e.scenarios import SCENARIOS, run_scenario  # noqa: E402
 from quorvel_e2e.soak import soak  # noqa: E402
 from quorvel_e2e.themes import THEMES, run_theme  # noqa: E402
+from quorvel_e2e.wayland import wayland  # noqa: E402
 from quorvel_e2e.zoom import FITTING, zoom, zoom_fit  # noqa: E402
 
 
@@ -59,6 +62,7 @@ def parse_args():
     many.add_argument("--batch", type=int, default=150)
     many.add_argument("--seed", type=int)
     sub.add_parser("zoom")
+    sub.add_parser("wayland")
     fit = sub.add_parser("zoom-fit")
     fit.add_argument("screen", choices=list(FITTING))
     dark = sub.add_parser("theme")
@@ -77,6 +81,9 @@ def parse_args():
 def run(args):
     if args.command == "memcheck":
         return memcheck(args)
+    if args.command == "wayland":
+        wayland(args)
+        return 0
     if shutil.which("Xvfb") is None:
         print("SKIP: Xvfb is not installed (scripts/setup.sh installs it)")
         return SKIP

@@ -1,0 +1,177 @@
+"""The real program on Wayland: Debian's weston, headless with its pixman renderer, on a
+private socket; the program opened with Qt's Wayland platform; the screen taken with
+weston's screenshooter, the window found in it and compared, plot by plot, with the
+replay's snapshot of the same start-up."""
+
+import contextlib
+import glob
+import os
+import shutil
+import socket
+import subprocess
+import tempfile
+import time
+
+from .compare import run_replay
+from .failure import Failure
+from .images import differing_pixels, read_png, write_png
+from .layout import read_layout
+
+SCREEN = (1280, 1024)
+DEADLINE = 30.0  # seconds for the compositor, the window or its first paint
+
+
+def client_env(runtime, socket_name):
+    """The environment of a Wayland client of the private compositor, and of nothing else:
+    no X display, no scale, no other session."""
+    env = dict(os.environ, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=socket_name)
+    for name in ("DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
+                 "QT_AUTO_SCREEN_SCALE_FACTOR", "XDG_SESSION_TYPE", "DBUS_SESSION_BUS_ADDRESS"):
+        env.pop(name, None)
+    return env
+
+
+def answers(path):
+    with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as probe:
+        try:
+            probe.connect(path)
+            return True
+        except OSError:
+            return False
+
+
+@contextlib.contextmanager
+def compositor(work):
+    """A headless weston on a socket of its own in a private XDG_RUNTIME_DIR; yields the
+    environment of its clients. --debug lets the screenshooter take the screen."""
+    runtime = os.path.join(work, "runtime")
+    os.makedirs(runtime, mode=0o700, exist_ok=True)
+    name = f"quorvel-e2e-{os.getpid()}"
+    env = client_env(runtime, name)
+    log_path = os.path.join(work, "weston.log")
+    server = subprocess.Popen(
+        ["weston", "--backend=headless-backend.so", "--use-pixman", f"--socket={name}",
+         f"--width={SCREEN[0]}", f"--height={SCREEN[1]}", "--no-config", "--idle-time=0",
+         "--debug", f"--log={log_path}"],
+        env=env, stdout=subprocess.DEVNULL, stderr=subprocess.STDOUT, start_new_session=True)
+    try:
+        deadline = time.monotonic() + DEADLINE
+        while not answers(os.path.join(runtime, name)):
+            if server.poll() is not None or time.monotonic() > deadline:
+                with open(log_path) as log:
+                    raise Failure(f"weston did not start:\n{log.read()}")
+            time.sleep(0.05)
+        yield env
+    finally:
+        # Its own clients (the shell, the keyboard) end with it.
+        server.terminate()
+        try:
+            server.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            server.kill()
+            server.wait()
+
+
+def screenshot(env, work):
+    """The whole screen, as weston's screenshooter writes it into its working folder."""
+    folder = tempfile.mkdtemp(dir=work)
+    try:
+        done = subprocess.run(["weston-screenshooter"], cwd=folder, env=env,
+                              capture_output=True, text=True, timeout=60)
+        shots = glob.glob(os.path.join(folder, "*.png"))
+        if done.returncode != 0 or len(shots) != 1:
+            raise Failure(f"weston-screenshooter failed ({done.returncode}): "
+                          f"{done.stderr.strip()}")
+        return read_png(shots[0])
+    finally:
+        shutil.rmtree(folder)
+
+
+def find_window(screen, expected):
+    """Where the expected client area's top-left corner lies on the screen, found by any
+    of a few of its rows (so that a wrong plot does not hide the window); None if absent."""
+    row_bytes = expected.width * 3
+    stride = screen.width * 3
+    for row in (0, expected.height // 3, expected.height // 2, (2 * expected.height) // 3):
+        pattern = expected.rgb[row * row_bytes:(row + 1) * row_bytes]
+        for y in range(row, screen.height - expected.height + row + 1):
+            start = y * stride
+            at = screen.rgb.find(pattern, start, start + stride)
+            while at >= 0 and (at - start) % 3:
+                at = screen.rgb.find(pattern, at + 1, start + stride)
+            if at >= 0:
+                return (at - start) // 3, y - row
+    return None
+
+
+def cut(screen, x, y, width, height):
+    rows = [screen.rgb[((y + r) * screen.width + x) * 3:((y + r) * screen.width + x + width) * 3]
+            for r in range(height)]
+    return type(screen)(width, height, b"".join(rows))
+
+
+def wayland(args):
+    missing = [t for t in ("weston", "weston-screenshooter") if shutil.which(t) is None]
+    plugins = glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so")
+    if missing or not plugins:
+        raise Failure(f"missing: {', '.join(missing + ([] if plugins else ['qt6-wayland']))} "
+                      "(scripts/setup.sh installs weston and qt6-wayland)")
+    out_dir = os.path.join(args.out, "wayland")
+    os.makedirs(out_dir, exist_ok=True)
+    layout = read_layout(args.layout)
+    with tempfile.TemporaryDirectory(prefix="quorvel-e2e-") as work:
+        snap = os.path.join(work, "start.png")
+        run_replay(args, [f"snap {snap}"], work)
+        expected = read_png(snap)
+
+        with compositor(work) as env:
+            print(f"wayland: weston headless, pixman, {SCREEN[0]}x{SCREEN[1]}, socket "
+                  f"{env['WAYLAND_DISPLAY']}")
+            log_path = os.path.join(work, "quorvel.log")
+            with open(log_path, "w") as log:
+                app = subprocess.Popen([args.quorvel], env=dict(env, QT_QPA_PLATFORM="wayland"),
+                                       stdout=log, stderr=subprocess.STDOUT)
+            try:
+                deadline = time.monotonic() + DEADLINE
+                while True:
+                    if app.poll() is not None:
+                        with open(log_path) as log:
+                            raise Failure(f"quorvel ended with status {app.returncode}:\n"
+                                          f"{log.read()}")
+                    screen = screenshot(env, work)
+                    at = find_window(screen, expected)
+                    real = cut(screen, *at, expected.width, expected.height) if at else None
+                    if real is not None and real.rgb == expected.rgb:
+                        break
+                    if time.monotonic() > deadline:
+                        write_png(screen, os.path.join(out_dir, "screen.png"))
+                        write_png(expected, os.path.join(out_dir, "replay.png"))
+                        if real is None:
+                            raise Failure("the window never showed on the screen; images in "
+                                          f"{out_dir}")
+                        write_png(real, os.path.join(out_dir, "real.png"))
+                        diff = differing_pixels(real, expected)
+                        plots = sorted({c.name for c in layout.values()
+                                        if c.kind == "picture" and c.shown
+                                        for p in diff if c.contains(*p)})
+                        raise Failure(f"{len(diff)} pixels differ from the replay; plots that "
+                                      f"differ: {', '.join(plots) or 'none'}; images in "
+                                      f"{out_dir}")
+                    time.sleep(0.1)
+                plots = [c for c in layout.values() if c.kind == "picture" and c.shown]
+                print(f"  the window at {at} on the screen equals the replay's start-up, "
+                      f"all {len(plots)} plots and every control, pixel for pixel")
+                if app.poll() is not None:
+                    raise Failure(f"quorvel ended with status {app.returncode}")
+            finally:
+                if app.poll() is None:
+                    app.terminate()
+                    app.wait(timeout=10)
+                shutil.copy(log_path, out_dir)
+            # Qt says so when the program asks the compositor for something it cannot do
+            # there (placing or activating a window): nothing of that kind may be printed.
+            with open(log_path) as log:
+                said = log.read().strip()
+            if said:
+                raise Failure(f"quorvel printed on Wayland:\n{said}")
+            print("  nothing printed: no X11 path taken, nothing Wayland refuses asked for")
