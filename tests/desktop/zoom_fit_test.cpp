@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 #include <ostream>
@@ -135,6 +136,26 @@ TEST_F(ZoomOnScreen, CtrlEqualStopsAtTheLargestStepThatFitsAndTheWindowStaysOnTh
     // Back at 100 %, the window offers again the steps that fit.
     window.set_zoom(100);
     EXPECT_TRUE(zoom_in->isEnabled());
+}
+
+// Zoomed on a large screen and moved to a smaller one (the ctest's offscreen platform has a
+// second screen of 1280 x 1024), the window zooms out to the largest step that fits there.
+TEST_F(ZoomOnScreen, MovedToASmallerScreenItZoomsOutToFit) {
+    QScreen* small = nullptr;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().size() == QSize(1280, 1024)) {
+            small = screen;
+        }
+    }
+    ASSERT_NE(small, nullptr) << "the test needs a screen of 1280 x 1024 beside the first";
+    ASSERT_NE(window.screen(), small);
+    window.set_zoom(300);
+    ASSERT_EQ(window.zoom(), 300);
+
+    window.windowHandle()->setScreen(small);
+    ASSERT_EQ(window.screen(), small);
+    EXPECT_EQ(window.zoom(), 150);
+    EXPECT_TRUE(small->availableGeometry().contains(window.frameGeometry()));
 }
 
 }  // namespace
