@@ -202,9 +202,8 @@ void MainWindow::add_commands() {
         level->setChecked(step == zoom_percent_);
         level->setData(step);
         connect(level, &QAction::triggered, this, [this, step] {
-            if (zoom_step_offered(step)) {
-                set_zoom(step);
-            }
+            // A step no longer offered leaves the check mark on the current one.
+            set_zoom(zoom_step_offered(step) ? step : zoom_percent_);
         });
     }
     copy_command_ = command(QStringLiteral("Copy picture"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
