@@ -16,7 +16,8 @@ real screen). On a difference the two images and a diff image are kept in --out.
   e2e.py [options] zoom-fit WxH   Ctrl+= five times on a screen of that size: the window
                                     stops at the largest step that fits, on the screen
   e2e.py [options] wayland         the program on a headless weston with Qt's Wayland
-                                    platform, its start-up compared with the replay
+                                    platform, worked through the accessibility bus and
+                                    compared with the replay after every step
   e2e.py [options] memcheck         a long replay under valgrind memcheck
   e2e.py themes                     the dark desktops' names, one a line (ctest reads them)
   e2e.py [options] theme NAME       the exercise's first steps on a dark desktop
@@ -25,6 +26,7 @@ Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb; no valgrind for memcheck).
 """
 
 import argparse
+import importlib.util
 import os
 import shutil
 import subprocess
@@ -34,6 +36,7 @@ import sys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from quorvel_e2e.accessibility import SYSTEM_PYTHON  # noqa: E402
 from quorvel_e2e.failure import SKIP, Failure  # noqa: E402
 from quorvel_e2e.memcheck import memcheck  # noqa: E402
 from quorvel_e2e.scenarios import SCENARIOS, run_scenario  # noqa: E402
@@ -107,6 +110,12 @@ def run(args):
 
 def main():
     args = parse_args()
+    # The Wayland test works the window through the accessibility bus, with Debian's
+    # python3-pyatspi, which only the system's Python has.
+    if args.command == "wayland" and importlib.util.find_spec("pyatspi") is None \
+            and os.path.exists(SYSTEM_PYTHON) \
+            and os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
+        os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON, *sys.argv])
     if args.command in ("list", "themes"):
         print("\n".join(SCENARIOS if args.command == "list" else THEMES))
         return 0

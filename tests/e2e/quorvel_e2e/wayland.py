@@ -1,7 +1,9 @@
 """The real program on Wayland: Debian's weston, headless with its pixman renderer, on a
 private socket; the program opened with Qt's Wayland platform; the screen taken with
 weston's screenshooter, the window found in it and compared, plot by plot, with the
-replay's snapshot of the same start-up."""
+replay's snapshot of the same start-up. A headless weston has no pointer or keyboard to
+drive, so the controls are then worked through the accessibility bus, as a screen reader
+works them, and the window is compared with the replay after every step."""
 
 import contextlib
 import glob
@@ -12,13 +14,28 @@ import subprocess
 import tempfile
 import time
 
+from .accessibility import PrivateBus, Reader
 from .compare import run_replay
 from .failure import Failure
 from .images import differing_pixels, read_png, write_png
 from .layout import read_layout
 
 SCREEN = (1280, 1024)
-DEADLINE = 30.0  # seconds for the compositor, the window or its first paint
+DEADLINE = 30.0  # seconds for the compositor, the window or what a step draws
+
+# The steps, as the accessibility bus names the control and its action, and as the
+# replay's handler names: a trial, the product at n = 1 in sine mode with its rectangles,
+# and the answers.
+STEPS = [
+    ("spin button", "a0", "Increase", "Spin_a0_SpinUp"),
+    ("spin button", "a0", "Increase", "Spin_a0_SpinUp"),
+    ("spin button", "n", "Increase", "Spin_n_SpinUp"),
+    ("push button", "CALC", "Press", "Command3_Click"),
+    ("radio button", "sin", "Toggle", "switch_s_Click"),
+    ("push button", "CALC", "Press", "Command3_Click"),
+    ("spin button", "b1", "Increase", "Spin_b1_SpinUp"),
+    ("push button", "ANS", "Press", "Command4_Click"),
+]
 
 
 def client_env(runtime, socket_name):
@@ -110,64 +127,87 @@ def cut(screen, x, y, width, height):
     return type(screen)(width, height, b"".join(rows))
 
 
+def shows(env, expected, layout, label, out_dir):
+    """Waits until the screen shows the window equal to the expected client area; on
+    time-out keeps the images and fails naming the plots that differ."""
+    deadline = time.monotonic() + DEADLINE
+    while True:
+        screen = screenshot(env, os.path.dirname(out_dir))
+        at = find_window(screen, expected)
+        real = cut(screen, *at, expected.width, expected.height) if at else None
+        if real is not None and real.rgb == expected.rgb:
+            print(f"  {label}: the window at {at} equals the replay, every plot and control")
+            return
+        if time.monotonic() > deadline:
+            break
+        time.sleep(0.1)
+    stem = os.path.join(out_dir, label.replace(" ", "_"))
+    write_png(screen, stem + "-screen.png")
+    write_png(expected, stem + "-replay.png")
+    if real is None:
+        raise Failure(f"{label}: the window is not on the screen; images in {stem}-*.png")
+    write_png(real, stem + "-real.png")
+    diff = differing_pixels(real, expected)
+    plots = sorted({c.name for c in layout.values() if c.kind == "picture" and c.shown
+                    for p in diff if c.contains(*p)})
+    raise Failure(f"{label}: {len(diff)} pixels differ from the replay; plots that differ: "
+                  f"{', '.join(plots) or 'none'}; images in {stem}-*.png")
+
+
 def wayland(args):
-    missing = [t for t in ("weston", "weston-screenshooter") if shutil.which(t) is None]
+    missing = [t for t in ("weston", "weston-screenshooter", "dbus-daemon")
+               if shutil.which(t) is None]
     plugins = glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so")
     if missing or not plugins:
         raise Failure(f"missing: {', '.join(missing + ([] if plugins else ['qt6-wayland']))} "
-                      "(scripts/setup.sh installs weston and qt6-wayland)")
+                      "(scripts/setup.sh installs weston, dbus and qt6-wayland)")
     out_dir = os.path.join(args.out, "wayland")
     os.makedirs(out_dir, exist_ok=True)
     layout = read_layout(args.layout)
     with tempfile.TemporaryDirectory(prefix="quorvel-e2e-") as work:
-        snap = os.path.join(work, "start.png")
-        run_replay(args, [f"snap {snap}"], work)
-        expected = read_png(snap)
+        lines, snaps = [], []
+        for handler in [None] + [step[3] for step in STEPS]:
+            if handler:
+                lines.append(handler)
+            snaps.append(os.path.join(work, f"snap{len(snaps)}.png"))
+            lines.append(f"snap {snaps[-1]}")
+        run_replay(args, lines, work)
+        expected = [read_png(snap) for snap in snaps]
 
         with compositor(work) as env:
             print(f"wayland: weston headless, pixman, {SCREEN[0]}x{SCREEN[1]}, socket "
                   f"{env['WAYLAND_DISPLAY']}")
+            bus = PrivateBus(env)
             log_path = os.path.join(work, "quorvel.log")
-            with open(log_path, "w") as log:
-                app = subprocess.Popen([args.quorvel], env=dict(env, QT_QPA_PLATFORM="wayland"),
-                                       stdout=log, stderr=subprocess.STDOUT)
+            app = None
             try:
-                deadline = time.monotonic() + DEADLINE
-                while True:
-                    if app.poll() is not None:
-                        with open(log_path) as log:
-                            raise Failure(f"quorvel ended with status {app.returncode}:\n"
-                                          f"{log.read()}")
-                    screen = screenshot(env, work)
-                    at = find_window(screen, expected)
-                    real = cut(screen, *at, expected.width, expected.height) if at else None
-                    if real is not None and real.rgb == expected.rgb:
-                        break
-                    if time.monotonic() > deadline:
-                        write_png(screen, os.path.join(out_dir, "screen.png"))
-                        write_png(expected, os.path.join(out_dir, "replay.png"))
-                        if real is None:
-                            raise Failure("the window never showed on the screen; images in "
-                                          f"{out_dir}")
-                        write_png(real, os.path.join(out_dir, "real.png"))
-                        diff = differing_pixels(real, expected)
-                        plots = sorted({c.name for c in layout.values()
-                                        if c.kind == "picture" and c.shown
-                                        for p in diff if c.contains(*p)})
-                        raise Failure(f"{len(diff)} pixels differ from the replay; plots that "
-                                      f"differ: {', '.join(plots) or 'none'}; images in "
-                                      f"{out_dir}")
-                    time.sleep(0.1)
-                plots = [c for c in layout.values() if c.kind == "picture" and c.shown]
-                print(f"  the window at {at} on the screen equals the replay's start-up, "
-                      f"all {len(plots)} plots and every control, pixel for pixel")
+                # The reader joins the private bus before the program starts.
+                os.environ.update(DBUS_SESSION_BUS_ADDRESS=bus.address,
+                                  XDG_RUNTIME_DIR=env["XDG_RUNTIME_DIR"])
+                os.environ.pop("DISPLAY", None)
+                reader = Reader()
+                with open(log_path, "w") as log:
+                    app = subprocess.Popen(
+                        [args.quorvel], stdout=log, stderr=subprocess.STDOUT,
+                        env=dict(env, QT_QPA_PLATFORM="wayland",
+                                 DBUS_SESSION_BUS_ADDRESS=bus.address,
+                                 QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+                shows(env, expected[0], layout, "start-up", out_dir)
+                window = reader.find(reader.application("quorvel"), "filler", "Fourier Series")
+                # Each step is compared before the next is taken, so that none is lost to
+                # a button still showing the press before.
+                for (role, name, action, handler), want in zip(STEPS, expected[1:]):
+                    reader.act(reader.find(window, role, name), action)
+                    shows(env, want, layout, f"{action} {name} ({handler})", out_dir)
                 if app.poll() is not None:
                     raise Failure(f"quorvel ended with status {app.returncode}")
             finally:
-                if app.poll() is None:
+                if app is not None and app.poll() is None:
                     app.terminate()
                     app.wait(timeout=10)
-                shutil.copy(log_path, out_dir)
+                bus.close()
+                if os.path.exists(log_path):
+                    shutil.copy(log_path, out_dir)
             # Qt says so when the program asks the compositor for something it cannot do
             # there (placing or activating a window): nothing of that kind may be printed.
             with open(log_path) as log:
