@@ -23,10 +23,12 @@ work=$(mktemp -d)
 xvfb_pid=
 app_pid=
 installed=
+# Every step runs whatever the one before gave: a program that already ended must not stop
+# the package from being removed.
 cleanup() {
-    [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
-    [[ -n $installed ]] && apt-get remove -y -qq quorvel >/dev/null 2>&1
+    if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
+    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    if [[ -n $installed ]]; then apt-get remove -y -qq quorvel >/dev/null 2>&1 || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
