@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
     Screens, ZoomFit,
     ::testing::Values(
         // 200 % is 1294 pixels wide, past a 1280-pixel screen.
-        Screen{"xga_1280x1024_bare", {1280, 1024}, {}, 150},
-        Screen{"xga_1280x1024_decorated_with_panel", {1280, 996}, decorated, 150},
+        Screen{"sxga_1280x1024_bare", {1280, 1024}, {}, 150},
+        Screen{"sxga_1280x1024_decorated_with_panel", {1280, 996}, decorated, 150},
         // 250 % is 1618 x 1138, 300 % is 1941 x 1365.
         Screen{"wuxga_1920x1200_bare", {1920, 1200}, {}, 250},
         // 1138 + 31 rows of frame do not fit in the 1160 rows a panel leaves.
