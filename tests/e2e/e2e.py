@@ -13,9 +13,9 @@ real screen). On a difference the two images and a diff image are kept in --out.
   e2e.py [options] soak             random clicks in batches, compared after every batch
   e2e.py [options] zoom             the window zoomed to 200 % with its keys against the
                                     program started with QT_SCALE_FACTOR=2; Ctrl+0; the help
-  e2e.py [options] zoom-fit WxH   Ctrl+= five times on a screen of that size: the window
+  e2e.py [options] zoom-fit WxH     Ctrl+= five times on a screen of that size: the window
                                     stops at the largest step that fits, on the screen
-  e2e.py [options] wayland         the program on a headless weston with Qt's Wayland
+  e2e.py [options] wayland          the program on a headless weston with Qt's Wayland
                                     platform, worked through the accessibility bus and
                                     compared with the replay after every step
   e2e.py [options] memcheck         a long replay under valgrind memcheck

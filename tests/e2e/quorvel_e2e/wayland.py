@@ -7,6 +7,7 @@ works them, and the window is compared with the replay after every step."""
 
 import contextlib
 import glob
+import importlib.util
 import os
 import shutil
 import socket
@@ -158,9 +159,13 @@ def wayland(args):
     missing = [t for t in ("weston", "weston-screenshooter", "dbus-daemon")
                if shutil.which(t) is None]
     plugins = glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so")
-    if missing or not plugins:
-        raise Failure(f"missing: {', '.join(missing + ([] if plugins else ['qt6-wayland']))} "
-                      "(scripts/setup.sh installs weston, dbus and qt6-wayland)")
+    if importlib.util.find_spec("pyatspi") is None:
+        missing.append("python3-pyatspi")
+    if not plugins:
+        missing.append("qt6-wayland")
+    if missing:
+        raise Failure(f"missing: {', '.join(missing)} (scripts/setup.sh installs weston, dbus, "
+                      "python3-pyatspi and qt6-wayland)")
     out_dir = os.path.join(args.out, "wayland")
     os.makedirs(out_dir, exist_ok=True)
     layout = read_layout(args.layout)
