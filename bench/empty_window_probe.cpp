@@ -1,5 +1,5 @@
 // The floor for a Qt Widgets program: a window with one label that quits after its first
-// paint.
+// paint, or with --settle MS that long after it, printing its resident memory.
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
@@ -7,16 +7,27 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "settled_memory.h"
+
 namespace {
 
 class FirstPaint : public QObject {
+  public:
+    explicit FirstPaint(int settle) : settle_(settle) {}
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && qobject_cast<QLabel*>(watched) != nullptr) {
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (!painted_ && event->type() == QEvent::Paint &&
+            qobject_cast<QLabel*>(watched) != nullptr) {
+            painted_ = true;
+            quorvel::bench::finish_after(settle_);
         }
         return false;
     }
+
+  private:
+    int settle_;
+    bool painted_ = false;
 };
 
 }  // namespace
@@ -28,7 +39,7 @@ int main(int argc, char** argv) {
     window.setFixedSize(647, 455);
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(new QLabel("Empty window", &window));
-    FirstPaint watcher;
+    FirstPaint watcher(quorvel::bench::settle_ms(argc, argv));
     app.installEventFilter(&watcher);
     window.show();
     return QApplication::exec();

@@ -1,5 +1,6 @@
 // Opens the real window and quits as soon as every visible picture surface has been
-// painted once: the start-up cost a user waits for.
+// painted once: the start-up cost a user waits for. With --settle MS it runs that long
+// after, and prints its resident memory.
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -8,20 +9,21 @@
 
 #include "main_window.h"
 #include "qt_canvas.h"
+#include "settled_memory.h"
 
 namespace {
 
 class FirstPaints : public QObject {
   public:
-    explicit FirstPaints(int expected) : expected_(expected) {}
+    FirstPaints(int expected, int settle) : expected_(expected), settle_(settle) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint &&
             dynamic_cast<quorvel::QtCanvas*>(watched) != nullptr) {
-            painted_.insert(watched);
-            if (static_cast<int>(painted_.size()) == expected_) {
-                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            const bool first = painted_.insert(watched).second;
+            if (first && static_cast<int>(painted_.size()) == expected_) {
+                quorvel::bench::finish_after(settle_);
             }
         }
         return false;
@@ -32,6 +34,7 @@ class FirstPaints : public QObject {
 
   private:
     int expected_;
+    int settle_;
     std::set<QObject*> painted_;
 };
 
@@ -46,7 +49,7 @@ int main(int argc, char** argv) {
     for (auto* canvas : window.findChildren<quorvel::QtCanvas*>()) {
         visible_surfaces += canvas->isVisibleTo(&window) ? 1 : 0;
     }
-    FirstPaints watcher(visible_surfaces);
+    FirstPaints watcher(visible_surfaces, quorvel::bench::settle_ms(argc, argv));
     app.installEventFilter(&watcher);
     window.show();
     const int status = QApplication::exec();

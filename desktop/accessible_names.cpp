@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 
 #include "label_accessible.h"
+#include "option_button_accessible.h"
 #include "qt_canvas.h"
 #include "qt_label.h"
 #include "spin_button.h"
@@ -21,6 +22,9 @@ QAccessibleInterface* make_interface(const QString& class_name, QObject* object)
     }
     if (class_name == QLatin1String(QtLabel::staticMetaObject.className())) {
         return new LabelAccessible(static_cast<QtLabel*>(object));
+    }
+    if (class_name == QLatin1String(QtOptionButton::staticMetaObject.className())) {
+        return new OptionButtonAccessible(static_cast<QtOptionButton*>(object));
     }
     return nullptr;
 }

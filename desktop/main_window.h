@@ -58,7 +58,8 @@ class MainWindow : public QWidget, public Ui {
     int zoom() const { return zoom_percent_; }
     // Scales every control, font and plot of the window to one of zoom_steps, as if the
     // screen's pixels were that much smaller, and resizes the window, keeping it on its
-    // screen. The form and what it has drawn stay as they are.
+    // screen. The form and what it has drawn stay as they are. The keys and the menu
+    // offer only the steps at which the window fits its screen.
     void set_zoom(int percent);
     // Puts a picture of the window's client area, as it shows now, on the clipboard.
     void copy_picture();
@@ -75,6 +76,7 @@ class MainWindow : public QWidget, public Ui {
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     using Key = std::pair<std::string_view, int>;
@@ -91,6 +93,15 @@ class MainWindow : public QWidget, public Ui {
     // Gives every control its place at the current zoom.
     void place_controls();
     void keep_on_screen();
+    QMargins window_frame() const;
+    // Whether the keys and the menu offer a zoom step on the window's screen as it is now.
+    bool zoom_step_offered(int percent) const;
+    // Enables the zoom commands and steps that are offered, and disables the rest.
+    void offer_zoom_steps();
+    // After the screen or its available area changed: zooms out to the largest step that
+    // still fits when the current one no longer does.
+    void fit_zoom_to_screen();
+    void watch_screen(QScreen* screen);
     // The zoom as a scale factor: 2.0 at 200 %.
     double zoom_factor() const { return zoom_percent_ / 100.0; }
     // The context menu and the tooltips at the window's zoom.
@@ -116,6 +127,8 @@ class MainWindow : public QWidget, public Ui {
     QAction* contrast_command_ = nullptr;
     Palette palette_ = Palette::seed;
     QMenu* menu_ = nullptr;
+    bool watching_screen_ = false;
+    QMetaObject::Connection screen_area_watch_;
     // Tooltips' font as the application had it, which the zoom scales and the window's
     // end puts back.
     QFont tooltip_font_;

@@ -17,6 +17,10 @@ QRect available_screen() {
 
 }  // namespace
 
+bool can_place_windows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 float QtWindowFrame::height() const {
     const int frame = window_.frameGeometry().height() - window_.geometry().height();
     if (frame > 0 || !requested_height_) {
@@ -30,10 +34,16 @@ float QtWindowFrame::width() const {
 }
 
 void QtWindowFrame::set_top(float twips) {
+    if (!can_place_windows()) {
+        return;
+    }
     window_.move(window_.x(), pixels_of_twips(static_cast<double>(twips)));
 }
 
 void QtWindowFrame::set_left(float twips) {
+    if (!can_place_windows()) {
+        return;
+    }
     window_.move(pixels_of_twips(static_cast<double>(twips)), window_.y());
 }
 

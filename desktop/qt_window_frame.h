@@ -7,10 +7,15 @@
 
 namespace quorvel {
 
+// Whether this program may place its own windows on the screen. Under Wayland the
+// compositor alone decides where a window goes, and a client's request is ignored.
+bool can_place_windows();
+
 // The top-level window's outer frame and the screen, in twips. The client area never
 // changes size: setting the outer height records it, and until the window system has
 // told us how large its frame is, the outer size is taken to be that recorded height (or
-// the client size when nothing was recorded). Top and left place the outer frame.
+// the client size when nothing was recorded). Top and left place the outer frame, where
+// the window system lets a program place its windows.
 class QtWindowFrame : public WindowFrame {
   public:
     explicit QtWindowFrame(QWidget& window) : window_(window) {}

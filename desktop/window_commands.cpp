@@ -5,7 +5,9 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QScreen>
+#include <QShowEvent>
 #include <QToolTip>
+#include <QWindow>
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
@@ -15,6 +17,7 @@
 #include "layout.h"
 #include "main_window.h"
 #include "paint_zoom.h"
+#include "zoom_fit.h"
 #include "zoom_steps.h"
 
 namespace quorvel {
@@ -46,9 +49,7 @@ void MainWindow::place_controls() {
             zoomable->set_paint_zoom(place.paint);
         }
     }
-    const QSize client(pixels_of_twips(window_look.client_width),
-                       pixels_of_twips(window_look.client_height));
-    setFixedSize(zoomed_place(QRect(QPoint(0, 0), client), factor).in_window.size());
+    setFixedSize(zoomed_client_size(zoom_percent_));
 }
 
 void MainWindow::set_zoom(int percent) {
@@ -70,13 +71,14 @@ void MainWindow::set_zoom(int percent) {
     }
     zoom_popups();
     keep_on_screen();
+    offer_zoom_steps();
 }
 
 // A window grown past its screen's edge is moved back; one larger than the screen keeps
-// its top-left corner, and so its title bar, on it.
+// its top-left corner, and so its title bar, on it. Under Wayland the compositor keeps it.
 void MainWindow::keep_on_screen() {
     const QScreen* on = screen();
-    if (on == nullptr || !isWindow()) {
+    if (on == nullptr || !isWindow() || !can_place_windows()) {
         return;
     }
     const QRect available = on->availableGeometry();
@@ -89,6 +91,65 @@ void MainWindow::keep_on_screen() {
     if (corner != outer.topLeft()) {
         move(corner);
     }
+}
+
+// The frame the window system draws around the window: nothing until it has one (the
+// first showing), then its title bar and borders.
+QMargins MainWindow::window_frame() const {
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+bool MainWindow::zoom_step_offered(int percent) const {
+    const QScreen* on = screen();
+    return on == nullptr ||
+           zoom_offered(percent, zoom_percent_, on->availableGeometry().size(), window_frame());
+}
+
+void MainWindow::offer_zoom_steps() {
+    const int next = zoom_in(zoom_percent_);
+    zoom_commands_.front()->setEnabled(next != zoom_percent_ && zoom_step_offered(next));
+    for (QAction* level : zoom_levels_->actions()) {
+        level->setEnabled(zoom_step_offered(level->data().toInt()));
+    }
+}
+
+void MainWindow::fit_zoom_to_screen() {
+    const QScreen* on = screen();
+    if (on == nullptr) {
+        return;
+    }
+    const int largest = largest_fitting_zoom(on->availableGeometry().size(), window_frame());
+    if (zoom_percent_ > largest) {
+        set_zoom(largest);
+    } else {
+        offer_zoom_steps();
+    }
+}
+
+// Follows the window to another screen, and the available area of the one it is on as
+// panels come and go or the resolution changes.
+void MainWindow::watch_screen(QScreen* on) {
+    disconnect(screen_area_watch_);
+    if (on != nullptr) {
+        screen_area_watch_ =
+            connect(on, &QScreen::availableGeometryChanged, this, [this] { fit_zoom_to_screen(); });
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!watching_screen_ && windowHandle() != nullptr) {
+        watching_screen_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* on) {
+            watch_screen(on);
+            fit_zoom_to_screen();
+        });
+        watch_screen(screen());
+    }
+    offer_zoom_steps();
 }
 
 void MainWindow::copy_picture() {
@@ -121,7 +182,14 @@ void MainWindow::add_commands() {
     zoom_commands_ = {
         command(QStringLiteral("Zoom in"),
                 {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
-                [this] { set_zoom(zoom_in(zoom_percent_)); }),
+                [this] {
+                    // The frame may have grown since the command was last offered.
+                    if (const int next = zoom_in(zoom_percent_); zoom_step_offered(next)) {
+                        set_zoom(next);
+                    } else {
+                        offer_zoom_steps();
+                    }
+                }),
         command(QStringLiteral("Zoom out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
                 [this] { set_zoom(zoom_out(zoom_percent_)); }),
         command(QStringLiteral("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
@@ -133,7 +201,10 @@ void MainWindow::add_commands() {
         level->setCheckable(true);
         level->setChecked(step == zoom_percent_);
         level->setData(step);
-        connect(level, &QAction::triggered, this, [this, step] { set_zoom(step); });
+        connect(level, &QAction::triggered, this, [this, step] {
+            // A step no longer offered leaves the check mark on the current one.
+            set_zoom(zoom_step_offered(step) ? step : zoom_percent_);
+        });
     }
     copy_command_ = command(QStringLiteral("Copy picture"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
                             [this] { copy_picture(); });
@@ -154,6 +225,7 @@ QMenu& MainWindow::context_menu() {
         menu_->addAction(contrast_command_);
         menu_->addSeparator();
         menu_->addAction(copy_command_);
+        connect(menu_, &QMenu::aboutToShow, this, [this] { offer_zoom_steps(); });
         zoom_popups();
     }
     return *menu_;

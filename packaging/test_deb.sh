@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package in a release build directory, installs it on this machine with
-# apt-get, and starts the installed program on a virtual X server to see its window open.
-# Needs root, dpkg-dev, Xvfb and xdotool. The package is removed again at the end.
+# Builds the Debian package in a release build directory, has lintian check it, installs it
+# on this machine with apt-get, and starts the installed program on a virtual X server to
+# see its window open and paint. Needs root, dpkg-dev, lintian, Xvfb, xdotool and
+# ImageMagick. The package is removed again at the end.
 # Usage: packaging/test_deb.sh BUILD_DIR
 set -euo pipefail
 
@@ -22,16 +23,18 @@ work=$(mktemp -d)
 xvfb_pid=
 app_pid=
 installed=
+# Every step runs whatever the one before gave: a program that already ended must not stop
+# the package from being removed.
 cleanup() {
-    [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
-    [[ -n $installed ]] && apt-get remove -y -qq quorvel >/dev/null 2>&1
+    if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
+    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    if [[ -n $installed ]]; then apt-get remove -y -qq quorvel >/dev/null 2>&1 || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 step "build and package in $build"
-cmake --build "$build" --target quorvel -j"$(nproc)" >"$work/build.log" 2>&1 ||
+cmake --build "$build" --target quorvel quorvel_package_docs -j"$(nproc)" >"$work/build.log" 2>&1 ||
     { tail -n 40 "$work/build.log"; die "the build failed"; }
 rm -f "$build"/quorvel_*.deb
 (cd "$build" && cpack -G DEB) >"$work/cpack.log" 2>&1 ||
@@ -47,6 +50,19 @@ echo "Depends: $depends"
 for dep in fonts-liberation fonts-ipafont-gothic libqt6widgets6 libc6; do
     [[ ", $depends," == *", $dep"[\ ,]* ]] || die "Depends lacks $dep"
 done
+
+step "lintian"
+# Debian's checker: any error (E:) or warning (W:) fails; informational tags (I:) do not.
+# Its status is 2 for such tags and 1 when it could not check the package at all.
+status=0
+lintian -I --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || status=$?
+cat "$work/lintian.log"
+if ((status == 1)); then
+    die "lintian could not check the package"
+fi
+if ((status != 0)) || grep -qE '^[EW]: ' "$work/lintian.log"; then
+    die "lintian reports errors or warnings"
+fi
 
 step "install with apt-get"
 (cd "$(dirname "$deb")" && DEBIAN_FRONTEND=noninteractive \
@@ -80,13 +96,28 @@ done
 [[ -n $window ]] || { cat "$work/quorvel.log"; die "no window named \"$caption\" on $DISPLAY"; }
 echo "window $window: \"$(xdotool getwindowname "$window")\""
 
-# Give it a few seconds with the window up; it must still be running after them.
-sleep 3
+# Fonts, the style or a plugin missing from the package's dependencies would show when the
+# window first paints: wait until its picture holds the spectrum frame's cyan, and the
+# program must still be running then.
+painted=
+for _ in $(seq 100); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    cyan=$(import -window "$window" -depth 8 png:- 2>/dev/null |
+        convert png:- -fill black +opaque "rgb(0,255,255)" -format "%[fx:maxima.g]" info: \
+            2>/dev/null) || true
+    if [[ $cyan == 1 ]]; then
+        painted=yes
+        break
+    fi
+    sleep 0.1
+done
 kill -0 "$app_pid" 2>/dev/null || {
     wait "$app_pid" && rc=0 || rc=$?
     cat "$work/quorvel.log"
-    die "quorvel exited (status $rc) within seconds of opening its window"
+    die "quorvel exited (status $rc) after opening its window"
 }
+[[ -n $painted ]] || die "the window never showed its plots"
+echo "window painted"
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
 app_pid=

@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
 # Measures Quorvel against the floor of an empty Qt window: handler medians (Google
-# Benchmark, offscreen), then start-up time (hyperfine) and peak resident memory
-# (/usr/bin/time) of the real window and of an empty one, alternately, under Xvfb.
+# Benchmark, offscreen), then start-up time (hyperfine) and peak resident memory of the
+# real window and of an empty one, alternately, under Xvfb. The memory is read 0.4 s after
+# each window has painted, so that what a window allocates once it shows is counted.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Installs whatever is missing, hyperfine and GNU time included.
 scripts/setup.sh
-for p in hyperfine time; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p" >/dev/null
-done
+echo "== load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc)" >/dev/null
 bench=build/release/bench
@@ -21,12 +20,25 @@ QT_QPA_PLATFORM=offscreen "$bench/quorvel_handler_bench" --benchmark_repetitions
     --benchmark_report_aggregates_only=true --benchmark_out="$out/handlers.json" \
     --benchmark_out_format=json | grep -E "_median|^Benchmark|^-" || true
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number to fd 3 once it accepts clients.
+work=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+    [[ -s $work/display ]] && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.1
+done
+if [[ ! -s $work/display ]]; then
+    cat "$work/xvfb.log" >&2
+    echo "bench: Xvfb did not start" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n 1 "$work/display")"
+xdpyinfo >/dev/null || { echo "bench: no X server answers on $DISPLAY" >&2; exit 1; }
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 echo "== start-up under Xvfb (hyperfine, 8 alternating rounds of 10 runs each)"
 : >"$out/startup-rounds.txt"
@@ -41,11 +53,30 @@ sort -n -k3 "$out/startup-rounds.txt" | awk '{ q[NR] = $1; e[NR] = $2; r[NR] = $
           printf "median start-up: quorvel %.1f ms, empty window %.1f ms, ratio %.3f (median round)\n",
                  q[m] * 1000, e[m] * 1000, r[m] }'
 
-echo "== peak resident memory (median of 15 runs each)"
-peak() {
-    for _ in $(seq 15); do /usr/bin/time -f %M "$1" 2>&1 >/dev/null | tail -n 1; done |
-        sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+echo "== peak resident memory (median of 15 alternating runs each)"
+# Each probe prints its peak and current resident memory (KiB) 0.4 s after its window
+# painted; GNU time gives the peak of the probe that quits at its first paint.
+: >"$out/memory-settled.txt"
+: >"$out/memory-first-paint.txt"
+for _ in $(seq 15); do
+    for probe in quorvel_startup_probe empty_window_probe; do
+        read -r hwm _ < <("$bench/$probe" --settle 400) ||
+            { echo "bench: $probe printed no memory figure" >&2; exit 1; }
+        echo "$probe $hwm" >>"$out/memory-settled.txt"
+        echo "$probe $(/usr/bin/time -f %M "$bench/$probe" 2>&1 >/dev/null | tail -n 1)" \
+            >>"$out/memory-first-paint.txt"
+    done
+done
+median() {
+    awk -v p="$1" '$1 == p { print $2 }' "$2" | sort -n |
+        awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
 }
-q=$(peak "$bench/quorvel_startup_probe")
-e=$(peak "$bench/empty_window_probe")
-awk -v q="$q" -v e="$e" 'BEGIN { printf "peak RSS: quorvel %d KiB, empty window %d KiB, ratio %.3f\n", q, e, q / e }'
+for when in settled first-paint; do
+    q=$(median quorvel_startup_probe "$out/memory-$when.txt")
+    e=$(median empty_window_probe "$out/memory-$when.txt")
+    label=$([[ $when == settled ]] && echo "0.4 s after the window painted" ||
+        echo "at the first paint (exit)")
+    awk -v q="$q" -v e="$e" -v l="$label" 'BEGIN {
+        printf "peak RSS %s: quorvel %d KiB, empty window %d KiB, ratio %.3f\n", l, q, e, q / e }'
+done
+echo "== load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -17,6 +17,7 @@ packages=(
     emscripten nodejs python3-fonttools chromium python3-websocket
     firefox-esr nginx-light brotli libnginx-mod-http-brotli-static librsvg2-bin
     weston qt6-wayland lintian help2man
+    hyperfine time
 )
 
 # The tests also run the program under a locale whose decimal separator is a comma.

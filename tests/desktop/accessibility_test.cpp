@@ -407,6 +407,60 @@ TEST_F(CaptionChanges, ANewExerciseChangesEveryTrialNumberThatWentBackToZero) {
     EXPECT_EQ(accessible({"Spin_a2"}).valueInterface()->currentValue().toInt(), 0);
 }
 
+// Toggled aloud, an option button is clicked as with the mouse: it is selected and its
+// handler runs, which empties the mean. Both of a radio button's usual actions do so.
+struct Toggle {
+    const char* name;
+    ControlName option;
+    ControlName other;
+    QString action;
+};
+
+void PrintTo(const Toggle& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class OptionToggledAloud : public AccessibleWindow, public ::testing::WithParamInterface<Toggle> {};
+
+TEST_P(OptionToggledAloud, RunsItsHandler) {
+    const Toggle& row = GetParam();
+    // At n = 1 (at n = 0 sine is refused), from the other option, with the mean shown.
+    const auto set_up = [&row](MainWindow& w) {
+        qobject_cast<SpinButton*>(w.control({"Spin_n"}))->step(SpinButton::Arrow::up);
+        qobject_cast<QAbstractButton*>(w.control(row.other))->click();
+        qobject_cast<QAbstractButton*>(w.control({"Command3"}))->click();
+    };
+    set_up(window);
+    ASSERT_FALSE(caption({"value_s"}).isEmpty());
+    QAccessibleInterface& option = accessible(row.option);
+    EXPECT_EQ(option.role(), QAccessible::RadioButton);
+    EXPECT_FALSE(option.state().checked);
+
+    act(row.option, row.action);
+    EXPECT_TRUE(option.state().checked);
+    EXPECT_FALSE(accessible(row.other).state().checked);
+    EXPECT_EQ(caption({"value_s"}), QString()) << "the option's handler did not run";
+    // The mean is now the one of the option's mode, as the mouse would have given it.
+    push({"Command3"});
+    MainWindow clicked;
+    clicked.load();
+    set_up(clicked);
+    qobject_cast<QAbstractButton*>(clicked.control(row.option))->click();
+    qobject_cast<QAbstractButton*>(clicked.control({"Command3"}))->click();
+    EXPECT_EQ(caption({"value_s"}), QString::fromStdString(clicked.label({"value_s"}).caption()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, OptionToggledAloud,
+    ::testing::Values(
+        Toggle{
+            "sin_toggled", {"switch_s"}, {"switch_c"}, QAccessibleActionInterface::toggleAction()},
+        Toggle{
+            "sin_pressed", {"switch_s"}, {"switch_c"}, QAccessibleActionInterface::pressAction()},
+        Toggle{
+            "cos_toggled", {"switch_c"}, {"switch_s"}, QAccessibleActionInterface::toggleAction()}),
+    [](const ::testing::TestParamInfo<Toggle>& row) { return std::string(row.param.name); });
+
 TEST_F(AccessibleWindow, AnswersShownByAnsReadAsText) {
     push({"Command4"});
     for (const ControlName answer : {ControlName{"ans_a", 0}, ControlName{"ans_b", 1}}) {

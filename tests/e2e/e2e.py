@@ -13,6 +13,11 @@ real screen). On a difference the two images and a diff image are kept in --out.
   e2e.py [options] soak             random clicks in batches, compared after every batch
   e2e.py [options] zoom             the window zoomed to 200 % with its keys against the
                                     program started with QT_SCALE_FACTOR=2; Ctrl+0; the help
+  e2e.py [options] zoom-fit WxH     Ctrl+= five times on a screen of that size: the window
+                                    stops at the largest step that fits, on the screen
+  e2e.py [options] wayland          the program on a headless weston with Qt's Wayland
+                                    platform, worked through the accessibility bus and
+                                    compared with the replay after every step
   e2e.py [options] memcheck         a long replay under valgrind memcheck
   e2e.py [options] contrast [--palette seed]
                                     every text of the window started with --high-contrast
@@ -25,6 +30,7 @@ Exit status: 0 passed, 1 failed, 77 skipped (no Xvfb; no valgrind for memcheck).
 """
 
 import argparse
+import importlib.util
 import os
 import shutil
 import subprocess
@@ -35,12 +41,14 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from quorvel_e2e.contrast import contrast_check  # noqa: E402
+from quorvel_e2e.accessibility import SYSTEM_PYTHON  # noqa: E402
 from quorvel_e2e.failure import SKIP, Failure  # noqa: E402
 from quorvel_e2e.memcheck import memcheck  # noqa: E402
 from quorvel_e2e.scenarios import SCENARIOS, run_scenario  # noqa: E402
 from quorvel_e2e.soak import soak  # noqa: E402
 from quorvel_e2e.themes import THEMES, run_theme  # noqa: E402
-from quorvel_e2e.zoom import zoom  # noqa: E402
+from quorvel_e2e.wayland import wayland  # noqa: E402
+from quorvel_e2e.zoom import FITTING, zoom, zoom_fit  # noqa: E402
 
 
 def parse_args():
@@ -62,6 +70,9 @@ def parse_args():
     many.add_argument("--batch", type=int, default=150)
     many.add_argument("--seed", type=int)
     sub.add_parser("zoom")
+    sub.add_parser("wayland")
+    fit = sub.add_parser("zoom-fit")
+    fit.add_argument("screen", choices=list(FITTING))
     dark = sub.add_parser("theme")
     dark.add_argument("name", choices=list(THEMES))
     ratios = sub.add_parser("contrast")
@@ -80,6 +91,9 @@ def parse_args():
 def run(args):
     if args.command == "memcheck":
         return memcheck(args)
+    if args.command == "wayland":
+        wayland(args)
+        return 0
     if shutil.which("Xvfb") is None:
         print("SKIP: Xvfb is not installed (scripts/setup.sh installs it)")
         return SKIP
@@ -96,6 +110,8 @@ def run(args):
         zoom(args)
     elif args.command == "contrast":
         contrast_check(args)
+    elif args.command == "zoom-fit":
+        zoom_fit(args, args.screen)
     else:
         soak(args)
     return 0
@@ -103,6 +119,12 @@ def run(args):
 
 def main():
     args = parse_args()
+    # The Wayland test works the window through the accessibility bus, with Debian's
+    # python3-pyatspi, which only the system's Python has.
+    if args.command == "wayland" and importlib.util.find_spec("pyatspi") is None \
+            and os.path.exists(SYSTEM_PYTHON) \
+            and os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
+        os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON, *sys.argv])
     if args.command in ("list", "themes"):
         print("\n".join(SCENARIOS if args.command == "list" else THEMES))
         return 0

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch DESTDIR under /usr and checks that the program, its
-# desktop entry, icons and AppStream data land where desktops look for them.
+# desktop entry, icons and AppStream data land where desktops look for them, and its
+# manual page and changelog where Debian looks for them.
 # Usage: install_tree_test.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 build=$1 id=$2 version=$3
@@ -55,6 +56,31 @@ if [[ -f $metainfo ]]; then
     newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
     [[ $newest == "$version" ]] ||
         fail "the newest release in the metainfo is '$newest', the project is $version"
+fi
+
+# Debian's gzip: best compression, and no file name or time in the header (flags and time
+# stamp zero), so that a rebuild gives the same bytes.
+for file in share/doc/quorvel/changelog.gz share/man/man1/quorvel.1.gz; do
+    if [[ ! -s $usr/$file ]]; then
+        fail "$file missing or empty"
+    elif ! gzip -t "$usr/$file" 2>/dev/null; then
+        fail "$file is not gzip data"
+    elif [[ $(od -An -tu1 -j3 -N5 "$usr/$file" | tr -s ' ') != " 0 0 0 0 0" ]]; then
+        fail "$file keeps a file name or time stamp in its gzip header"
+    fi
+done
+changelog=$usr/share/doc/quorvel/changelog.gz
+if [[ -s $changelog ]]; then
+    top=$(zcat "$changelog" | head -n 1)
+    [[ $top == "quorvel ($version) "* ]] ||
+        fail "the changelog's newest entry is '$top', the project is $version"
+fi
+manual=$usr/share/man/man1/quorvel.1.gz
+if [[ -s $manual ]]; then
+    zcat "$manual" | grep -q '^\.TH QUORVEL "1"' || fail "quorvel.1 is no section 1 page"
+    zcat "$manual" | grep -q -- '--version' || fail "quorvel.1 does not list --version"
+    problems=$(MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/null)
+    [[ -z $problems ]] || fail "man reports problems in quorvel.1: $problems"
 fi
 
 # Reads the metainfo as a software centre would, with the desktop entry it launches.

@@ -115,3 +115,49 @@ def zoom(args):
         finally:
             s.close()
             shutil.copy(os.path.join(work, "quorvel.log"), out_dir)
+
+
+# The client area at the largest zoom step whose window fits each screen: 150 % and 250 %
+# (200 % is 1294 pixels wide, 300 % is 1941 x 1365).
+FITTING = {"1280x1024": (971, 683), "1920x1200": (1618, 1138)}
+
+
+def window_box(s):
+    geometry = dict(line.split("=") for line in
+                    s.xdo("getwindowgeometry", "--shell", s.window).split())
+    x, y = int(geometry["X"]), int(geometry["Y"])
+    return x, y, x + int(geometry["WIDTH"]), y + int(geometry["HEIGHT"])
+
+
+def zoom_fit(args, screen):
+    """Ctrl+= pressed five times on a screen of that size: the window stops at the largest
+    step that fits and lies wholly on the screen."""
+    width, height = (int(n) for n in screen.split("x"))
+    with tempfile.TemporaryDirectory(prefix="quorvel-e2e-") as work, \
+            x_server(os.path.join(work, "xvfb.log"), f"{screen}x24") as display:
+        print(f"zoom fit: on {display} ({screen})")
+        s = Session(args, display, work)
+        try:
+            s.xdo("windowfocus", "--sync", s.window)
+            for _ in range(5):
+                s.xdo("key", "ctrl+equal")
+            # F1 is handled after the five presses, so once its window shows, they have been.
+            windows = len(s.windows())
+            s.xdo("key", "F1")
+            s.xdo("search", "--sync", "--onlyvisible", "--name", f"^{HELP_TITLE}$", timeout=30)
+            s.xdo("key", "Escape")
+            s.wait_for(lambda: len(s.windows()) == windows, "Escape left the help open")
+            size = s.client_size()
+            if size != FITTING[screen]:
+                raise Failure(f"five Ctrl+= gave a {size[0]}x{size[1]} window, not the "
+                              f"{FITTING[screen][0]}x{FITTING[screen][1]} of the largest step "
+                              f"that fits")
+            left, top, right, bottom = window_box(s)
+            if left < 0 or top < 0 or right > width or bottom > height:
+                raise Failure(f"the window lies at ({left}, {top})-({right}, {bottom}), past "
+                              f"the edge of the {screen} screen")
+            print(f"  five Ctrl+=: {size[0]}x{size[1]} at ({left}, {top})-({right}, {bottom}), "
+                  "on the screen")
+            s.alive()
+        finally:
+            s.close()
