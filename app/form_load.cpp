@@ -10,6 +10,7 @@
 #include "single.h"
 #include "spectrum_graph.h"
 #include "synthesized_wave.h"
+#include "trial_reset.h"
 #include "wave_sampling.h"
 
 namespace quorvel {

@@ -56,7 +56,7 @@ class Canvas {
     void Box(PointF corner, PointF opposite);
     void PSet(PointF p);
 
-    const ScaleRect& scale() const { return scale_; }
+    const ScaleRect& scale_rect() const { return scale_; }
     Colour back_color() const { return look_.back; }
     Colour fore_color() const { return fore_; }
     Colour fill_color() const { return fill_; }

@@ -9,9 +9,9 @@ class Label {
   public:
     virtual ~Label() = default;
     virtual void Caption(const std::string& text) = 0;
-    virtual std::string caption() const = 0;
+    virtual std::string caption_text() const = 0;
     virtual void Visible(bool shown) = 0;
-    virtual bool visible() const = 0;
+    virtual bool is_visible() const = 0;
 };
 
 class OptionButton {
@@ -20,7 +20,7 @@ class OptionButton {
     // True selects the button and clears the other button of its group; False clears it.
     // Setting the state from code never runs a click handler.
     virtual void Value(bool selected) = 0;
-    virtual bool value() const = 0;
+    virtual bool is_selected() const = 0;
 };
 
 // The top-level window's outer geometry and the screen, all in twips.

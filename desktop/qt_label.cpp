@@ -26,7 +26,7 @@ void QtLabel::Caption(const std::string& text) {
     emit caption_changed();
 }
 
-std::string QtLabel::caption() const {
+std::string QtLabel::caption_text() const {
     return text().toStdString();
 }
 
@@ -34,7 +34,7 @@ void QtLabel::Visible(bool shown) {
     setVisible(shown);
 }
 
-bool QtLabel::visible() const {
+bool QtLabel::is_visible() const {
     return !isHidden();
 }
 

@@ -18,9 +18,9 @@ class QtLabel : public ZoomedWidget<QLabel>, public Label {
     explicit QtLabel(QWidget* parent = nullptr);
 
     void Caption(const std::string& text) override;
-    std::string caption() const override;
+    std::string caption_text() const override;
     void Visible(bool shown) override;
-    bool visible() const override;
+    bool is_visible() const override;
 
   signals:
     // After Caption wrote a caption different from the one shown before.

@@ -18,7 +18,7 @@ void QtOptionButton::Value(bool selected) {
     setAutoExclusive(true);
 }
 
-bool QtOptionButton::value() const {
+bool QtOptionButton::is_selected() const {
     return isChecked();
 }
 

@@ -21,7 +21,7 @@ class QtOptionButton
     explicit QtOptionButton(QWidget* parent = nullptr);
 
     void Value(bool selected) override;
-    bool value() const override;
+    bool is_selected() const override;
 
   protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -9,11 +9,4 @@ class Form;
 // wide, standing on y = 0 with the signed coefficient as its height.
 void get_graph(Form& f);
 
-// Sets the whole trial back to 0, rewrites all ten value labels and redraws the harmonic
-// plots and the Simulate Wave (the caller redraws the chart).
-void reset_curve(Form& f);
-
-// reset_curve without the Simulate Wave: start-up draws that later, after the example.
-void reset_trial_terms(Form& f);
-
 }  // namespace quorvel

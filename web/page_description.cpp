@@ -251,8 +251,8 @@ std::string take_changes(WebWindow& window) {
         if (WebLabel* label = window.label_at(row); label != nullptr && label->changed()) {
             json.begin_array()
                 .value(static_cast<int>(row))
-                .value(label->caption())
-                .value(label->visible())
+                .value(label->caption_text())
+                .value(label->is_visible())
                 .end_array();
             label->mark_taken();
         }
@@ -262,7 +262,10 @@ std::string take_changes(WebWindow& window) {
     for (std::size_t row = 0; row < window.rows(); ++row) {
         if (WebOptionButton* option = window.option_at(row);
             option != nullptr && option->changed()) {
-            json.begin_array().value(static_cast<int>(row)).value(option->value()).end_array();
+            json.begin_array()
+                .value(static_cast<int>(row))
+                .value(option->is_selected())
+                .end_array();
             option->mark_taken();
         }
     }

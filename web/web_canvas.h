@@ -6,7 +6,7 @@
 
 namespace quorvel {
 
-// A picture surface of the web page: the core's raster canvas, whose pixels the page
+// A picture surface of the web page: the shared raster canvas, whose pixels the page
 // copies into its <canvas>, and which remembers the revision the page last showed so
 // that an event repaints only the surfaces it drew on.
 class WebCanvas : public RasterCanvas {

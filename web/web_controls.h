@@ -31,14 +31,14 @@ class WebLabel : public Label, public ChangeFlag {
             mark();
         }
     }
-    std::string caption() const override { return caption_; }
+    std::string caption_text() const override { return caption_; }
     void Visible(bool shown) override {
         if (shown != visible_) {
             visible_ = shown;
             mark();
         }
     }
-    bool visible() const override { return visible_; }
+    bool is_visible() const override { return visible_; }
 
   private:
     std::string caption_;
@@ -59,7 +59,7 @@ class WebOptionButton : public OptionButton, public ChangeFlag {
             partner_->set(false);
         }
     }
-    bool value() const override { return selected_; }
+    bool is_selected() const override { return selected_; }
 
   private:
     void set(bool selected) {

@@ -31,7 +31,7 @@ TEST(EssentialWave, AtNZeroIsTheConstantOneWhicheverOptionIsSelected) {
 
     // Down to n = 0 with "sin" selected: the option stays, the wave is still cos 0θ = 1.
     run.run_all({"Spin_n_SpinUp", "switch_s_Click", "Spin_n_SpinDown"});
-    EXPECT_TRUE(run.form.switch_s.value());
+    EXPECT_TRUE(run.form.switch_s.is_selected());
     EXPECT_EQ(run.form.cos_mode, Value(false));
     EXPECT_EQ(curve(run), at_start);
 

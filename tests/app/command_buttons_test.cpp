@@ -16,7 +16,7 @@ namespace {
 using testing::LoadedForm;
 
 bool answers_shown(LoadedForm& run) {
-    return run.ui.text({"ans_a", 0}).visible();
+    return run.ui.text({"ans_a", 0}).is_visible();
 }
 
 TEST(EventTable, HasThirtyOneDistinctHandlers) {
@@ -75,8 +75,8 @@ TEST(SinOption, IsRefusedWhileNIsZero) {
     LoadedForm run;
     run.ui.forget_drawing();
     run.run_all({"switch_s_Click"});
-    EXPECT_TRUE(run.form.switch_c.value());
-    EXPECT_FALSE(run.form.switch_s.value());
+    EXPECT_TRUE(run.form.switch_c.is_selected());
+    EXPECT_FALSE(run.form.switch_s.is_selected());
     EXPECT_EQ(run.form.cos_mode, Value(true));
     EXPECT_EQ(run.ui.cleared_surfaces(), (std::vector<std::string>{"campus_ess", "campus_sqr"}));
 }
@@ -84,11 +84,11 @@ TEST(SinOption, IsRefusedWhileNIsZero) {
 TEST(SinOption, SelectsSineFromNOneAndCosGoesBack) {
     LoadedForm run;
     run.run_all({"Spin_n_SpinUp", "switch_s_Click"});
-    EXPECT_TRUE(run.form.switch_s.value());
-    EXPECT_FALSE(run.form.switch_c.value());
+    EXPECT_TRUE(run.form.switch_s.is_selected());
+    EXPECT_FALSE(run.form.switch_c.is_selected());
     EXPECT_EQ(run.form.cos_mode, Value(false));
     run.run_all({"switch_c_Click"});
-    EXPECT_TRUE(run.form.switch_c.value());
+    EXPECT_TRUE(run.form.switch_c.is_selected());
     EXPECT_EQ(run.form.cos_mode, Value(true));
 }
 
@@ -98,8 +98,8 @@ TEST(EssentialReset, GoesBackToNZeroAndCosine) {
                  "Command3_Click", "Command2_Click"});
     EXPECT_EQ(run.caption({"value_n"}), "0");
     EXPECT_EQ(run.form.ess_n.value(), 0);
-    EXPECT_TRUE(run.form.switch_c.value());
-    EXPECT_FALSE(run.form.switch_s.value());
+    EXPECT_TRUE(run.form.switch_c.is_selected());
+    EXPECT_FALSE(run.form.switch_s.is_selected());
     EXPECT_EQ(run.form.cos_mode, Value(true));
     EXPECT_EQ(run.caption({"value_s"}), "");
 }
@@ -121,10 +121,10 @@ TEST(Answers, ShowTheExampleAndHideAgainOnANewExercise) {
     const Form& f = run.form;
     for (int i = 0; i <= 4; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_TRUE(run.ui.text({"ans_a", i}).visible());
+        EXPECT_TRUE(run.ui.text({"ans_a", i}).is_visible());
         EXPECT_EQ(run.caption({"ans_a", i}), f.ex_a(i).text());
         EXPECT_EQ(run.caption({"ans_b", i}), std::to_string(f.ex_b(i).value()));
-        EXPECT_EQ(run.ui.text({"ans_b", i}).visible(), i != 0) << "ans_b(0) is never shown";
+        EXPECT_EQ(run.ui.text({"ans_b", i}).is_visible(), i != 0) << "ans_b(0) is never shown";
     }
     EXPECT_EQ(run.caption({"ans_a", 0}), "8");
     EXPECT_EQ(run.caption({"ans_a", 4}), "0");
@@ -172,7 +172,7 @@ TEST(FaultContainment, AnswerDisplayPastTheLastHarmonic) {
     ASSERT_TRUE(fault.has_value());
     EXPECT_EQ(fault->kind(), FaultKind::subscript_out_of_range);
     for (int i = 0; i <= 4; ++i) {
-        EXPECT_TRUE(run.ui.text({"ans_a", i}).visible()) << "written before the fault: " << i;
+        EXPECT_TRUE(run.ui.text({"ans_a", i}).is_visible()) << "written before the fault: " << i;
     }
     run.form.max_order = Int16(4);
     EXPECT_FALSE(run.run("Spin_n_SpinUp").has_value());

@@ -45,11 +45,11 @@ TEST(FormLoad, ShowsTheStartCaptionsAndHidesTheAnswers) {
         SCOPED_TRACE(i);
         EXPECT_EQ(run.caption({"value_a", i}), "0");
         EXPECT_EQ(run.caption({"value_b", i}), "0");
-        EXPECT_FALSE(run.ui.text({"ans_a", i}).visible());
-        EXPECT_FALSE(run.ui.text({"ans_b", i}).visible());
+        EXPECT_FALSE(run.ui.text({"ans_a", i}).is_visible());
+        EXPECT_FALSE(run.ui.text({"ans_b", i}).is_visible());
     }
-    EXPECT_TRUE(run.form.switch_c.value());
-    EXPECT_FALSE(run.form.switch_s.value());
+    EXPECT_TRUE(run.form.switch_c.is_selected());
+    EXPECT_FALSE(run.form.switch_s.is_selected());
 }
 
 struct ScaleCase {
@@ -61,7 +61,7 @@ class SurfaceScale : public ::testing::TestWithParam<ScaleCase> {};
 
 TEST_P(SurfaceScale, IsSetOnceAtStart) {
     LoadedForm run;
-    EXPECT_EQ(run.canvas(GetParam().surface).scale(), GetParam().scale);
+    EXPECT_EQ(run.canvas(GetParam().surface).scale_rect(), GetParam().scale);
 }
 
 constexpr float end = 6.2831802f;

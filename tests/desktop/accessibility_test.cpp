@@ -447,7 +447,8 @@ TEST_P(OptionToggledAloud, RunsItsHandler) {
     set_up(clicked);
     qobject_cast<QAbstractButton*>(clicked.control(row.option))->click();
     qobject_cast<QAbstractButton*>(clicked.control({"Command3"}))->click();
-    EXPECT_EQ(caption({"value_s"}), QString::fromStdString(clicked.label({"value_s"}).caption()));
+    EXPECT_EQ(caption({"value_s"}),
+              QString::fromStdString(clicked.label({"value_s"}).caption_text()));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -26,16 +26,16 @@ TEST_F(WindowControls, OptionValueFromCodeSwitchesTheGroupWithoutAClick) {
     QSignalSpy sin_clicks(&sin, &QAbstractButton::clicked);
 
     sin.Value(true);
-    EXPECT_TRUE(sin.value());
-    EXPECT_FALSE(cos.value());
+    EXPECT_TRUE(sin.is_selected());
+    EXPECT_FALSE(cos.is_selected());
 
     sin.Value(false);
-    EXPECT_FALSE(sin.value());
-    EXPECT_FALSE(cos.value());
+    EXPECT_FALSE(sin.is_selected());
+    EXPECT_FALSE(cos.is_selected());
 
     cos.Value(true);
-    EXPECT_TRUE(cos.value());
-    EXPECT_FALSE(sin.value());
+    EXPECT_TRUE(cos.is_selected());
+    EXPECT_FALSE(sin.is_selected());
 
     EXPECT_EQ(cos_clicks.count(), 0);
     EXPECT_EQ(sin_clicks.count(), 0);
@@ -43,16 +43,16 @@ TEST_F(WindowControls, OptionValueFromCodeSwitchesTheGroupWithoutAClick) {
 
 TEST_F(WindowControls, LabelVisibleIsTheLabelsOwnSetting) {
     // Inside the hidden frame c_wave(0), yet not hidden itself.
-    EXPECT_TRUE(window.label({"value_b", 0}).visible());
-    EXPECT_FALSE(window.label({"ans_b", 0}).visible());
+    EXPECT_TRUE(window.label({"value_b", 0}).is_visible());
+    EXPECT_FALSE(window.label({"ans_b", 0}).is_visible());
 
     Label& answer = window.label({"ans_a", 2});
     answer.Visible(false);
-    EXPECT_FALSE(answer.visible());
+    EXPECT_FALSE(answer.is_visible());
     answer.Visible(false);
-    EXPECT_FALSE(answer.visible());
+    EXPECT_FALSE(answer.is_visible());
     answer.Visible(true);
-    EXPECT_TRUE(answer.visible());
+    EXPECT_TRUE(answer.is_visible());
 }
 
 class LoadedWindow : public testing::StartedWindow {
@@ -73,23 +73,23 @@ TEST_F(LoadedWindow, ClickingTheOptionButtonsRunsTheirHandlers) {
 
     click({"switch_s"}, QPoint(8, widget({"switch_s"}).height() / 2));
     EXPECT_FALSE(window.form().cos_mode.as_bool());
-    EXPECT_TRUE(window.option({"switch_s"}).value());
-    EXPECT_FALSE(window.option({"switch_c"}).value());
+    EXPECT_TRUE(window.option({"switch_s"}).is_selected());
+    EXPECT_FALSE(window.option({"switch_c"}).is_selected());
 
     click({"switch_c"}, QPoint(8, widget({"switch_c"}).height() / 2));
     EXPECT_TRUE(window.form().cos_mode.as_bool());
-    EXPECT_TRUE(window.option({"switch_c"}).value());
+    EXPECT_TRUE(window.option({"switch_c"}).is_selected());
 }
 
 TEST_F(LoadedWindow, SpinningTheLevelRunsSpinUpAndSpinDown) {
     ASSERT_EQ(window.form().lebel, Int16(1));
     click_upper_arrow({"Spin_lebel"});
     EXPECT_EQ(window.form().lebel, Int16(2));
-    EXPECT_EQ(window.form().value_lebel.caption(), "2");
+    EXPECT_EQ(window.form().value_lebel.caption_text(), "2");
 
     click_lower_arrow({"Spin_lebel"});
     EXPECT_EQ(window.form().lebel, Int16(1));
-    EXPECT_EQ(window.form().value_lebel.caption(), "1");
+    EXPECT_EQ(window.form().value_lebel.caption_text(), "1");
 }
 
 TEST_F(LoadedWindow, PushingAnsRunsItsHandler) {
@@ -97,7 +97,7 @@ TEST_F(LoadedWindow, PushingAnsRunsItsHandler) {
     auto& ans = widget({"Command4"});
     click({"Command4"}, ans.rect().center());
     EXPECT_EQ(window.form().ans_shown, Int16(-1));
-    EXPECT_TRUE(window.form().ans_a(1).visible());
+    EXPECT_TRUE(window.form().ans_a(1).is_visible());
 }
 
 }  // namespace
@@ -138,12 +138,12 @@ TEST_P(FaultAtZoom, IsToldInAMessageAndTheWindowCarriesOn) {
     EXPECT_TRUE(told.contains("carry on")) << told.toStdString();
     EXPECT_DOUBLE_EQ(told_points,
                      QApplication::font("QMessageBox").pointSizeF() * GetParam() / 100.0);
-    EXPECT_EQ(window.form().ans_a(4).caption(), window.form().ex_a(4).text());
-    EXPECT_TRUE(window.form().ans_a(4).visible()) << "written before the fault";
+    EXPECT_EQ(window.form().ans_a(4).caption_text(), window.form().ex_a(4).text());
+    EXPECT_TRUE(window.form().ans_a(4).is_visible()) << "written before the fault";
 
     window.form().max_order = Int16(4);
     click_upper_arrow({"Spin_n"});
-    EXPECT_EQ(window.form().value_n.caption(), "1");
+    EXPECT_EQ(window.form().value_n.caption_text(), "1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Zoom, FaultAtZoom, ::testing::Values(100, 200));

@@ -165,13 +165,13 @@ TEST_P(ButtonByKey, RunsTheClickHandler) {
 void nothing(MainWindow& /*window*/) {}
 
 void s_over_t_is_filled(MainWindow& window) {
-    EXPECT_FALSE(window.form().value_s.caption().empty());
+    EXPECT_FALSE(window.form().value_s.caption_text().empty());
 }
 
 // n = 1, since sine needs n of at least 1.
 void n_stepped_up(MainWindow& window) {
     dynamic_cast<SpinButton&>(*window.control({"Spin_n"})).step(SpinButton::Arrow::up);
-    ASSERT_EQ(window.form().value_n.caption(), "1");
+    ASSERT_EQ(window.form().value_n.caption_text(), "1");
 }
 
 void sine_selected(MainWindow& window) {
@@ -182,14 +182,14 @@ void sine_selected(MainWindow& window) {
 
 void sine_is_chosen(MainWindow& window) {
     EXPECT_FALSE(window.form().cos_mode.as_bool());
-    EXPECT_TRUE(window.option({"switch_s"}).value());
-    EXPECT_FALSE(window.option({"switch_c"}).value());
+    EXPECT_TRUE(window.option({"switch_s"}).is_selected());
+    EXPECT_FALSE(window.option({"switch_c"}).is_selected());
 }
 
 void cosine_is_chosen(MainWindow& window) {
     EXPECT_TRUE(window.form().cos_mode.as_bool());
-    EXPECT_TRUE(window.option({"switch_c"}).value());
-    EXPECT_FALSE(window.option({"switch_s"}).value());
+    EXPECT_TRUE(window.option({"switch_c"}).is_selected());
+    EXPECT_FALSE(window.option({"switch_s"}).is_selected());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -202,21 +202,21 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Command4"},
                   Qt::Key_Return,
                   nothing,
-                  [](MainWindow& w) { EXPECT_TRUE(w.form().ans_a(1).visible()); }},
+                  [](MainWindow& w) { EXPECT_TRUE(w.form().ans_a(1).is_visible()); }},
         ButtonKey{"reset_essential_return",
                   {"Command2"},
                   Qt::Key_Return,
                   n_stepped_up,
-                  [](MainWindow& w) { EXPECT_EQ(w.form().value_n.caption(), "0"); }},
+                  [](MainWindow& w) { EXPECT_EQ(w.form().value_n.caption_text(), "0"); }},
         ButtonKey{
             "reset_example_space",
             {"Command1"},
             Qt::Key_Space,
             [](MainWindow& w) {
                 dynamic_cast<SpinButton&>(*w.control({"Spin_a3"})).step(SpinButton::Arrow::up);
-                ASSERT_EQ(w.form().value_a(3).caption(), "1");
+                ASSERT_EQ(w.form().value_a(3).caption_text(), "1");
             },
-            [](MainWindow& w) { EXPECT_EQ(w.form().value_a(3).caption(), "0"); }},
+            [](MainWindow& w) { EXPECT_EQ(w.form().value_a(3).caption_text(), "0"); }},
         ButtonKey{"sin_space", {"switch_s"}, Qt::Key_Space, n_stepped_up, sine_is_chosen},
         ButtonKey{"sin_return", {"switch_s"}, Qt::Key_Return, n_stepped_up, sine_is_chosen},
         ButtonKey{

@@ -22,7 +22,7 @@ QWidget& WindowTest::widget(ControlName name) {
 }
 
 QString WindowTest::caption(ControlName name) {
-    return QString::fromStdString(window.label(name).caption());
+    return QString::fromStdString(window.label(name).caption_text());
 }
 
 }  // namespace quorvel::testing

@@ -84,15 +84,15 @@ void check_trial(const Form& f, Report& r) {
         if (a.type() != Value::Type::int16 || av < low || av > 10) {
             r.add("sim_a(", i, ") = \"", a.text(), "\", not a 16-bit whole number in ", low,
                   "..10");
-        } else if (f.value_a(i).caption() != decimal(av)) {
-            r.add("value_a(", i, ") shows \"", f.value_a(i).caption(), "\" for ", decimal(av));
+        } else if (f.value_a(i).caption_text() != decimal(av)) {
+            r.add("value_a(", i, ") shows \"", f.value_a(i).caption_text(), "\" for ", decimal(av));
         }
         const int b = f.sim_b(i).value();
         if ((i == 0 && b != 0) || b < 0 || b > 10) {
             r.add("sim_b(", i, ") = ", b, i == 0 ? ", expected 0" : " outside 0..10");
         }
-        if (f.value_b(i).caption() != decimal(b)) {
-            r.add("value_b(", i, ") shows \"", f.value_b(i).caption(), "\" for ", b);
+        if (f.value_b(i).caption_text() != decimal(b)) {
+            r.add("value_b(", i, ") shows \"", f.value_b(i).caption_text(), "\" for ", b);
         }
     }
 }
@@ -114,8 +114,8 @@ void check_example(const Form& f, Report& r) {
 
 void check_labels(const Form& f, Report& r) {
     const auto expect = [&r](const char* name, const Label& label, int v) {
-        if (label.caption() != decimal(v)) {
-            r.add(name, " shows \"", label.caption(), "\" for ", v);
+        if (label.caption_text() != decimal(v)) {
+            r.add(name, " shows \"", label.caption_text(), "\" for ", v);
         }
     };
     expect("value_lebel", f.value_lebel, f.lebel.value());
@@ -129,15 +129,15 @@ void check_answers(const Form& f, Report& r) {
         const Label& a = f.ans_a(i);
         const Label& b = f.ans_b(i);
         const bool b_shown = shown && i != 0;
-        if (a.visible() != shown || b.visible() != b_shown) {
-            r.add("ans_a(", i, ")/ans_b(", i, ") visible ", a.visible(), "/", b.visible(),
+        if (a.is_visible() != shown || b.is_visible() != b_shown) {
+            r.add("ans_a(", i, ")/ans_b(", i, ") visible ", a.is_visible(), "/", b.is_visible(),
                   " with ans_shown = ", f.ans_shown.value());
         }
-        if (shown && a.caption() != decimal(f.ex_a(i).as_double())) {
-            r.add("ans_a(", i, ") shows \"", a.caption(), "\" for ", f.ex_a(i).text());
+        if (shown && a.caption_text() != decimal(f.ex_a(i).as_double())) {
+            r.add("ans_a(", i, ") shows \"", a.caption_text(), "\" for ", f.ex_a(i).text());
         }
-        if (b_shown && b.caption() != decimal(f.ex_b(i).value())) {
-            r.add("ans_b(", i, ") shows \"", b.caption(), "\" for ", f.ex_b(i).value());
+        if (b_shown && b.caption_text() != decimal(f.ex_b(i).value())) {
+            r.add("ans_b(", i, ") shows \"", b.caption_text(), "\" for ", f.ex_b(i).value());
         }
     }
 }
@@ -153,7 +153,7 @@ double picked_coefficient(const Form& f) {
 }
 
 void check_readout(const Form& f, Report& r) {
-    const std::string shown = f.value_s.caption();
+    const std::string shown = f.value_s.caption_text();
     if (shown.empty()) {
         return;
     }
@@ -174,8 +174,8 @@ void check_readout(const Form& f, Report& r) {
 }
 
 void check_switches(const Form& f, Report& r) {
-    const bool c = f.switch_c.value();
-    const bool s = f.switch_s.value();
+    const bool c = f.switch_c.is_selected();
+    const bool s = f.switch_s.is_selected();
     if (c == s) {
         r.add("switch_c and switch_s both ", c ? "selected" : "clear");
     } else if (c != f.cos_mode.as_bool()) {

@@ -70,7 +70,7 @@ TEST_P(InvariantsCatch, TheDamage) {
 // Calculates, so the readout holds a mean that matches the waves on screen.
 void calculated(Form& f) {
     ASSERT_FALSE(dispatch(f, find_event("Command3_Click")->handler).has_value());
-    ASSERT_FALSE(f.value_s.caption().empty());
+    ASSERT_FALSE(f.value_s.caption_text().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(

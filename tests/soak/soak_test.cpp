@@ -151,7 +151,7 @@ const std::array<Edge, 8> edges{{
     {"answers shown", [](const Form& f) { return f.ans_shown != Int16(0); }, 120'000},
     {"S/T at n=0 with sin kept",
      [](const Form& f) {
-         return !f.value_s.caption().empty() && !f.cos_mode.as_bool() && f.ess_n == Int16(0);
+         return !f.value_s.caption_text().empty() && !f.cos_mode.as_bool() && f.ess_n == Int16(0);
      },
      2'000},
 }};

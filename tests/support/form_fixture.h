@@ -21,7 +21,7 @@ struct LoadedForm {
     // Runs each handler in turn; a fault fails the calling test.
     void run_all(std::initializer_list<std::string_view> handlers);
 
-    std::string caption(ControlName name) { return ui.text(name).caption(); }
+    std::string caption(ControlName name) { return ui.text(name).caption_text(); }
     RecordingCanvas& canvas(ControlName name) { return ui.canvas(name); }
 };
 

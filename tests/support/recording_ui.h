@@ -49,9 +49,9 @@ class RecordingCanvas : public Canvas {
 class RecordingLabel : public Label {
   public:
     void Caption(const std::string& text) override { caption_ = text; }
-    std::string caption() const override { return caption_; }
+    std::string caption_text() const override { return caption_; }
     void Visible(bool shown) override { visible_ = shown; }
-    bool visible() const override { return visible_; }
+    bool is_visible() const override { return visible_; }
 
   private:
     std::string caption_;
@@ -61,7 +61,7 @@ class RecordingLabel : public Label {
 class RecordingOption : public OptionButton {
   public:
     void Value(bool selected) override;
-    bool value() const override { return selected_; }
+    bool is_selected() const override { return selected_; }
     void join(RecordingOption& other) { other_ = &other; }
 
   private:

@@ -123,11 +123,11 @@ TEST(HarmonicPlotRedraw, SameCoefficientGivesTheSamePicture) {
 // The plots never rescale: a term taller than the canvas is drawn at its own height.
 TEST(HarmonicPlotRedraw, TermBeyondTheCanvasIsDrawnUnscaled) {
     LoadedForm f;
-    const ScaleRect before = f.canvas({"campus_a", 1}).scale();
+    const ScaleRect before = f.canvas({"campus_a", 1}).scale_rect();
     f.form.sim_a(1) = Value(Int16(25));
     get_curve_a(f.form, Value(Int16(1)));
     EXPECT_EQ(curve_points(f.canvas({"campus_a", 1})).front(), (PointF{0.0f, 25.0f}));
-    EXPECT_EQ(f.canvas({"campus_a", 1}).scale(), before);
+    EXPECT_EQ(f.canvas({"campus_a", 1}).scale_rect(), before);
     EXPECT_EQ(before, (ScaleRect{0.0f, 10.0f, kPlotEnd, -10.0f}));
 }
 
@@ -182,7 +182,7 @@ class SimulateWave : public ::testing::TestWithParam<TrialCase> {};
 TEST_P(SimulateWave, PlotsTheWholeTrialSumOnCampusSim) {
     const TrialCase& c = GetParam();
     LoadedForm f;
-    const ScaleRect scale_before = f.canvas({"campus_sim"}).scale();
+    const ScaleRect scale_before = f.canvas({"campus_sim"}).scale_rect();
     for (int i = 0; i <= 4; ++i) {
         f.form.sim_a(i) = Value(Int16(c.a[static_cast<std::size_t>(i)]));
     }
@@ -195,7 +195,7 @@ TEST_P(SimulateWave, PlotsTheWholeTrialSumOnCampusSim) {
 
     EXPECT_EQ(f.ui.cleared_surfaces(), std::vector<std::string>{"campus_sim"});
     expect_wave_plot_shape(f.canvas({"campus_sim"}));
-    EXPECT_EQ(f.canvas({"campus_sim"}).scale(), scale_before);
+    EXPECT_EQ(f.canvas({"campus_sim"}).scale_rect(), scale_before);
     const std::vector<PointF> points = curve_points(f.canvas({"campus_sim"}));
     ASSERT_EQ(points.size(), 151u);
     EXPECT_EQ(points.front().y, static_cast<float>(c.a[0] + c.a[1] + c.a[2] + c.a[3] + c.a[4]));

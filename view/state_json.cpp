@@ -119,11 +119,11 @@ std::string json_of_array(const Array& items) {
 }
 
 std::string captions(const ControlArray<Label>& labels) {
-    return array_of(0, 4, [&](int i) { return string(labels(i).caption()); });
+    return array_of(0, 4, [&](int i) { return string(labels(i).caption_text()); });
 }
 
 std::string visibility(const ControlArray<Label>& labels) {
-    return array_of(0, 4, [&](int i) { return boolean(labels(i).visible()); });
+    return array_of(0, 4, [&](int i) { return boolean(labels(i).is_visible()); });
 }
 
 }  // namespace
@@ -131,19 +131,19 @@ std::string visibility(const ControlArray<Label>& labels) {
 std::string state_json(const Form& form, std::string_view event, const RuntimeFault* fault) {
     // Ordered by key, as JSON readers that sort their keys write them back.
     std::map<std::string_view, std::string> fields{
-        {"value_lebel", string(form.value_lebel.caption())},
-        {"value_n", string(form.value_n.caption())},
-        {"value_k", string(form.value_k.caption())},
-        {"value_s", string(form.value_s.caption())},
-        {"y_axis", string(form.y_axis.caption())},
+        {"value_lebel", string(form.value_lebel.caption_text())},
+        {"value_n", string(form.value_n.caption_text())},
+        {"value_k", string(form.value_k.caption_text())},
+        {"value_s", string(form.value_s.caption_text())},
+        {"y_axis", string(form.y_axis.caption_text())},
         {"value_a", captions(form.value_a)},
         {"value_b", captions(form.value_b)},
         {"ans_a", captions(form.ans_a)},
         {"ans_b", captions(form.ans_b)},
         {"ans_a_visible", visibility(form.ans_a)},
         {"ans_b_visible", visibility(form.ans_b)},
-        {"switch_c", boolean(form.switch_c.value())},
-        {"switch_s", boolean(form.switch_s.value())},
+        {"switch_c", boolean(form.switch_c.is_selected())},
+        {"switch_s", boolean(form.switch_s.is_selected())},
         {"lebel", json_of(form.lebel)},
         {"ess_n", json_of(form.ess_n)},
         {"div_k", json_of(form.div_k)},

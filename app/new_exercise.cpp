@@ -5,6 +5,7 @@
 #include "form.h"
 #include "product_wave.h"
 #include "spectrum_graph.h"
+#include "trial_reset.h"
 
 namespace quorvel {
 

@@ -219,9 +219,9 @@ void RasterCanvas::fill_rect(int left, int top, int right, int bottom, std::uint
 // (Bresenham's stepping, so every step moves one pixel along the major axis).
 void RasterCanvas::draw_line(PointF from, PointF to, Colour fore) {
     const PointF a_user =
-        to_pixels(scale(), from, static_cast<float>(width_), static_cast<float>(height_));
+        to_pixels(scale_rect(), from, static_cast<float>(width_), static_cast<float>(height_));
     const PointF b_user =
-        to_pixels(scale(), to, static_cast<float>(width_), static_cast<float>(height_));
+        to_pixels(scale_rect(), to, static_cast<float>(width_), static_cast<float>(height_));
     PixelPoint a{static_cast<double>(a_user.x), static_cast<double>(a_user.y)};
     PixelPoint b{static_cast<double>(b_user.x), static_cast<double>(b_user.y)};
     if (!clip_segment(a, b, {-1.0, -1.0}, {width_ + 1.0, height_ + 1.0})) {
@@ -260,9 +260,9 @@ void RasterCanvas::draw_line(PointF from, PointF to, Colour fore) {
 void RasterCanvas::draw_box(PointF corner, PointF opposite, Colour fore, Colour fill,
                             FillStyle style) {
     const PointF a =
-        to_pixels(scale(), corner, static_cast<float>(width_), static_cast<float>(height_));
+        to_pixels(scale_rect(), corner, static_cast<float>(width_), static_cast<float>(height_));
     const PointF b =
-        to_pixels(scale(), opposite, static_cast<float>(width_), static_cast<float>(height_));
+        to_pixels(scale_rect(), opposite, static_cast<float>(width_), static_cast<float>(height_));
     if (std::isnan(a.x) || std::isnan(a.y) || std::isnan(b.x) || std::isnan(b.y)) {
         return;
     }
@@ -287,7 +287,7 @@ void RasterCanvas::draw_box(PointF corner, PointF opposite, Colour fore, Colour 
 
 void RasterCanvas::draw_point(PointF p, Colour fore) {
     const PointF at =
-        to_pixels(scale(), p, static_cast<float>(width_), static_cast<float>(height_));
+        to_pixels(scale_rect(), p, static_cast<float>(width_), static_cast<float>(height_));
     if (!(at.x >= 0.0f && at.x <= static_cast<float>(width_) && at.y >= 0.0f &&
           at.y <= static_cast<float>(height_))) {
         return;
