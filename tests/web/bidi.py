@@ -10,15 +10,14 @@ connection sends none.
 import base64
 import contextlib
 import json
-import re
 import shutil
 import subprocess
 import tempfile
-import threading
 import time
 
 import websocket
 
+import cdp
 from cdp import ProtocolError
 
 # Quiet: no updates, telemetry, studies or first-run pages, nothing fetched from outside.
@@ -163,31 +162,9 @@ def firefox(touch=False):
         finally:
             if page is not None:
                 page.close()
-            process.terminate()
-            try:
-                process.wait(timeout=15)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+            cdp.stop(process)
 
 
 def _bidi_endpoint(process, timeout=60.0):
-    deadline = time.monotonic() + timeout
-    seen = []
-    while time.monotonic() < deadline:
-        line = process.stderr.readline()
-        if not line:
-            if process.poll() is not None:
-                break
-            continue
-        seen.append(line)
-        found = re.search(r"WebDriver BiDi listening on (ws://[\d.:]+)", line)
-        if found:
-            threading.Thread(target=_drain, args=(process.stderr,), daemon=True).start()
-            return found.group(1)
-    raise ProtocolError("Firefox did not start its BiDi endpoint:\n" + "".join(seen[-20:]))
-
-
-def _drain(stream):
-    for _ in stream:
-        pass
+    return cdp.endpoint_in_stderr(process, r"WebDriver BiDi listening on (ws://[\d.:]+)",
+                                  "Firefox", "its BiDi endpoint", timeout)

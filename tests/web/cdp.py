@@ -164,15 +164,18 @@ def chromium(width=647, height=455, scale=1.0):
         finally:
             if page is not None:
                 page.close()
-            process.terminate()
-            try:
-                process.wait(timeout=15)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+            stop(process)
 
 
 def _devtools_endpoint(process, timeout=30.0):
+    return endpoint_in_stderr(process, r"DevTools listening on ws://([^/]+)/", "Chromium",
+                              "its DevTools endpoint", timeout)
+
+
+def endpoint_in_stderr(process, pattern, browser, what, timeout):
+    """Reads a starting browser's standard error until a line matches `pattern`; returns
+    the pattern's first group. Stderr is read on afterwards, so that the browser never
+    blocks on a full pipe."""
     deadline = time.monotonic() + timeout
     seen = []
     while time.monotonic() < deadline:
@@ -182,12 +185,21 @@ def _devtools_endpoint(process, timeout=30.0):
                 break
             continue
         seen.append(line)
-        found = re.search(r"DevTools listening on ws://([^/]+)/", line)
+        found = re.search(pattern, line)
         if found:
-            # Keep reading stderr so that Chromium never blocks on a full pipe.
             threading.Thread(target=_drain, args=(process.stderr,), daemon=True).start()
             return found.group(1)
-    raise ProtocolError("Chromium did not start its DevTools endpoint:\n" + "".join(seen[-20:]))
+    raise ProtocolError(f"{browser} did not start {what}:\n" + "".join(seen[-20:]))
+
+
+def stop(process):
+    """Ends a browser, killing it if it does not end within 15 s."""
+    process.terminate()
+    try:
+        process.wait(timeout=15)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
 
 
 def _drain(stream):

@@ -2,6 +2,7 @@
 // layout table, placed in its container at the table's position and size in CSS pixels,
 // with the table's colours, face and alignment.
 
+import { placeRows } from "./placement.js";
 import { makeSpinButton } from "./spin_button.js";
 import { CUT_REACH } from "./tap_areas.js";
 
@@ -46,6 +47,7 @@ export function buildWindow(root, page, raise) {
 // screen reader, which reads each frame's controls with the frame.
 function inTabOrder(built, page, elements) {
   const rows = new Map(page.rows.map((row) => [row.name, row]));
+  const shown = new Map(placeRows(page.rows).map((place) => [place.row.name, place.shown]));
   const owned = new Map();
   const moved = new Set();
   for (const name of page.tab_order) {
@@ -61,7 +63,7 @@ function inTabOrder(built, page, elements) {
       if (moved.has(element)) continue;
       element.id = `${idOf(row.container)}-options`;
       element.dataset.frame = row.container;
-    } else if (!cornerOf(rows, name).shown) {
+    } else if (!shown.get(name)) {
       element.hidden = true;
     }
     // Above every frame, as each lay above its own frame and the frames leave the plots
@@ -81,27 +83,12 @@ function inTabOrder(built, page, elements) {
 // Puts each control that stands at the end of the window where its frame is in `rows`:
 // an arrangement that moves the frames (a portrait screen's) moves these with them.
 export function placeTabStops(root, rows) {
-  const byName = new Map(rows.map((row) => [row.name, row]));
+  const places = new Map(placeRows(rows).map((place) => [place.row.name, place]));
   for (const element of root.querySelectorAll(".in-tab-order")) {
-    const frame = element.dataset.frame;
-    const at = frame !== undefined ? cornerOf(byName, frame)
-      : cornerOf(byName, element.dataset.name);
+    const at = places.get(element.dataset.frame ?? element.dataset.name);
     element.style.left = `${at.x}px`;
     element.style.top = `${at.y}px`;
   }
-}
-
-// A row's top-left corner in the window, and whether it and every container are shown.
-function cornerOf(rows, name) {
-  let x = 0;
-  let y = 0;
-  let shown = true;
-  for (let row = rows.get(name); row; row = rows.get(row.container)) {
-    x += row.left;
-    y += row.top;
-    shown = shown && row.visible;
-  }
-  return { x, y, shown };
 }
 
 // Each description once, in a hidden list that the controls point at: screen readers
@@ -135,26 +122,11 @@ export function uncoverSurfaces(rows, ratio) {
   const elements = new Map(rows.map((row) => [row.name, document.getElementById(idOf(row.name))]));
   const out = (v) => Math.ceil(v * ratio - 1e-9) / ratio;
   const down = (v) => Math.floor(v * ratio + 1e-9) / ratio;
-  const byName = new Map(rows.map((row) => [row.name, row]));
-  const placed = (row) => {
-    let x = row.left;
-    let y = row.top;
-    let shown = row.visible;
-    let top = row;
-    while (top.container !== "Form1") {
-      top = byName.get(top.container);
-      x += top.left;
-      y += top.top;
-      shown = shown && top.visible;
-    }
-    return { x, y, w: row.width, h: row.height, shown, frame: top.name };
-  };
+  const places = placeRows(rows);
   const frames = rows.filter((row) => row.container === "Form1");
   const holes = new Map(frames.map((frame) => [frame.name, []]));
-  for (const row of rows) {
-    if (row.kind !== "picture") continue;
-    const plot = placed(row);
-    if (!plot.shown) continue;
+  for (const plot of places) {
+    if (plot.row.kind !== "picture" || !plot.shown) continue;
     for (const frame of frames) {
       if (frame.name === plot.frame) continue;
       const left = down(Math.max(plot.x, frame.left));

@@ -8,6 +8,8 @@
 // needs (it may cross the empty edge of a neighbour's drawn box); none reaches over a
 // plot of another frame, which lies above it.
 
+import { placeRows } from "./placement.js";
+
 export const TAP_SIZE = 24;
 // The areas are laid out a CSS pixel larger, so that rounding a fractional scale to
 // whole layout and device pixels cannot take them below TAP_SIZE.
@@ -20,24 +22,6 @@ export const CUT_REACH = 32;
 
 const TARGETS = new Set(["push_button", "option_button", "spin_button"]);
 
-// Where each control lies in the window, and whether it shows.
-function placed(rows) {
-  const byName = new Map(rows.map((row) => [row.name, row]));
-  return rows.map((row) => {
-    let x = row.left;
-    let y = row.top;
-    let shown = row.visible;
-    let top = row;
-    while (top.container !== "Form1") {
-      top = byName.get(top.container);
-      x += top.left;
-      y += top.top;
-      shown = shown && top.visible;
-    }
-    return { row, frame: top.name, shown, x, y, w: row.width, h: row.height };
-  });
-}
-
 // A rectangle as its four edges.
 const edges = (p) => ({ l: p.x, t: p.y, r: p.x + p.w, b: p.y + p.h });
 const overlap = (a, b) => a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b;
@@ -47,7 +31,7 @@ const overlap = (a, b) => a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b;
 // width and height found, in CSS pixels of the screen (a spin button's height per arrow).
 export function tapAreas(rows, scale, width, height) {
   const need = TAP_AIM / scale;
-  const all = placed(rows);
+  const all = placeRows(rows);
   const cells = all.filter((p) => p.shown && TARGETS.has(p.row.kind)).map((p) => {
     const drawn = edges(p);
     // A spin button's arrows meet at a fixed line; each needs its own height above or
