@@ -129,7 +129,7 @@ class Keys:
         return list(self.raises)
 
     def perform(self, s):
-        if s.xdo("getwindowfocus").strip() != s.window:
+        if s.focused_window() != s.window:
             s.xdo("windowfocus", "--sync", s.window)
         s.xdo("key", "--delay", "20", *self.keys)
         if self.new_focus:

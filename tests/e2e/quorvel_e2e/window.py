@@ -55,6 +55,13 @@ class Session:
             raise Failure(f"xdotool {' '.join(command)} failed: {done.stderr.strip()}")
         return done.stdout
 
+    def focused_window(self):
+        """The window that holds the keyboard's focus, or None where none does yet (X's
+        PointerRoot, which xdotool refuses to name, until a window is given the focus)."""
+        done = subprocess.run(["xdotool", "getwindowfocus"], env=self.env, capture_output=True,
+                              text=True, timeout=60)
+        return done.stdout.strip() if done.returncode == 0 else None
+
     def alive(self):
         if self.app.poll() is not None:
             raise Failure(f"quorvel ended with status {self.app.returncode}")
