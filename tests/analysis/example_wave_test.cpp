@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <cstdint>
 
 #include "case_name.h"
 #include "example_wave.h"
@@ -30,14 +32,53 @@ std::array<int, 5> sines(const Form& f) {
     return out;
 }
 
-TEST(RandomSource, StartsFromTheFixedStateAndStepsTheCongruence) {
+// The generator's first twelve states, worked out apart from the program with Python's
+// unbounded integers from the recurrence s <- (1140671485 s + 12820163) mod 2^24, starting
+// at s = 327680, and the coefficient each draw gives, floor(10 r + 1) with r = s / 2^24,
+// rounded to single precision at each step as the program's arithmetic does.
+struct Draw {
+    std::uint32_t state;
+    int coefficient;
+};
+
+constexpr std::array<Draw, 12> first_draws{{
+    {11837123, 8},
+    {8949370, 6},
+    {9722709, 6},
+    {4858052, 3},
+    {5065847, 4},
+    {12997982, 8},
+    {235177, 1},
+    {12762824, 8},
+    {13664875, 9},
+    {11895682, 8},
+    {760893, 1},
+    {6946316, 5},
+}};
+
+TEST(RandomSource, GivesTheFirstStatesOfItsSequenceAsFractionsOfTwoToThe24) {
     RandomSource r;
-    EXPECT_EQ(r.state(), 0x50000u);
-    const float first = r.next();
-    EXPECT_EQ(r.state(), (0x50000u * 0x43FD43FDu + 0xC39EC3u) % (1u << 24));
-    EXPECT_EQ(first, static_cast<float>(r.state()) / 16777216.0f);
-    EXPECT_GE(first, 0.0f);
-    EXPECT_LT(first, 1.0f);
+    EXPECT_EQ(r.state(), 327680u);
+    for (std::size_t i = 0; i < first_draws.size(); ++i) {
+        SCOPED_TRACE(i);
+        const float got = r.next();
+        EXPECT_EQ(r.state(), first_draws[i].state);
+        // Every state has at most 24 bits, so the fraction is exact in a float.
+        EXPECT_EQ(got, std::ldexp(static_cast<float>(first_draws[i].state), -24));
+    }
+}
+
+// The examples at level one take four draws each (a0, b0, a1, b1); the table's coefficients
+// are what those draws must give.
+TEST(ExampleSequence, CoefficientsAreTheDrawsInOrder) {
+    LoadedForm run;
+    for (std::size_t example = 0; example < 3; ++example) {
+        SCOPED_TRACE(example);
+        const Draw* d = &first_draws[4 * example];
+        EXPECT_EQ(cosines(run.form), (std::array<int, 5>{d[0].coefficient, d[2].coefficient}));
+        EXPECT_EQ(sines(run.form), (std::array<int, 5>{d[1].coefficient, d[3].coefficient}));
+        run.run_all({"Command1_Click"});
+    }
 }
 
 // The first examples of the sequence, worked out independently from the generator's

@@ -1,26 +1,33 @@
 #!/usr/bin/env bash
 # Builds the cosine and sine fingerprint program with em++, runs it under node and
 # compares what it prints with the native build's output.
-#   same_bits_in_webassembly.sh NATIVE_PROGRAM SOURCE_ROOT WORK_DIR
+#   same_bits_in_webassembly.sh NATIVE_PROGRAM WORK_DIR SOURCES INCLUDE_DIRS OPTIONS
+# SOURCES, INCLUDE_DIRS and OPTIONS are ;-separated lists, as CMake gives them for the
+# native program, so both builds compile the same files with the same options.
 # Exit 77 (skipped) when em++ or node is missing.
 set -euo pipefail
 native=$1
-root=$2
-work=$3
+work=$2
+IFS=';' read -r -a sources <<<"$3"
+IFS=';' read -r -a include_dirs <<<"$4"
+IFS=';' read -r -a options <<<"$5"
 
 if ! command -v em++ >/dev/null || ! command -v node >/dev/null; then
     echo "em++ or node not installed: skipped" >&2
     exit 77
 fi
+if [ ${#sources[@]} -eq 0 ] || [ ${#options[@]} -eq 0 ]; then
+    echo "no sources or no compile options given" >&2
+    exit 2
+fi
 
 mkdir -p "$work"
 # Debian's emscripten finds its JavaScript tools through NODE_PATH.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
-em++ -std=c++20 -O2 -ffp-contract=off -fno-fast-math -Wall -Wextra -Werror \
-    -I"$root/core" -I"$root/tests/core" \
-    "$root/tests/core/trig_bits_main.cpp" "$root/tests/core/program_angles.cpp" \
-    "$root/core/trig.cpp" "$root/core/trig_wide.cpp" "$root/core/wave_sampling.cpp" \
-    "$root/core/value.cpp" "$root/core/number_text.cpp" \
+# em++ is Clang, whose -Wconversion also takes in sign changes; the native options leave
+# those out only when the native compiler is Clang too.
+em++ -O2 "${options[@]}" -Wno-sign-conversion -Werror \
+    "${include_dirs[@]/#/-I}" "${sources[@]}" \
     -sENVIRONMENT=node -o "$work/trig_bits.js"
 
 "$native" >"$work/native.txt"

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "accessible_texts.h"
 #include "layout.h"
 #include "main_window.h"
 #include "qt_label.h"
@@ -63,75 +65,88 @@ class AccessibleWindow : public testing::StartedWindow {
     }
 };
 
-struct Spoken {
-    const char* id;
-    ControlName control;
-    const char* name;
-    QAccessible::Role role;
-};
-
-void PrintTo(const Spoken& row, std::ostream* out) {
-    *out << row.id;
+QAccessible::Role role_of(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::frame:
+            return QAccessible::Grouping;
+        case ControlKind::label:
+            return QAccessible::StaticText;
+        case ControlKind::push_button:
+            return QAccessible::Button;
+        case ControlKind::option_button:
+            return QAccessible::RadioButton;
+        case ControlKind::spin_button:
+            return QAccessible::SpinBox;
+        case ControlKind::picture:
+            return QAccessible::Graphic;
+    }
+    return QAccessible::NoRole;
 }
 
-class SpokenControl : public AccessibleWindow, public ::testing::WithParamInterface<Spoken> {};
-
-TEST_P(SpokenControl, HasItsNameAndRole) {
-    QAccessibleInterface& iface = accessible(GetParam().control);
-    EXPECT_EQ(iface.text(QAccessible::Name), QString::fromUtf8(GetParam().name));
-    EXPECT_EQ(iface.role(), GetParam().role);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Window, SpokenControl,
-    ::testing::Values(
-        Spoken{"reset_example", {"Command1"}, "RESET (new example)", QAccessible::Button},
-        Spoken{"reset_essential", {"Command2"}, "RESET (essential wave)", QAccessible::Button},
-        Spoken{"calc", {"Command3"}, "CALC", QAccessible::Button},
-        Spoken{"ans", {"Command4"}, "ANS", QAccessible::Button},
-        Spoken{"cos", {"switch_c"}, "cos", QAccessible::RadioButton},
-        Spoken{"sin", {"switch_s"}, "sin", QAccessible::RadioButton},
-        Spoken{"level_spin", {"Spin_lebel"}, "level", QAccessible::SpinBox},
-        Spoken{"n_spin", {"Spin_n"}, "n", QAccessible::SpinBox},
-        Spoken{"k_spin", {"Spin_k"}, "k", QAccessible::SpinBox},
-        Spoken{"a0_spin", {"Spin_a0"}, "a0", QAccessible::SpinBox},
-        Spoken{"b4_spin", {"Spin_b4"}, "b4", QAccessible::SpinBox},
-        Spoken{"a0_value", {"value_a", 0}, "a0 value", QAccessible::StaticText},
-        Spoken{"b3_value", {"value_b", 3}, "b3 value", QAccessible::StaticText},
-        Spoken{"level_value", {"value_lebel"}, "level value", QAccessible::StaticText},
-        Spoken{"s_over_t", {"value_s"}, "S/T", QAccessible::StaticText},
-        Spoken{"fixed_caption", {"Label1"}, "Example Wave", QAccessible::StaticText},
-        Spoken{"example_frame", {"example"}, "Example Wave", QAccessible::Grouping},
-        Spoken{"example_plot", {"campus_ex"}, "Example wave", QAccessible::Graphic},
-        Spoken{"simulate_plot", {"campus_sim"}, "Simulate wave", QAccessible::Graphic},
-        Spoken{"essential_plot", {"campus_ess"}, "Essential wave", QAccessible::Graphic},
-        Spoken{"product_plot",
-               {"campus_sqr"},
-               "Product of example and essential wave",
-               QAccessible::Graphic},
-        Spoken{"spectrum", {"campus_graph"}, "Spectrum", QAccessible::Graphic},
-        Spoken{"constant_plot", {"campus_a", 0}, "Constant term a0", QAccessible::Graphic},
-        Spoken{"cosine_2_plot", {"campus_a", 2}, "Cosine harmonic 2", QAccessible::Graphic},
-        Spoken{"sine_3_plot", {"campus_b", 3}, "Sine harmonic 3", QAccessible::Graphic}),
-    [](const ::testing::TestParamInfo<Spoken>& row) { return std::string(row.param.id); });
-
-// Whatever the keyboard reaches, a screen reader can name, and no two of them alike: a
-// listener must be able to tell the two RESET buttons apart.
-TEST_F(AccessibleWindow, EveryReachableControlHasANameOfItsOwnAndADescription) {
+// Every control the window shows is what its kind says to a screen reader, and every one a
+// user works or looks at (buttons, spin buttons, plots) has a name of its own and a
+// description: a listener must be able to tell the two RESET buttons, or two plots, apart.
+TEST_F(AccessibleWindow, EveryShownControlHasItsKindsRoleAndEveryWorkedOrPlottedOneANameOfItsOwn) {
     QSet<QString> seen;
-    for (const ControlName& name : tab_order()) {
-        if (!widget(name).isVisibleTo(&window)) {
+    for (const ControlRow& row : layout_table()) {
+        if (!widget(row.name).isVisibleTo(&window)) {
             continue;
         }
-        SCOPED_TRACE(full_name(name));
-        const QString spoken = spoken_name(name);
+        SCOPED_TRACE(full_name(row.name));
+        EXPECT_EQ(accessible(row.name).role(), role_of(row.kind));
+        if (row.kind == ControlKind::frame || row.kind == ControlKind::label) {
+            continue;
+        }
+        const QString spoken = spoken_name(row.name);
         EXPECT_FALSE(spoken.isEmpty());
-        EXPECT_FALSE(accessible(name).text(QAccessible::Description).isEmpty());
+        EXPECT_FALSE(accessible(row.name).text(QAccessible::Description).isEmpty());
         EXPECT_FALSE(seen.contains(spoken)) << spoken.toStdString();
         seen.insert(spoken);
     }
     EXPECT_TRUE(spoken_name({"Command1"}).contains(QStringLiteral("RESET")));
     EXPECT_TRUE(spoken_name({"Command2"}).contains(QStringLiteral("RESET")));
+}
+
+// A spin button's name is what it changes, and the readout that shows that number is named
+// after it: "a0" beside "a0 value". Its description says what it steps.
+TEST_F(AccessibleWindow, EachSpinButtonNamesWhatItChanges) {
+    int spins = 0;
+    for (const ControlRow& row : layout_table()) {
+        if (row.kind != ControlKind::spin_button) {
+            continue;
+        }
+        ++spins;
+        SCOPED_TRACE(full_name(row.name));
+        const AccessibleText* text = find_accessible_text(row.name);
+        ASSERT_NE(text, nullptr);
+        const QString spoken = spoken_name(row.name);
+        EXPECT_FALSE(spoken.isEmpty());
+        EXPECT_EQ(spoken_name(text->readout).toStdString(), spoken.toStdString() + " value");
+        // As a word: "n" is a letter of nearly any sentence.
+        const QRegularExpression word(
+            QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(spoken)));
+        EXPECT_TRUE(accessible(row.name).text(QAccessible::Description).contains(word))
+            << spoken.toStdString();
+    }
+    EXPECT_GT(spins, 0);
+}
+
+// Every label the program writes a number into has a name and a description; the others
+// speak the caption they show.
+TEST_F(AccessibleWindow, LabelsAreNamedByTheirRowOrTheirCaption) {
+    for (const ControlRow& row : layout_table()) {
+        if (row.kind != ControlKind::label || !widget(row.name).isVisibleTo(&window)) {
+            continue;
+        }
+        SCOPED_TRACE(full_name(row.name));
+        const AccessibleText* text = find_accessible_text(row.name);
+        if (text == nullptr) {
+            EXPECT_EQ(spoken_name(row.name).toStdString(), caption(row.name).toStdString());
+        } else {
+            EXPECT_FALSE(spoken_name(row.name).isEmpty());
+            EXPECT_FALSE(accessible(row.name).text(QAccessible::Description).isEmpty());
+        }
+    }
 }
 
 TEST_F(AccessibleWindow, SpinButtonHoldsAnUpAndADownButtonInItsOwnHalves) {

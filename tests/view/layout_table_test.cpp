@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -31,11 +30,16 @@ bool takes_focus(ControlKind kind) {
 }
 
 // ---------------------------------------------------------------------------------------
-// Spot checks: one full row per kind of control, and the rows that differ from their kin.
+// Spot checks: where a few rows lie that no other test places (the client-area tests place
+// Frame2, campus_ex, a T mark, value_b(0) and ans_b(0)): one of each kind of container and
+// control, in twips.
 
 struct SpotCase {
     const char* row;
-    ControlRow expected;
+    ControlName name;
+    ControlKind kind;
+    ControlName container;
+    int left, top, width, height;
 };
 
 void PrintTo(const SpotCase& c, std::ostream* os) {
@@ -44,112 +48,27 @@ void PrintTo(const SpotCase& c, std::ostream* os) {
 
 class LayoutSpot : public testing::TestWithParam<SpotCase> {};
 
-TEST_P(LayoutSpot, RowMatches) {
-    const ControlRow& want = GetParam().expected;
-    const ControlRow* got = find_control(want.name);
+TEST_P(LayoutSpot, LiesWhereTheWindowPutsIt) {
+    const SpotCase& c = GetParam();
+    const ControlRow* got = find_control(c.name);
     ASSERT_NE(got, nullptr);
-    EXPECT_EQ(got->kind, want.kind);
-    EXPECT_EQ(got->container, want.container);
-    EXPECT_EQ(got->caption, want.caption);
-    EXPECT_EQ(got->left, want.left);
-    EXPECT_EQ(got->top, want.top);
-    EXPECT_EQ(got->width, want.width);
-    EXPECT_EQ(got->height, want.height);
-    EXPECT_EQ(got->back, want.back);
-    EXPECT_EQ(got->fore, want.fore);
-    EXPECT_EQ(got->font, want.font);
-    EXPECT_EQ(got->align, want.align);
-    EXPECT_EQ(got->transparent, want.transparent);
-    EXPECT_EQ(got->visible, want.visible);
-    EXPECT_EQ(got->selected, want.selected);
-    EXPECT_EQ(got->fill, want.fill);
-    EXPECT_EQ(got->fill_style, want.fill_style);
+    EXPECT_EQ(got->kind, c.kind);
+    EXPECT_EQ(got->container, c.container);
+    EXPECT_EQ(got->left, c.left);
+    EXPECT_EQ(got->top, c.top);
+    EXPECT_EQ(got->width, c.width);
+    EXPECT_EQ(got->height, c.height);
 }
 
-constexpr Colour cyan{0x00FFFF00};
-constexpr Colour light_green{0x00C0FFC0};
-constexpr Colour yellow{0x0000FFFF};
-
-// Each row as the window description has it; fields left out take their defaults.
 // clang-format off
 const SpotCase spot_cases[] = {
-    {"Frame3",
-     {.name = {"Frame3"}, .kind = ControlKind::frame, .container = form, .caption = "",
-      .left = 6600, .top = 0, .width = 3015, .height = 1455,
-      .back = cyan, .fore = std::nullopt}},
-    {"hidden_c_wave_0",
-     {.name = {"c_wave", 0}, .kind = ControlKind::frame, .container = form, .caption = "",
-      .left = 6600, .top = 1440, .width = 3012, .height = 1332,
-      .back = std::nullopt, .fore = std::nullopt, .visible = false}},
-    {"s_wave_4",
-     {.name = {"s_wave", 4}, .kind = ControlKind::frame, .container = form, .caption = "",
-      .left = 3600, .top = 5280, .width = 3015, .height = 1455,
-      .back = colours::light_yellow, .fore = std::nullopt}},
-    {"Command1_white_reset",
-     {.name = {"Command1"}, .kind = ControlKind::push_button, .container = {"example"},
-      .caption = "RESET",
-      .left = 120, .top = 1440, .width = 732, .height = 252,
-      .back = colours::white, .fore = std::nullopt, .font = FontId::serif}},
-    {"switch_c",
-     {.name = {"switch_c"}, .kind = ControlKind::option_button, .container = {"Frame1"},
-      .caption = "cos",
-      .left = 120, .top = 540, .width = 615, .height = 225,
-      .back = std::nullopt, .fore = std::nullopt, .font = FontId::serif, .selected = true}},
-    {"Spin_lebel",
-     {.name = {"Spin_lebel"}, .kind = ControlKind::spin_button, .container = {"example"},
-      .caption = "",
-      .left = 600, .top = 720, .width = 255, .height = 375,
-      .back = std::nullopt, .fore = std::nullopt}},
-    {"Spin_b3",
-     {.name = {"Spin_b3"}, .kind = ControlKind::spin_button, .container = {"c_wave", 3},
-      .caption = "",
-      .left = 0, .top = 960, .width = 375, .height = 375,
-      .back = std::nullopt, .fore = std::nullopt}},
-    {"campus_graph_solid_fill",
-     {.name = {"campus_graph"}, .kind = ControlKind::picture, .container = {"Frame3"},
-      .caption = "",
-      .left = 240, .top = 120, .width = 2652, .height = 1092,
-      .back = light_green, .fore = yellow, .fill = colours::red, .fill_style = FillStyle::solid}},
-    {"campus_sqr_green_pen",
-     {.name = {"campus_sqr"}, .kind = ControlKind::picture, .container = {"Frame2"}, .caption = "",
-      .left = 960, .top = 240, .width = 2532, .height = 1452,
-      .back = colours::white, .fore = colours::green, .fill = colours::light_yellow}},
-    {"SpinButton1_is_a_surface",
-     {.name = {"SpinButton1"}, .kind = ControlKind::picture, .container = {"c_wave", 0},
-      .caption = "",
-      .left = 120, .top = 960, .width = 132, .height = 252,
-      .back = std::nullopt, .fore = colours::black}},
-    {"Label27_on_the_chart",
-     {.name = {"Label27"}, .kind = ControlKind::label, .container = {"campus_graph"},
-      .caption = "Spectol",
-      .left = 840, .top = 0, .width = 975, .height = 255,
-      .back = std::nullopt, .fore = std::nullopt, .font = FontId::serif_italic, .align = Align::centre,
-      .transparent = true}},
-    {"Label26_6_on_campus_b_2",
-     {.name = {"Label26", 6}, .kind = ControlKind::label, .container = {"campus_b", 2},
-      .caption = "T",
-      .left = 2280, .top = 600, .width = 255, .height = 255,
-      .back = colours::white, .fore = colours::blue, .font = FontId::sans, .align = Align::centre,
-      .transparent = true}},
-    {"hidden_ans_b_0",
-     {.name = {"ans_b", 0}, .kind = ControlKind::label, .container = {"simulate"}, .caption = "",
-      .left = 600, .top = 360, .width = 135, .height = 255,
-      .back = colours::light_yellow, .fore = colours::red, .font = FontId::serif, .visible = false}},
-    {"value_a_3_smaller",
-     {.name = {"value_a", 3}, .kind = ControlKind::label, .container = {"s_wave", 3}, .caption = "",
-      .left = 0, .top = 600, .width = 372, .height = 252,
-      .back = std::nullopt, .fore = colours::red, .font = FontId::serif, .align = Align::centre,
-      .transparent = true}},
-    {"value_k_opaque_right",
-     {.name = {"value_k"}, .kind = ControlKind::label, .container = {"Frame2"}, .caption = "",
-      .left = 360, .top = 480, .width = 255, .height = 255,
-      .back = std::nullopt, .fore = colours::red, .font = FontId::sans, .align = Align::right}},
-    {"Label_b_0_small_italic",
-     {.name = {"Label_b", 0}, .kind = ControlKind::label, .container = {"c_wave", 0},
-      .caption = "b0",
-      .left = 120, .top = 240, .width = 132, .height = 252,
-      .back = colours::white, .fore = colours::blue, .font = FontId::serif_italic_tiny, .align = Align::centre,
-      .transparent = true}},
+    {"frame_top_right", {"Frame3"}, ControlKind::frame, form, 6600, 0, 3015, 1455},
+    {"frame_bottom_middle", {"s_wave", 4}, ControlKind::frame, form, 3600, 5280, 3015, 1455},
+    {"push_button", {"Command1"}, ControlKind::push_button, {"example"}, 120, 1440, 732, 252},
+    {"option_button", {"switch_c"}, ControlKind::option_button, {"Frame1"}, 120, 540, 615, 225},
+    {"spin_button_in_a_frame", {"Spin_b3"}, ControlKind::spin_button, {"c_wave", 3}, 0, 960, 375, 375},
+    {"chart", {"campus_graph"}, ControlKind::picture, {"Frame3"}, 240, 120, 2652, 1092},
+    {"label_on_the_chart", {"Label27"}, ControlKind::label, {"campus_graph"}, 840, 0, 975, 255},
 };
 // clang-format on
 
@@ -158,8 +77,68 @@ INSTANTIATE_TEST_SUITE_P(Rows, LayoutSpot, testing::ValuesIn(spot_cases),
                              return std::string(p.param.row);
                          });
 
+TEST(LayoutTable, OnlyTheChartFillsSolidAndItFillsRed) {
+    for (const ControlRow& row : layout_table()) {
+        SCOPED_TRACE(full_name(row.name));
+        const bool chart = row.name == ControlName{"campus_graph"};
+        EXPECT_EQ(row.fill_style == FillStyle::solid, chart);
+        if (chart) {
+            EXPECT_EQ(row.fill, colours::red);
+        }
+    }
+}
+
+TEST(LayoutTable, EachGroupOfOptionButtonsStartsWithExactlyOneSelected) {
+    std::map<std::string, int> selected_in;
+    for (const ControlRow& row : layout_table()) {
+        if (row.kind == ControlKind::option_button) {
+            selected_in[full_name(row.container)] += row.selected ? 1 : 0;
+        } else {
+            EXPECT_FALSE(row.selected) << full_name(row.name);
+        }
+    }
+    EXPECT_FALSE(selected_in.empty());
+    for (const auto& [group, count] : selected_in) {
+        EXPECT_EQ(count, 1) << group;
+    }
+    ASSERT_NE(find_control({"switch_c"}), nullptr);
+    EXPECT_TRUE(find_control({"switch_c"})->selected);  // the window opens on cos
+}
+
+// Two buttons or spin buttons must not cover one another: a click or a tap on either must
+// reach it. The one exception is the window's own: the cos button's box runs one pixel
+// under the n spin button's left edge, beside the button's text.
+TEST(LayoutTable, NoTwoButtonsOrSpinButtonsOverlap) {
+    std::vector<std::pair<const ControlRow*, PixelRect>> placed;
+    for (const ControlRow& row : layout_table()) {
+        if (takes_focus(row.kind) && row.kind != ControlKind::picture && shown_at_start(row.name)) {
+            const auto rect = client_rect(row.name);
+            ASSERT_TRUE(rect.has_value()) << full_name(row.name);
+            placed.emplace_back(&row, *rect);
+        }
+    }
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        for (std::size_t j = i + 1; j < placed.size(); ++j) {
+            const PixelRect& a = placed[i].second;
+            const PixelRect& b = placed[j].second;
+            const bool overlap = a.left < b.left + b.width && b.left < a.left + a.width &&
+                                 a.top < b.top + b.height && b.top < a.top + a.height;
+            const std::string pair =
+                full_name(placed[i].first->name) + " and " + full_name(placed[j].first->name);
+            EXPECT_EQ(overlap, pair == "switch_c and Spin_n") << pair;
+        }
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // Structure of the whole table.
+
+TEST(LayoutTable, EveryNameIsUnique) {
+    std::set<std::string> seen;
+    for (const ControlRow& row : layout_table()) {
+        EXPECT_TRUE(seen.insert(full_name(row.name)).second) << full_name(row.name);
+    }
+}
 
 TEST(LayoutTable, EveryControlIsFoundAtItsOwnRow) {
     // Also catches duplicate names: find_control would return the first of the two.
