@@ -235,9 +235,7 @@ std::string page_description(const WebWindow& window) {
     return json.text();
 }
 
-std::string take_changes(WebWindow& window) {
-    JsonText json;
-    json.begin_object();
+void take_changes(JsonText& json, WebWindow& window) {
     json.key("surfaces").begin_array();
     for (std::size_t row = 0; row < window.rows(); ++row) {
         if (const WebCanvas* canvas = window.canvas_at(row);
@@ -270,8 +268,6 @@ std::string take_changes(WebWindow& window) {
         }
     }
     json.end_array();
-    json.end_object();
-    return json.text();
 }
 
 }  // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "json_text.h"
 #include "web_window.h"
 
 namespace quorvel {
@@ -13,8 +14,9 @@ namespace quorvel {
 // where each frame goes when the page arranges the window for a portrait screen.
 std::string page_description(const WebWindow& window);
 
-// The state after an event: the changed surfaces (rows), and every label and option
-// button whose caption, visibility or selection changed, which it then marks as taken.
-std::string take_changes(WebWindow& window);
+// The state after an event, as fields of the object json has open: the changed surfaces
+// (rows), and every label and option button whose caption, visibility or selection
+// changed, which it then marks as taken.
+void take_changes(JsonText& json, WebWindow& window);
 
 }  // namespace quorvel
