@@ -28,8 +28,9 @@ void init_value(Form& f) {
 }
 
 void get_ex(Form& f) {
-    plot_wave(f.campus_ex, angle_end(f), colours::black,
-              [&](float theta) { return wave_value(f.ex_a, f.ex_b, Int16(4), theta); });
+    plot_wave(f.campus_ex, angle_end(f), colours::black, [&](float theta) {
+        return wave_value(f.ex_a, f.ex_b, Int16(highest_harmonic), theta);
+    });
 }
 
 }  // namespace quorvel

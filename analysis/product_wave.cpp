@@ -11,7 +11,7 @@ namespace quorvel {
 
 void get_sqr(Form& f) {
     plot_wave(f.campus_sqr, angle_end(f), colours::black,
-              [&](float theta) { return product_value(f, Int16(4), theta); });
+              [&](float theta) { return product_value(f, Int16(highest_harmonic), theta); });
 }
 
 void calc_sqr(Form& f) {

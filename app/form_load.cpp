@@ -20,10 +20,10 @@ void set_start_values(Form& f) {
     f.pi = 3.14159f;
     f.ess_n = Int16(0);
     f.div_k = Int16(50);
-    f.max_order = Int16(4);
+    f.max_order = Int16(highest_harmonic);
     f.lebel = Int16(1);
     f.coef_max = Value(Int16(10));
-    f.n_max = Value(Int16(4));
+    f.n_max = Value(Int16(highest_harmonic));
     f.div_k_max = Int16(50);
     f.d_theta = (f.pi + f.pi) / static_cast<float>(f.div_k.value());
     f.periods = Int16(1);
@@ -43,7 +43,7 @@ void set_coordinate_systems(Form& f) {
     const float end = angle_end(f);
     const float half = f.coef_max.as_single();
     const float tall = (Value(1.5) * f.coef_max).as_single();
-    for (int i = 0; i <= 4; ++i) {
+    for (int i = 0; i <= highest_harmonic; ++i) {
         f.campus_a(i).Scale({0.0f, half}, {end, -half});
         f.campus_b(i).Scale({0.0f, half}, {end, -half});
     }

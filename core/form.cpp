@@ -4,9 +4,9 @@ namespace quorvel {
 namespace {
 
 template <typename Control, typename Lookup>
-std::array<Control*, 5> elements(std::string_view name, Lookup lookup) {
-    std::array<Control*, 5> out{};
-    for (int i = 0; i < 5; ++i) {
+std::array<Control*, highest_harmonic + 1> elements(std::string_view name, Lookup lookup) {
+    std::array<Control*, highest_harmonic + 1> out{};
+    for (int i = 0; i <= highest_harmonic; ++i) {
         out[static_cast<std::size_t>(i)] = &lookup(ControlName{name, i});
     }
     return out;

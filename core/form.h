@@ -12,14 +12,14 @@
 
 namespace quorvel {
 
-// Elements 0 … 4 of a control array; an index outside them is a subscript fault.
+// Elements 0 … highest_harmonic of a control array; an index outside them is a subscript fault.
 template <typename Control>
 class ControlArray {
   public:
-    ControlArray(std::array<Control*, 5> items) : items_(items) {}  // NOLINT
+    ControlArray(std::array<Control*, highest_harmonic + 1> items) : items_(items) {}  // NOLINT
 
     Control& operator()(int i) const {
-        if (i < 0 || i > 4) {
+        if (i < 0 || i > highest_harmonic) {
             throw RuntimeFault(FaultKind::subscript_out_of_range);
         }
         return *items_[static_cast<std::size_t>(i)];
@@ -27,7 +27,7 @@ class ControlArray {
     Control& operator()(Int16 i) const { return (*this)(i.value()); }
 
   private:
-    std::array<Control*, 5> items_;
+    std::array<Control*, highest_harmonic + 1> items_;
 };
 
 // The one form object: the variables of the run and the controls the procedures reach.

@@ -7,6 +7,11 @@
 
 namespace quorvel {
 
+// The highest harmonic of every wave the exercise draws: the example, the trial, the
+// essential wave's n. Form_Load starts max_order at it; arrays indexed by harmonic and the
+// loops over them are sized by it.
+inline constexpr int highest_harmonic = 4;
+
 // Every variable of a run, with the types the numerics depend on. All start zero or
 // empty; Form_Load gives them their start values.
 struct FormState {
@@ -21,10 +26,10 @@ struct FormState {
     Int16 div_k_max;
     Int16 periods;
     float s_over_t = 0.0f;
-    FixedArray<Value, 0, 4> ex_a;
-    FixedArray<Int16, 0, 4> ex_b;
-    FixedArray<Value, 0, 4> sim_a;
-    FixedArray<Int16, 0, 4> sim_b;
+    FixedArray<Value, 0, highest_harmonic> ex_a;
+    FixedArray<Int16, 0, highest_harmonic> ex_b;
+    FixedArray<Value, 0, highest_harmonic> sim_a;
+    FixedArray<Int16, 0, highest_harmonic> sim_b;
     FixedArray<Value, 0, 50> sqr_x;
     FixedArray<float, 0, 50> sqr_y;
     Value cos_mode;

@@ -12,8 +12,8 @@ float angle_end(const FormState& s) {
     return checked_single(static_cast<float>(whole.value()) * s.pi);
 }
 
-float wave_value(const FixedArray<Value, 0, 4>& a, const FixedArray<Int16, 0, 4>& b, Int16 terms,
-                 float theta) {
+float wave_value(const FixedArray<Value, 0, highest_harmonic>& a,
+                 const FixedArray<Int16, 0, highest_harmonic>& b, Int16 terms, float theta) {
     float y = a(0).as_single();
     for (int i = 1; i <= terms.value(); ++i) {
         const double a_i = a(i).as_double();

@@ -46,8 +46,8 @@ void plot_wave(Canvas& canvas, float end, Colour axis, Wave wave) {
 // a0 + Σ (i = 1 … terms) [a_i·cos iθ + b_i·sin iθ], the constant taken whole: each
 // harmonic is added in 64 bits as (sum + a·cos) + b·sin from the 32-bit angle i·θ, and
 // the running sum is stored back as a 32-bit float after every i.
-float wave_value(const FixedArray<Value, 0, 4>& a, const FixedArray<Int16, 0, 4>& b, Int16 terms,
-                 float theta);
+float wave_value(const FixedArray<Value, 0, highest_harmonic>& a,
+                 const FixedArray<Int16, 0, highest_harmonic>& b, Int16 terms, float theta);
 
 // The essential factor: cos nθ when n = 0 or cosine is selected, sin nθ otherwise,
 // from the 32-bit angle n·θ, in 64 bits.

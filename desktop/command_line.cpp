@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "project_version.h"
+
 namespace quorvel {
 
 CommandLine read_command_line(std::span<const char* const> arguments) {

@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 #include <array>
 
+#include "palette.h"
 #include "qt_colour.h"
 
 namespace quorvel {
@@ -17,12 +18,17 @@ struct RoleColours {
     QRgb disabled;
 };
 
-// A light grey face (#efefef) with its bevel shades, black text on white fields and a
+// Opaque in Qt's 0xAARRGGBB.
+constexpr QRgb opaque(Colour c) {
+    return 0xff000000u | static_cast<QRgb>(c.red() << 16 | c.green() << 8 | c.blue());
+}
+
+// The program's light grey button face with its bevel shades, black text on white fields and a
 // blue selection: Fusion's own light colours, written down so that no desktop can
 // swap them for dark ones.
 constexpr auto light_face = std::to_array<RoleColours>({
     {QPalette::WindowText, 0xff000000, 0xffbebebe},
-    {QPalette::Button, 0xffefefef, 0xffefefef},
+    {QPalette::Button, opaque(button_face), opaque(button_face)},
     {QPalette::Light, 0xffffffff, 0xffffffff},
     {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
     {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
@@ -30,8 +36,8 @@ constexpr auto light_face = std::to_array<RoleColours>({
     {QPalette::Text, 0xff000000, 0xffbebebe},
     {QPalette::BrightText, 0xffffffff, 0xffffffff},
     {QPalette::ButtonText, 0xff000000, 0xffbebebe},
-    {QPalette::Base, 0xffffffff, 0xffefefef},
-    {QPalette::Window, 0xffefefef, 0xffefefef},
+    {QPalette::Base, 0xffffffff, opaque(button_face)},
+    {QPalette::Window, opaque(button_face), opaque(button_face)},
     {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
     {QPalette::Highlight, 0xff308cc6, 0xff919191},
     {QPalette::HighlightedText, 0xffffffff, 0xffffffff},

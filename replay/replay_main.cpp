@@ -7,6 +7,9 @@
 //   palette WORD    shows the window from then on in a palette, "seed" or "high-contrast";
 //                   it changes pixels only, so it prints no state line
 //
+// `quorvel-replay --handlers` prints instead the name of every event it takes, one a line
+// in the event table's order, and exits: the test drivers draw their events from it.
+//
 // A line that names no handler or palette, or a snapshot that cannot be written, stops the run with
 // a message naming the line and exit status 2. A runtime fault in a handler is reported
 // as "fault" in that event's line and the run goes on.
@@ -80,6 +83,12 @@ int fail(int line_number, const std::string& message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 2 && std::string_view(argv[1]) == "--handlers") {
+        for (const quorvel::EventEntry& event : quorvel::event_table()) {
+            std::cout << event.name << '\n';
+        }
+        return 0;
+    }
     use_offscreen_platform();
     QApplication app(argc, argv);
     quorvel::use_program_look();

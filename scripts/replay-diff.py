@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Feeds two builds of quorvel-replay the same random events and snapshots, and says
-whether their JSON lines and PNG files are byte for byte the same.
+whether their JSON lines and PNG files are byte for byte the same. The events are those
+NEW_REPLAY --handlers lists.
 
     scripts/replay-diff.py OLD_REPLAY NEW_REPLAY [--events N] [--seed S] [--snap-every K]
 
@@ -13,27 +14,27 @@ import subprocess
 import sys
 import tempfile
 
-SPINNERS = ["Spin_a0", "Spin_a1", "Spin_a2", "Spin_a3", "Spin_a4",
-            "Spin_b1", "Spin_b2", "Spin_b3", "Spin_b4",
-            "Spin_lebel", "Spin_n", "Spin_k"]
-EVENTS = (["Command1_Click", "Command2_Click", "Command3_Click", "Command4_Click",
-           "switch_c_Click", "switch_s_Click"]
-          + [s + "_SpinUp" for s in SPINNERS] + [s + "_SpinDown" for s in SPINNERS])
+
+def handlers(replay):
+    """The events a user can raise, as the replay lists them: all but the start-up."""
+    out = subprocess.run([replay, "--handlers"], capture_output=True, text=True,
+                         check=True, timeout=60)
+    return [name for name in out.stdout.split() if name != "Form_Load"]
 
 
-def script(events, seed, snap_every, folder):
+def script(names, events, seed, snap_every, folder):
     rng = random.Random(seed)
     lines = []
     for i in range(1, events + 1):
-        lines.append(rng.choice(EVENTS))
+        lines.append(rng.choice(names))
         if i % snap_every == 0:
             lines.append(f"snap {folder}/snap-{i:06d}.png")
     return "\n".join(lines) + "\n"
 
 
-def run(replay, events, seed, snap_every, folder):
+def run(replay, names, events, seed, snap_every, folder):
     folder.mkdir()
-    out = subprocess.run([replay], input=script(events, seed, snap_every, folder),
+    out = subprocess.run([replay], input=script(names, events, seed, snap_every, folder),
                          capture_output=True, text=True, check=True, timeout=600)
     return out.stdout.splitlines()
 
@@ -48,8 +49,9 @@ def main():
     args = parser.parse_args()
     with tempfile.TemporaryDirectory() as tmp:
         old_dir, new_dir = pathlib.Path(tmp, "old"), pathlib.Path(tmp, "new")
-        old = run(args.old, args.events, args.seed, args.snap_every, old_dir)
-        new = run(args.new, args.events, args.seed, args.snap_every, new_dir)
+        names = handlers(args.new)
+        old = run(args.old, names, args.events, args.seed, args.snap_every, old_dir)
+        new = run(args.new, names, args.events, args.seed, args.snap_every, new_dir)
         if len(old) != len(new):
             print(f"line counts differ: {len(old)} against {len(new)}")
             return 1

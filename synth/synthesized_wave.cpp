@@ -6,8 +6,9 @@
 namespace quorvel {
 
 void get_curve(Form& f) {
-    plot_wave(f.campus_sim, angle_end(f), colours::green,
-              [&](float theta) { return wave_value(f.sim_a, f.sim_b, Int16(4), theta); });
+    plot_wave(f.campus_sim, angle_end(f), colours::green, [&](float theta) {
+        return wave_value(f.sim_a, f.sim_b, Int16(highest_harmonic), theta);
+    });
 }
 
 void get_const(Form& f) {

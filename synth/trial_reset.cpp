@@ -8,7 +8,7 @@
 namespace quorvel {
 
 void reset_trial_terms(Form& f) {
-    for (Int16 i = 0; i <= Int16(4); i = i + Int16(1)) {
+    for (Int16 i = 0; i <= Int16(highest_harmonic); i = i + Int16(1)) {
         f.sim_a(i) = Value(Int16(0));
         f.sim_b(i) = Int16(0);
         f.value_a(i).Caption(f.sim_a(i).text());

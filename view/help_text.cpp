@@ -2,9 +2,7 @@
 
 #include <array>
 
-#ifndef QUORVEL_VERSION
-#error "the build passes the project version as QUORVEL_VERSION"
-#endif
+#include "project_version.h"
 
 namespace quorvel {
 namespace {

@@ -23,7 +23,7 @@ constexpr auto high_contrast_substitutes = std::to_array<Substitute>({
 });
 
 constexpr FaceColours seed_faces{
-    .face = Colour{0x00EFEFEF},
+    .face = button_face,
     .text = colours::black,
     .frame_dark = Colour{0x009F9F9F},
     .frame_light = colours::white,
@@ -33,7 +33,7 @@ constexpr FaceColours seed_faces{
 
 // The same light face; only the shades that outline a frame or a control are darker.
 constexpr FaceColours high_contrast_faces{
-    .face = Colour{0x00EFEFEF},
+    .face = button_face,
     .text = colours::black,
     .frame_dark = Colour{0x006E6E6E},
     .frame_light = colours::white,

@@ -25,6 +25,11 @@ std::optional<Palette> palette_of_word(std::string_view word);
 // The colour shown for a colour the program asks for.
 Colour shown_colour(Colour asked, Palette palette);
 
+// The face of buttons and of frames and labels without a colour of their own, in every
+// palette: the light grey the desktop's style paints and the page takes from its
+// description.
+inline constexpr Colour button_face{0x00EFEFEF};
+
 // The colours of what the window's style draws around the program's own colours: the
 // face of buttons, frames and labels without a colour, their text, and the shades of an
 // etched frame, a control's border and a spin button's arrows.

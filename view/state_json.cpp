@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "json_text.h"
 #include "number_text.h"
 
 namespace quorvel {
@@ -43,36 +44,9 @@ std::string number(double d) {
 }
 
 std::string string(std::string_view s) {
-    std::string out = "\"";
-    for (const char c : s) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    constexpr char hex[] = "0123456789abcdef";
-                    out += "\\u00";
-                    out += hex[(c >> 4) & 0xF];
-                    out += hex[c & 0xF];
-                } else {
-                    out += c;
-                }
-        }
-    }
-    return out + '"';
+    std::string out;
+    append_json_string(out, s);
+    return out;
 }
 
 std::string boolean(bool b) {

@@ -46,17 +46,24 @@ const char* reply(std::string text) {
 const char* run(std::string_view handler) {
     page().last_event = handler;
     page().last_fault = page().window->raise(handler);
-    std::string changes = quorvel::take_changes(*page().window);
-    quorvel::JsonText head;
-    head.begin_object().key("fault");
+    quorvel::JsonText json;
+    json.begin_object().key("fault");
     if (page().last_fault) {
-        head.value(quorvel::fault_message(*page().last_fault));
+        json.value(quorvel::fault_message(*page().last_fault));
     } else {
-        head.null();
+        json.null();
     }
-    // Both are objects: splice the changes' fields after the fault.
-    std::string text = head.text() + "," + changes.substr(1);
-    return reply(std::move(text));
+    quorvel::take_changes(json, *page().window);
+    return reply(json.end_object().text());
+}
+
+// The reply after every surface is drawn afresh, which no handler raised: no fault, then
+// the changes.
+const char* redrawn() {
+    quorvel::JsonText json;
+    json.begin_object().key("fault").null();
+    quorvel::take_changes(json, *page().window);
+    return reply(json.end_object().text());
 }
 
 // The surface in a row of the layout table, or nullptr for a row that is no surface.
@@ -133,8 +140,7 @@ EMSCRIPTEN_KEEPALIVE int quorvel_pixels_height(int row) {
 // Draws every surface afresh at a new device pixel ratio; the reply lists them.
 EMSCRIPTEN_KEEPALIVE const char* quorvel_set_device_ratio(double ratio) {
     page().window->set_device_ratio(ratio);
-    const std::string changes = quorvel::take_changes(*page().window);
-    return reply(R"({"fault":null,)" + changes.substr(1));
+    return redrawn();
 }
 
 // Draws every surface afresh in a palette, 0 the program's own colours and 1 high
@@ -142,8 +148,7 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_set_device_ratio(double ratio) {
 EMSCRIPTEN_KEEPALIVE const char* quorvel_set_palette(int high_contrast) {
     page().window->set_palette(high_contrast != 0 ? quorvel::Palette::high_contrast
                                                   : quorvel::Palette::seed);
-    const std::string changes = quorvel::take_changes(*page().window);
-    return reply(R"({"fault":null,)" + changes.substr(1));
+    return redrawn();
 }
 
 }  // extern "C"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "accessible_texts.h"
+#include "event_table.h"
 #include "json_text.h"
 #include "layout.h"
 #include "page_geometry.h"
@@ -125,6 +126,27 @@ void palettes_field(JsonText& json) {
     json.end_object();
 }
 
+// The handlers a control raises, as the event table names them: "click" for a push or
+// option button, "up" and "down" for a spin button's arrows. A control that raises none
+// has no "events".
+void events_field(JsonText& json, const std::string& control) {
+    constexpr std::pair<std::string_view, std::string_view> ways[] = {
+        {"click", "_Click"}, {"up", "_SpinUp"}, {"down", "_SpinDown"}};
+    bool any = false;
+    for (const auto& [way, suffix] : ways) {
+        if (const EventEntry* event = find_event(control + std::string(suffix))) {
+            if (!any) {
+                json.key("events").begin_object();
+                any = true;
+            }
+            json.field(way, event->name);
+        }
+    }
+    if (any) {
+        json.end_object();
+    }
+}
+
 void row_fields(JsonText& json, const ControlRow& row, const Form& form) {
     json.field("name", full_name(row.name))
         .field("kind", kind_word(row.kind))
@@ -141,6 +163,7 @@ void row_fields(JsonText& json, const ControlRow& row, const Form& form) {
         .field("transparent", row.transparent)
         .field("visible", row.visible)
         .field("selected", row.selected);
+    events_field(json, full_name(row.name));
     if (const AccessibleText* text = find_accessible_text(row.name)) {
         json.key("accessible")
             .begin_object()
@@ -235,9 +258,7 @@ std::string page_description(const WebWindow& window) {
     return json.text();
 }
 
-std::string take_changes(WebWindow& window) {
-    JsonText json;
-    json.begin_object();
+void take_changes(JsonText& json, WebWindow& window) {
     json.key("surfaces").begin_array();
     for (std::size_t row = 0; row < window.rows(); ++row) {
         if (const WebCanvas* canvas = window.canvas_at(row);
@@ -270,8 +291,6 @@ std::string take_changes(WebWindow& window) {
         }
     }
     json.end_array();
-    json.end_object();
-    return json.text();
 }
 
 }  // namespace quorvel

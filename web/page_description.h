@@ -2,19 +2,22 @@
 
 #include <string>
 
+#include "json_text.h"
 #include "web_window.h"
 
 namespace quorvel {
 
 // Everything the page needs to build itself, as JSON: the window's caption and client
 // size, then one entry per row of the layout table (kind, container, caption, place and
-// size in CSS pixels, colours, face, alignment, visibility, accessible name and
-// description), the Tab order, the spin buttons' bounds as the form state holds them, and
-// where each frame goes when the page arranges the window for a portrait screen.
+// size in CSS pixels, colours, face, alignment, visibility, the handlers it raises,
+// accessible name and description), the Tab order, the spin buttons' bounds as the form
+// state holds them, and where each frame goes when the page arranges the window for a
+// portrait screen.
 std::string page_description(const WebWindow& window);
 
-// The state after an event: the changed surfaces (rows), and every label and option
-// button whose caption, visibility or selection changed, which it then marks as taken.
-std::string take_changes(WebWindow& window);
+// The state after an event, as fields of the object json has open: the changed surfaces
+// (rows), and every label and option button whose caption, visibility or selection
+// changed, which it then marks as taken.
+void take_changes(JsonText& json, WebWindow& window);
 
 }  // namespace quorvel

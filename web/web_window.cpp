@@ -4,6 +4,7 @@
 
 #include "event_table.h"
 #include "page_geometry.h"
+#include "palette.h"
 
 namespace quorvel {
 namespace {

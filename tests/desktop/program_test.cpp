@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "case_name.h"
+#include "project_version.h"
 
 namespace quorvel {
 namespace {

@@ -39,6 +39,17 @@ ReplayRun run_replay(const QByteArray& input, const std::vector<EnvironmentEntry
     return run;
 }
 
+QStringList replay_handlers() {
+    QProcess process;
+    process.start(QStringLiteral(QUORVEL_REPLAY), {QStringLiteral("--handlers")});
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        process.kill();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
 QByteArray script_of(const std::vector<std::string_view>& events) {
     QByteArray script;
     for (std::string_view e : events) {

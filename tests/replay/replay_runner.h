@@ -5,6 +5,7 @@
 #include <QJsonValue>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,9 @@ struct EnvironmentEntry {
 // Feeds `input` to quorvel-replay and parses every line it printed.
 ReplayRun run_replay(const QByteArray& input,
                      const std::vector<EnvironmentEntry>& environment = {});
+
+// What `quorvel-replay --handlers` prints, one entry a line; empty when it fails.
+QStringList replay_handlers();
 
 // The input for a list of events, one a line.
 QByteArray script_of(const std::vector<std::string_view>& events);

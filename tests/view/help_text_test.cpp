@@ -9,6 +9,7 @@
 
 #include "help_text.h"
 #include "layout.h"
+#include "project_version.h"
 #include "zoom_steps.h"
 
 namespace quorvel {
@@ -164,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(HelpText, AboutGivesTheBuildsVersionAndTheLicences) {
     const HelpAbout& about = help_text().about;
-    EXPECT_EQ(about.version, QUORVEL_EXPECTED_VERSION);
+    EXPECT_EQ(about.version, QUORVEL_VERSION);
     EXPECT_TRUE(contains(about.licence, "MIT"));
     ASSERT_EQ(about.fonts.size(), 2U);
     EXPECT_TRUE(contains(about.fonts[0].licence, "SIL Open Font License 1.1"));

@@ -21,9 +21,6 @@ import time
 
 SKIP = 77
 UP, DOWN = True, False
-SOAK_SPINNERS = ["Spin_a0", "Spin_a1", "Spin_a2", "Spin_a3", "Spin_a4", "Spin_b1", "Spin_b2",
-                 "Spin_b3", "Spin_b4", "Spin_n", "Spin_k", "Spin_lebel"]
-SOAK_BUTTONS = ["switch_c", "switch_s", "Command1", "Command2", "Command3", "Command4"]
 
 
 class Failure(Exception):
@@ -89,12 +86,12 @@ def exercise(start):
     ]
 
 
-def soak(start, clicks=600, batch=150, seed=20240611):
-    """Random clicks at the click points of every button and both arrows of every spinner,
-    compared after every batch."""
+def soak(events, clicks=600, batch=150, seed=20240611):
+    """Random clicks at the click points of every button and both arrows of every spinner
+    (the events the replay lists), compared after every batch."""
     rng = random.Random(seed)
-    choices = [(n, up) for n in SOAK_SPINNERS for up in (UP, DOWN)] + \
-              [(n, None) for n in SOAK_BUTTONS]
+    import replay
+    choices = [replay.control_and_arrow(event) for event in events]
     steps = []
     for i in range(clicks):
         name, up = rng.choice(choices)
@@ -936,6 +933,11 @@ def high_contrast(args, url):
             compare(wp, snap, expected, f"in {palette}", args.out)
 
 
+def listed_events(args):
+    import replay
+    return replay.raisable_events(args.replay)
+
+
 def start_state(args):
     import replay
     return replay.run(args.replay, [])[0]
@@ -943,7 +945,7 @@ def start_state(args):
 
 SCENARIOS = {
     "exercise": lambda args, url: run_steps(args, exercise(start_state(args)), url),
-    "soak": lambda args, url: run_steps(args, soak(start_state(args)), url),
+    "soak": lambda args, url: run_steps(args, soak(listed_events(args)), url),
     "keyboard": keyboard,
     "hold": hold,
     "fault": fault,

@@ -2,7 +2,7 @@
 // the labels and option buttons whose caption, visibility or selection it changed; a
 // palette change, every surface and nothing else. And
 // the bounds the page announces for each spin button (aria-valuemin/max) are the ones
-// its handlers keep.
+// its handlers keep; every control names the handlers it raises.
 //
 //   node --no-experimental-fetch changes_test.js MODULE.js
 "use strict";
@@ -77,6 +77,7 @@ async function main() {
               "exactly what they changed");
   checkPalette(call, take, shown);
   checkBounds(rows, call);
+  checkEvents(rows, call);
 }
 
 // A palette change hands over every surface, drawn afresh, and nothing else; the state
@@ -106,8 +107,8 @@ function checkBounds(rows, call) {
   const spins = rows.filter((r) => r.kind === "spin_button" && r.accessible?.readout);
   for (const spin of spins) {
     const reached = {};
-    for (const [end, event] of [["max", "SpinUp"], ["min", "SpinDown"]]) {
-      for (let i = 0; i < 30; ++i) call("quorvel_raise", [`${spin.name}_${event}`]);
+    for (const [end, event] of [["max", spin.events.up], ["min", spin.events.down]]) {
+      for (let i = 0; i < 30; ++i) call("quorvel_raise", [event]);
       reached[end] = Number(captionOf(spin.accessible.readout));
     }
     if (reached.max !== spin.max || reached.min !== spin.min) {
@@ -116,6 +117,25 @@ function checkBounds(rows, call) {
     }
   }
   console.log(`all ${spins.length} spin buttons stop at the bounds they announce`);
+}
+
+// Every control a user works names the handlers it raises, and the core takes each one.
+function checkEvents(rows, call) {
+  const ways = { push_button: ["click"], option_button: ["click"], spin_button: ["up", "down"] };
+  let raised = 0;
+  for (const row of rows) {
+    const expected = ways[row.kind] ?? [];
+    const published = Object.keys(row.events ?? {});
+    if (!isDeepStrictEqual(published, expected)) {
+      throw new Error(`${row.name} (${row.kind}) publishes events ${JSON.stringify(published)}`);
+    }
+    for (const way of expected) {
+      const reply = call("quorvel_raise", [row.events[way]]);
+      if (reply.error) throw new Error(`${row.name} ${way}: ${reply.error}`);
+      ++raised;
+    }
+  }
+  console.log(`every control names the ${raised} handlers it raises, and each is taken`);
 }
 
 main().catch((error) => {

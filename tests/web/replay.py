@@ -11,6 +11,7 @@ import tempfile
 # The desktop's end-to-end package reads images the same way.
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "e2e"))
 from quorvel_e2e.images import Image, parse_ppm, read_png  # noqa: E402,F401
+from quorvel_e2e.handlers import control_and_arrow, raisable_events  # noqa: E402,F401
 
 
 def write_png(image, path):

@@ -15,14 +15,16 @@ if (!replay) {
   process.exit(2);
 }
 
-// Every event a click can raise: the six buttons and both arrows of the twelve spinners.
-const SPINNERS = ["Spin_a0", "Spin_a1", "Spin_a2", "Spin_a3", "Spin_a4", "Spin_b1", "Spin_b2",
-  "Spin_b3", "Spin_b4", "Spin_n", "Spin_k", "Spin_lebel"];
-const BUTTONS = ["Command1", "Command2", "Command3", "Command4", "switch_c", "switch_s"];
-const EVENTS = [
-  ...SPINNERS.flatMap((s) => [`${s}_SpinUp`, `${s}_SpinDown`]),
-  ...BUTTONS.map((b) => `${b}_Click`),
-];
+// Every event a click can raise, as the replay lists them: all but the start-up.
+function listedEvents() {
+  const listed = spawnSync(replay, ["--handlers"], { encoding: "utf8", timeout: 60000 });
+  if (listed.status !== 0) {
+    console.error(`${replay} --handlers failed: ${listed.stderr}`);
+    process.exit(1);
+  }
+  return listed.stdout.split("\n").filter((name) => name !== "" && name !== "Form_Load");
+}
+const EVENTS = listedEvents();
 
 // A small seeded generator (mulberry32), so a failing sequence can be run again.
 function generator(seed) {

@@ -254,7 +254,7 @@ function pushButton(row, raise) {
   face(element, row);
   if (row.back) element.style.background = row.back;
   element.textContent = row.caption;
-  element.addEventListener("click", () => raise(`${row.name}_Click`));
+  element.addEventListener("click", () => raise(row.events.click));
   return { kind: "push_button", element };
 }
 
@@ -283,7 +283,7 @@ function optionButton(row, raise) {
   element.append(mark, caption);
   const set = (selected) => element.setAttribute("aria-checked", String(selected));
   set(row.selected);
-  const click = () => raise(`${row.name}_Click`);
+  const click = () => raise(row.events.click);
   element.addEventListener("click", click);
   element.addEventListener("keydown", (event) => {
     if (event.key === " " || event.key === "Enter") {

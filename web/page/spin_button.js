@@ -24,7 +24,7 @@ export function makeSpinButton(element, row, raise) {
   let over = false;
   let timer = 0;
 
-  const step = (which) => raise(`${row.name}_${which === "up" ? "SpinUp" : "SpinDown"}`);
+  const step = (which) => raise(row.events[which]);
   const stop = () => {
     clearTimeout(timer);
     timer = 0;

@@ -6,7 +6,7 @@ import shutil
 import subprocess
 
 from .failure import SKIP, Failure
-from .steps import BUTTONS, SPINNERS
+from .handlers import raisable_events
 
 
 def memcheck(args):
@@ -14,8 +14,7 @@ def memcheck(args):
         print("SKIP: valgrind is not installed")
         return SKIP
     rng = random.Random(args.seed if args.seed is not None else 1)
-    names = [f"{n}_Spin{d}" for n in SPINNERS for d in ("Up", "Down")] + \
-            [f"{n}_Click" for n in BUTTONS]
+    names = raisable_events(args.replay)
     out_dir = os.path.join(args.out, "memcheck")
     os.makedirs(out_dir, exist_ok=True)
     lines = []

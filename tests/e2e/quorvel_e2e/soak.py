@@ -4,12 +4,12 @@ import os
 import random
 
 from .compare import run_steps
-from .steps import BUTTONS, DOWN, SPINNERS, UP, Batch, Check, Click, Spin
+from .handlers import control_and_arrow, raisable_events
+from .steps import Batch, Check, Click, Spin
 
 
-def soak_steps(rng, clicks, batch):
-    choices = [(n, up) for n in SPINNERS for up in (UP, DOWN)] + \
-              [(n, None) for n in BUTTONS]
+def soak_steps(rng, events, clicks, batch):
+    choices = [control_and_arrow(event) for event in events]
     steps = []
     for i in range(clicks):
         name, up = rng.choice(choices)
@@ -23,7 +23,8 @@ def soak(args):
     seed = args.seed if args.seed is not None else random.SystemRandom().randrange(1 << 31)
     print(f"soak: {args.clicks} clicks in batches of {args.batch}, seed {seed} "
           f"(rerun with --seed {seed})")
-    clicks = soak_steps(random.Random(seed), args.clicks, args.batch)
+    clicks = soak_steps(random.Random(seed), raisable_events(args.replay), args.clicks,
+                        args.batch)
     # The clicks between two checks go out as one batch; the comparison after it also
     # waits for the window to catch up.
     steps, pending = [], []

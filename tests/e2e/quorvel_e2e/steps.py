@@ -8,11 +8,6 @@ from .failure import Failure
 # How long the window may take to show what the replay shows (it is polled, not timed).
 SETTLE_TIMEOUT = 15.0
 
-# The controls a user works: the spin buttons and the push and option buttons.
-SPINNERS = ["Spin_a0", "Spin_a1", "Spin_a2", "Spin_a3", "Spin_a4", "Spin_b1", "Spin_b2",
-            "Spin_b3", "Spin_b4", "Spin_n", "Spin_k", "Spin_lebel"]
-BUTTONS = ["switch_c", "switch_s", "Command1", "Command2", "Command3", "Command4"]
-
 UP, DOWN = True, False
 
 

@@ -1,13 +1,48 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace quorvel {
 
-// A small writer of compact JSON text: the page and the tests read what the binding
-// writes, so it needs no parser. Values are added in order; commas are its business.
+// Appends s to out as a JSON string: quote and backslash escaped, newline, carriage
+// return and tab by their short escapes, any other control character as \u00XX. The one
+// escaper of every JSON text the program writes.
+inline void append_json_string(std::string& out, std::string_view s) {
+    out += '"';
+    for (const char c : s) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    constexpr char hex[] = "0123456789abcdef";
+                    out += "\\u00";
+                    out += hex[(c >> 4) & 0xF];
+                    out += hex[c & 0xF];
+                } else {
+                    out += c;
+                }
+        }
+    }
+    out += '"';
+}
+
+// A small writer of compact JSON text: the shells and the tests read what it writes, so
+// it needs no parser. Values are added in order; commas are its business.
 class JsonText {
   public:
     JsonText& begin_object() { return open('{'); }
@@ -75,31 +110,7 @@ class JsonText {
         }
         first_ = false;
     }
-    void quote(std::string_view s) {
-        out_ += '"';
-        for (const char c : s) {
-            switch (c) {
-                case '"':
-                    out_ += "\\\"";
-                    break;
-                case '\\':
-                    out_ += "\\\\";
-                    break;
-                case '\n':
-                    out_ += "\\n";
-                    break;
-                default:
-                    if (static_cast<unsigned char>(c) < 0x20) {
-                        char escaped[8];
-                        std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                        out_ += escaped;
-                    } else {
-                        out_ += c;
-                    }
-            }
-        }
-        out_ += '"';
-    }
+    void quote(std::string_view s) { append_json_string(out_, s); }
 
     std::string out_;
     bool first_ = true;
