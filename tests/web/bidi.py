@@ -13,7 +13,6 @@ import json
 import shutil
 import subprocess
 import tempfile
-import time
 
 import websocket
 
@@ -88,14 +87,7 @@ class Page:
         return json.loads(result["result"]["value"])
 
     def wait_for(self, expression, timeout=30.0, poll=0.02):
-        deadline = time.monotonic() + timeout
-        while True:
-            value = self.evaluate(expression)
-            if value:
-                return value
-            if time.monotonic() > deadline:
-                raise TimeoutError(f"still false after {timeout} s: {expression}")
-            time.sleep(poll)
+        return cdp.poll_page(self, expression, timeout, poll)
 
     def navigate(self, url):
         self.send("browsingContext.navigate", context=self.context, url=url, wait="complete")

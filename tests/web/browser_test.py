@@ -333,6 +333,7 @@ def narrow(args, url):
     without a horizontal scroll bar; its surfaces are drawn at the device pixels they then
     cover, and a click at the scaled click point works."""
     import cdp
+    from window_page import CANVAS_COVERS
     with cdp.chromium(width=360, height=640, scale=2) as page:
         wp = open_page(page, url)
         width = page.evaluate("document.getElementById('window').getBoundingClientRect().width")
@@ -347,17 +348,6 @@ def narrow(args, url):
         page.wait_for(f"{value_of('value_a(0)')} === '1'", timeout=5)
         print(f"  {width:.1f} CSS pixels wide (x{wp.scale():.3f}); surfaces at their device "
               f"pixels; a0 stepped by a click")
-
-
-# Every shown surface's canvas holds as many pixels as it covers on the screen (to within
-# what layout rounds a fractional scale to: a tenth of a device pixel).
-CANVAS_COVERS = """[...document.querySelectorAll('.surface canvas')].filter(c =>
-    c.getClientRects().length).flatMap(c => {
-      const r = c.getBoundingClientRect();
-      const w = r.width * devicePixelRatio, h = r.height * devicePixelRatio;
-      return Math.abs(w - c.width) < 0.1 && Math.abs(h - c.height) < 0.1 ? [] :
-        [`${c.parentElement.dataset.name} holds ${c.width}x${c.height}, covers ${w}x${h}`];
-    })"""
 
 
 KEY = {"Tab": ("Tab", 9, None), "Up": ("ArrowUp", 38, None), "Down": ("ArrowDown", 40, None),

@@ -37,6 +37,18 @@ class ProtocolError(Exception):
     pass
 
 
+def poll_page(page, expression, timeout, poll):
+    """Evaluates `expression` on any page driver until it is truthy; returns its value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = page.evaluate(expression)
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"still false after {timeout} s: {expression}")
+        time.sleep(poll)
+
+
 def chromium_path():
     return shutil.which("chromium") or shutil.which("chromium-browser")
 
@@ -103,14 +115,7 @@ class Page:
 
     def wait_for(self, expression, timeout=30.0, poll=0.02):
         """Polls a page expression until it is truthy; returns its value."""
-        deadline = time.monotonic() + timeout
-        while True:
-            value = self.evaluate(expression)
-            if value:
-                return value
-            if time.monotonic() > deadline:
-                raise TimeoutError(f"still false after {timeout} s: {expression}")
-            time.sleep(poll)
+        return poll_page(self, expression, timeout, poll)
 
     def navigate(self, url):
         self.send("Page.enable")

@@ -169,6 +169,7 @@ FIT = """(() => {
 
 
 def check_fit(page, device, name):
+    from window_page import CANVAS_COVERS
     fit = page.evaluate(FIT)
     across, down = fit["viewport"]
     share_w, share_h = fit["width"] / across, fit["height"] / down
@@ -219,16 +220,6 @@ def check_frames(page, wp, name):
     print(f"  {name}: {len(shown)} frames, each at its size times {scale:.4f}, overlapping "
           "only at the edges they share in the window's own layout")
 
-
-# Every shown surface's canvas holds as many pixels as it covers on the screen (to within
-# what layout rounds a fractional scale to).
-CANVAS_COVERS = """[...document.querySelectorAll('.surface canvas')].filter(c =>
-    c.getClientRects().length).flatMap(c => {
-      const r = c.getBoundingClientRect();
-      const w = r.width * devicePixelRatio, h = r.height * devicePixelRatio;
-      return Math.abs(w - c.width) < 0.1 && Math.abs(h - c.height) < 0.1 ? [] :
-        [`${c.parentElement.dataset.name} holds ${c.width}x${c.height}, covers ${w}x${h}`];
-    })"""
 
 # Each control's tap area, found by hit testing alone: from the middle of what is drawn
 # (of each arrow, for a spin button) outwards until a point no longer reaches the control,

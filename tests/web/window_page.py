@@ -29,6 +29,17 @@ def places(page_description, frames=None):
     return out
 
 
+
+# Every shown surface's canvas holds as many pixels as it covers on the screen (to within
+# what layout rounds a fractional scale to: a tenth of a device pixel).
+CANVAS_COVERS = """[...document.querySelectorAll('.surface canvas')].filter(c =>
+    c.getClientRects().length).flatMap(c => {
+      const r = c.getBoundingClientRect();
+      const w = r.width * devicePixelRatio, h = r.height * devicePixelRatio;
+      return Math.abs(w - c.width) < 0.1 && Math.abs(h - c.height) < 0.1 ? [] :
+        [`${c.parentElement.dataset.name} holds ${c.width}x${c.height}, covers ${w}x${h}`];
+    })"""
+
 class WindowPage:
     def __init__(self, page):
         self.page = page
