@@ -31,7 +31,7 @@ from quorvel_drive.steps import (DOWN, UP, Check, Click, Spin, exercise,  # noqa
 
 import cdp  # noqa: E402
 import servers  # noqa: E402
-from opened_page import open_page, screen_shows_canvases  # noqa: E402
+from opened_page import caption_problems, open_page, screen_shows_canvases  # noqa: E402
 from window_page import CANVAS_COVERS  # noqa: E402
 
 
@@ -74,27 +74,6 @@ def compare(wp, snap, state, note, out_dir):
     if problems:
         raise Failure(f"{note}: " + "; ".join(problems))
     print(f"  {note}: {len(wp.surfaces())} surfaces equal to the replay's, captions equal")
-
-
-def caption_problems(wp, state):
-    """Every caption and answer visibility the replay reports, read from the page."""
-    problems = []
-    expected = {name: state[name] for name in ("value_lebel", "value_n", "value_k", "value_s",
-                                               "y_axis")}
-    for array in ("value_a", "value_b", "ans_a", "ans_b"):
-        for i, caption in enumerate(state[array]):
-            expected[f"{array}({i})"] = caption
-    for name, caption in expected.items():
-        if wp.caption(name) != caption:
-            problems.append(f"{name} reads {wp.caption(name)!r}, the replay {caption!r}")
-    for array in ("ans_a", "ans_b"):
-        for i, visible in enumerate(state[f"{array}_visible"]):
-            if wp.shown(f"{array}({i})") != visible:
-                problems.append(f"{array}({i}) shown: page {not visible}, replay {visible}")
-    if wp.page.evaluate("document.getElementById('c-switch_c').getAttribute('aria-checked')") \
-            != ("true" if state["switch_c"] else "false"):
-        problems.append("switch_c differs")
-    return problems
 
 
 # ----------------------------------------------------------------------------------------

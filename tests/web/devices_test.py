@@ -36,7 +36,7 @@ from quorvel_drive.steps import UP, Click, Spin  # noqa: E402
 import bidi  # noqa: E402
 import cdp  # noqa: E402
 import servers  # noqa: E402
-from opened_page import open_page, screen_shows_canvases  # noqa: E402
+from opened_page import caption_problems, open_page, screen_shows_canvases  # noqa: E402
 from window_page import CANVAS_COVERS, WindowPage, places  # noqa: E402
 
 TAP = 24  # CSS pixels each way, as WCAG 2.2 asks (2.5.8)
@@ -362,7 +362,6 @@ def raised(page):
 def tap_exercise(args, page, screen, areas, name):
     """Level, n, CALC, ANS, each tapped at the edge of its tap area; what they raised
     must be the events tapped, and the window must read what the replay's does."""
-    from browser_test import caption_problems
     taps = [("Spin_lebel", "up", "Spin_lebel_SpinUp"), ("Spin_n", "up", "Spin_n_SpinUp"),
             ("Spin_n", "down", "Spin_n_SpinDown"), ("Spin_n", "up", "Spin_n_SpinUp"),
             ("switch_s", "corner", "switch_s_Click"), ("Command3", "corner", "Command3_Click"),

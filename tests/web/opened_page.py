@@ -1,6 +1,6 @@
 """The page opened for a test, in either browser: started, its fonts loaded, every event
-it raises recorded with its time and every context menu event it gets counted; and what
-its screen shows of each plot."""
+it raises recorded with its time and every context menu event it gets counted; what its
+screen shows of each plot; and its captions against the replay's state."""
 
 import os
 import tempfile
@@ -47,3 +47,24 @@ def screen_shows_canvases(wp, out_dir):
                  canvas=drawn.masked(over))
             raise Failure(f"the screen does not show {s.name}'s canvas pixel for pixel")
     print(f"  the screen shows every canvas pixel for pixel (device pixel ratio {ratio:g})")
+
+
+def caption_problems(wp, state):
+    """Every caption and answer visibility the replay reports, read from the page."""
+    problems = []
+    expected = {name: state[name] for name in ("value_lebel", "value_n", "value_k", "value_s",
+                                               "y_axis")}
+    for array in ("value_a", "value_b", "ans_a", "ans_b"):
+        for i, caption in enumerate(state[array]):
+            expected[f"{array}({i})"] = caption
+    for name, caption in expected.items():
+        if wp.caption(name) != caption:
+            problems.append(f"{name} reads {wp.caption(name)!r}, the replay {caption!r}")
+    for array in ("ans_a", "ans_b"):
+        for i, visible in enumerate(state[f"{array}_visible"]):
+            if wp.shown(f"{array}({i})") != visible:
+                problems.append(f"{array}({i}) shown: page {not visible}, replay {visible}")
+    if wp.page.evaluate("document.getElementById('c-switch_c').getAttribute('aria-checked')") \
+            != ("true" if state["switch_c"] else "false"):
+        problems.append("switch_c differs")
+    return problems
