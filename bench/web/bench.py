@@ -25,8 +25,11 @@ import subprocess
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tests", "web"))
+TESTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests")
+sys.dont_write_bytecode = True
+sys.path[:0] = [os.path.join(TESTS, "web"), os.path.join(TESTS, "drive")]
 import cdp  # noqa: E402
+import servers  # noqa: E402
 
 HANDLERS = [("Command3_Click", "CALC, k = 50"), ("Command1_Click", "example RESET")]
 # What a visit fetches: the page (quorvel.js is bundled into it), the module and the three
@@ -117,6 +120,7 @@ def browser_handlers(page, base):
     """(first, steady) timings in µs per handler."""
     page.send("Page.navigate", url=base + "quorvel/")
     page.wait_for("globalThis.quorvel && quorvel.painted")
+
     def timing(handler):
         return page.evaluate(f"quorvel.core.handlerMicros('{handler}', 15, 200)")
     first = {h: timing(h) for h, _ in HANDLERS}
@@ -193,7 +197,8 @@ def main():
             empty = f.read()
         with open(os.path.join(root, "empty.html"), "wb") as f:
             f.write(empty)
-        with cdp.site_server(root) as base, cdp.chromium() as page:
+        with servers.preview(root) as served, cdp.chromium() as page:
+            base = served.url
             page.send("Page.enable")
             page.send("Page.addScriptToEvaluateOnNewDocument", source=AFTER_NEXT_FRAME)
             page.send("Network.enable")

@@ -22,15 +22,17 @@ import subprocess
 import sys
 import tempfile
 
+# The package of the desktop's drivers sits beside this one, the one shared with the web's
+# drivers in tests/drive; no bytecode is left in the source tree.
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [HERE, os.path.join(HERE, "..", "drive")]
 
-from quorvel_e2e.accessibility import PrivateBus, Reader, poll  # noqa: E402
-from quorvel_e2e.compare import run_replay  # noqa: E402
-from quorvel_e2e.failure import Failure  # noqa: E402
+from quorvel_drive.failure import Failure  # noqa: E402
+from quorvel_drive.replay import run_replay  # noqa: E402
+from quorvel_drive.report import run_and_report  # noqa: E402
+from quorvel_e2e.accessibility import SYSTEM_PYTHON, PrivateBus, Reader, poll  # noqa: E402
 from quorvel_e2e.xvfb import x_client_env, x_server  # noqa: E402
-
-SYSTEM_PYTHON = "/usr/bin/python3"  # the Python that Debian's python3-pyatspi serves
 
 # What the test does, as the replay's handler names, and what it reads after each step.
 STEPS = [
@@ -78,9 +80,11 @@ def run(args):
             raise Failure(f"{tool} is missing (scripts/setup.sh installs xvfb and dbus)")
     if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
         raise Failure("at-spi2-core is missing (scripts/setup.sh installs it)")
+    if importlib.util.find_spec("pyatspi") is None:
+        raise Failure("python3-pyatspi is missing (scripts/setup.sh installs it)")
 
+    states = run_replay(args.replay, [handler for _, handler in STEPS])
     with tempfile.TemporaryDirectory(prefix="quorvel-atspi-") as work:
-        states = run_replay(args, [handler for _, handler in STEPS], work)
         expected = dict(zip([step for step, _ in STEPS], states[1:]))
         runtime = os.path.join(work, "runtime")
         os.makedirs(runtime, mode=0o700, exist_ok=True)
@@ -166,20 +170,11 @@ def main():
     parser.add_argument("--out", required=True, help="where the program's log is kept")
     args = parser.parse_args()
 
-    if importlib.util.find_spec("pyatspi") is None:
-        if os.path.exists(SYSTEM_PYTHON) and \
-                os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
-            os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON, *sys.argv])
-        print("FAIL: python3-pyatspi is missing (scripts/setup.sh installs it)")
-        return 1
-    try:
-        print("atspi: the window through the accessibility bus")
-        run(args)
-    except (Failure, subprocess.CalledProcessError, subprocess.TimeoutExpired) as e:
-        print(f"FAIL: {e}")
-        return 1
-    print("PASS")
-    return 0
+    if importlib.util.find_spec("pyatspi") is None and os.path.exists(SYSTEM_PYTHON) and \
+            os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
+        os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON, *sys.argv])
+    print("atspi: the window through the accessibility bus")
+    return run_and_report(lambda: run(args))
 
 
 if __name__ == "__main__":

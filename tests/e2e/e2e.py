@@ -33,16 +33,18 @@ import argparse
 import importlib.util
 import os
 import shutil
-import subprocess
 import sys
 
-# The package sits beside this driver; no bytecode is left in the source tree.
+# Its own package sits beside this driver, the one it shares with the web's drivers in
+# tests/drive; no bytecode is left in the source tree.
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [HERE, os.path.join(HERE, "..", "drive")]
 
-from quorvel_e2e.contrast import contrast_check  # noqa: E402
+from quorvel_drive.failure import Failure, Skipped  # noqa: E402
+from quorvel_drive.report import run_and_report  # noqa: E402
 from quorvel_e2e.accessibility import SYSTEM_PYTHON  # noqa: E402
-from quorvel_e2e.failure import SKIP, Failure  # noqa: E402
+from quorvel_e2e.contrast import contrast_check  # noqa: E402
 from quorvel_e2e.memcheck import memcheck  # noqa: E402
 from quorvel_e2e.scenarios import SCENARIOS, run_scenario  # noqa: E402
 from quorvel_e2e.soak import soak  # noqa: E402
@@ -92,11 +94,9 @@ def run(args):
     if args.command == "memcheck":
         return memcheck(args)
     if args.command == "wayland":
-        wayland(args)
-        return 0
+        return wayland(args)
     if shutil.which("Xvfb") is None:
-        print("SKIP: Xvfb is not installed (scripts/setup.sh installs it)")
-        return SKIP
+        raise Skipped("Xvfb is not installed (scripts/setup.sh installs it)")
     missing = [t for t in ("xdotool", "import", "convert", "compare", "xmessage")
                if shutil.which(t) is None]
     if missing:
@@ -114,7 +114,6 @@ def run(args):
         zoom_fit(args, args.screen)
     else:
         soak(args)
-    return 0
 
 
 def main():
@@ -128,14 +127,7 @@ def main():
     if args.command in ("list", "themes"):
         print("\n".join(SCENARIOS if args.command == "list" else THEMES))
         return 0
-    try:
-        status = run(args)
-    except (Failure, subprocess.CalledProcessError, subprocess.TimeoutExpired) as e:
-        print(f"FAIL: {e}")
-        return 1
-    if status == 0:
-        print("PASS")
-    return status
+    return run_and_report(lambda: run(args))
 
 
 if __name__ == "__main__":

@@ -19,20 +19,27 @@ import json
 import os
 import sys
 
+# The helpers every driver shares; no bytecode is left in the source tree.
 sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "drive"))
+
+from quorvel_drive.failure import Failure, Skipped  # noqa: E402
+from quorvel_drive.report import run_and_report  # noqa: E402
+
+import cdp  # noqa: E402
+import servers  # noqa: E402
 from devices_test import DEVICES  # noqa: E402  the devices the page is tried on
 
-SKIP = 77
 TAGS = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa", "best-practice"]
 CONTRASTS = ["no-preference", "more"]
 # Where the program's own colours are kept as they are, their reds fall short of 4.5:1.
 ALLOWED = {"no-preference": {"color-contrast"}, "more": set()}
 
+
 def audit(site, axe_path, device, contrast):
-    import cdp
     d = DEVICES[device]
     width, height, scale, touch = d.width, d.height, d.ratio, d.touch
-    with cdp.site_server(site) as url, cdp.chromium(width, height, scale) as page:
+    with servers.preview(site) as served, cdp.chromium(width, height, scale) as page:
         page.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
                   deviceScaleFactor=scale, mobile=touch)
         page.send("Emulation.setTouchEmulationEnabled", enabled=touch,
@@ -40,7 +47,7 @@ def audit(site, axe_path, device, contrast):
         page.send("Emulation.setEmulatedMedia",
                   features=[{"name": "prefers-contrast", "value": contrast}])
         page.send("Log.enable")
-        page.navigate(url)
+        page.navigate(served.url)
         page.wait_for("globalThis.quorvel && quorvel.painted")
         page.wait_for("document.fonts.status === 'loaded'")
         palette = page.evaluate("document.getElementById('window').dataset.palette")
@@ -106,27 +113,17 @@ def main():
     if args.list:
         print(" ".join(f"{d}.{c}" for d in DEVICES for c in CONTRASTS))
         return 0
-    sys.dont_write_bytecode = True
-    here = os.path.dirname(os.path.abspath(__file__))
-    sys.path.insert(0, here)
-    try:
-        import websocket  # noqa: F401
-    except ImportError:
-        print("SKIP: no python3-websocket (scripts/setup.sh installs it)")
-        return SKIP
-    import cdp
-    if cdp.chromium_path() is None:
-        print("SKIP: no Chromium (scripts/setup.sh installs it)")
-        return SKIP
+    return run_and_report(lambda: run(args), failures=(cdp.ProtocolError,))
+
+
+def run(args):
+    if cdp.chromium_missing():
+        raise Skipped(cdp.chromium_missing())
     if not os.path.exists(args.axe):
-        print(f"SKIP: no {args.axe} (scripts/setup.sh installs the pinned axe-core)")
-        return SKIP
+        raise Skipped(f"no {args.axe} (scripts/setup.sh installs the pinned axe-core)")
     problems = audit(args.site, args.axe, args.device, args.contrast)
     if problems:
-        print("FAIL:\n  " + "\n  ".join(problems))
-        return 1
-    print("PASS")
-    return 0
+        raise Failure("\n  " + "\n  ".join(problems))
 
 
 if __name__ == "__main__":

@@ -14,8 +14,6 @@ import shutil
 import subprocess
 import tempfile
 
-import websocket
-
 import cdp
 from cdp import ProtocolError
 
@@ -48,10 +46,18 @@ def firefox_path():
     return shutil.which("firefox-esr") or shutil.which("firefox")
 
 
+def firefox_missing():
+    """Why Firefox cannot be driven here, or None."""
+    if firefox_path() is None:
+        return "Firefox ESR is not installed (scripts/setup.sh installs it)"
+    return cdp.websocket_missing()
+
+
 class Page:
     """The one tab of a BiDi session."""
 
     def __init__(self, ws_url):
+        import websocket
         self.ws = websocket.create_connection(ws_url, timeout=60, suppress_origin=True)
         self.next_id = 0
         self.send("session.new", capabilities={"alwaysMatch": {"acceptInsecureCerts": True}})

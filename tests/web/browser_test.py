@@ -17,68 +17,28 @@ import argparse
 import os
 import random
 import sys
-import time
 
-SKIP = 77
-UP, DOWN = True, False
+# The helpers every driver shares; no bytecode is left in the source tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "drive"))
 
+from quorvel_drive.failure import Failure, Skipped  # noqa: E402
+from quorvel_drive.images import differing_pixels, keep, read_png  # noqa: E402
+from quorvel_drive.replay import raisable_events, replay_checkpoints, run_replay  # noqa: E402
+from quorvel_drive.report import run_and_report  # noqa: E402
+from quorvel_drive.steps import (DOWN, UP, Check, Click, Spin, exercise,  # noqa: E402
+                                 random_clicks)
 
-class Failure(Exception):
-    pass
-
-
-# ----------------------------------------------------------------------------------------
-# Steps of a scenario: each performs itself on the page and names the handlers it raises.
-
-class Click:
-    def __init__(self, name):
-        self.name = name
-
-    def handlers(self):
-        return [f"{self.name}_Click"]
-
-    def perform(self, wp):
-        wp.click(self.name)
+import cdp  # noqa: E402
+import servers  # noqa: E402
+from opened_page import caption_problems, open_page, screen_shows_canvases  # noqa: E402
+from window_page import CANVAS_COVERS  # noqa: E402
 
 
-class Spin:
-    def __init__(self, name, up, times=1):
-        self.name, self.up, self.times = name, up, times
-
-    def handlers(self):
-        return [f"{self.name}_Spin{'Up' if self.up else 'Down'}"] * self.times
-
-    def perform(self, wp):
-        for _ in range(self.times):
-            wp.click(self.name, self.up)
-
-
-class Check:
-    def __init__(self, note):
-        self.note = note
-
-    def handlers(self):
-        return []
-
-    def perform(self, wp):
-        pass
-
-
-def exercise(start):
-    """The road of one exercise: a0, a1/2 and b1/2 read with CALC, entered with the
-    spinners, checked with ANS; then the next example."""
-    return [
-        Click("Command3"),
-        Spin("Spin_a0", UP, int(start["ex_a"][0])),
-        Spin("Spin_n", UP),
-        Click("Command3"),
-        Click("switch_s"),
-        Click("Command3"),
-        Spin("Spin_a1", UP, int(start["ex_a"][1])),
-        Spin("Spin_b1", UP, int(start["ex_b"][1])),
-        Click("Command4"),
-        Check("answers shown, trial entered"),
-        Click("Command1"),
+def exercise_and_more(start):
+    """The road of one exercise, as the desktop's test walks it; then the next example at
+    level 4 with k 30, n pushed past its bound and CALC."""
+    return exercise(start) + [
         Spin("Spin_lebel", UP, 4),
         Spin("Spin_k", DOWN, 2),
         Spin("Spin_n", UP, 5),
@@ -86,28 +46,16 @@ def exercise(start):
     ]
 
 
-def soak(events, clicks=600, batch=150, seed=20240611):
-    """Random clicks at the click points of every button and both arrows of every spinner
-    (the events the replay lists), compared after every batch."""
-    rng = random.Random(seed)
-    import replay
-    choices = [replay.control_and_arrow(event) for event in events]
-    steps = []
-    for i in range(clicks):
-        name, up = rng.choice(choices)
-        steps.append(Click(name) if up is None else Spin(name, up))
-        if (i + 1) % batch == 0:
-            steps.append(Check(f"soak after {i + 1} clicks"))
-    return steps
+def soak(events):
+    """600 random clicks at the click points of every button and both arrows of every
+    spinner (the events the replay lists), compared after every 150."""
+    return random_clicks(random.Random(20240611), events, 600, 150)
 
 
 # ----------------------------------------------------------------------------------------
 # Comparison with the replay.
 
 def compare(wp, snap, state, note, out_dir):
-    from replay import write_png
-    from window_page import crop, differing, masked
-
     problems = []
     for s in wp.surfaces():
         drawn = wp.canvas_image(s.name)
@@ -115,87 +63,24 @@ def compare(wp, snap, state, note, out_dir):
             problems.append(f"{s.name} is {drawn.width}x{drawn.height}, not {s.w}x{s.h}")
             continue
         over = wp.covering(s.name)
-        want = masked(crop(snap, s.x, s.y, s.w, s.h), over)
-        got = masked(drawn, over)
-        if want.rgb != got.rgb:
-            stem = os.path.join(out_dir, f"{note}-{s.name}".replace(" ", "_"))
-            write_png(want, stem + "-replay.png")
-            write_png(got, stem + "-web.png")
-            problems.append(f"{s.name}: {differing(want, got)} pixels differ ({stem}-*.png)")
+        want = snap.crop(*s.box).masked(over)
+        got = drawn.masked(over)
+        if want != got:
+            kept = keep(os.path.join(out_dir, f"{note}-{s.name}".replace(" ", "_")),
+                        replay=want, web=got)
+            problems.append(f"{s.name}: {len(differing_pixels(want, got))} pixels differ "
+                            f"({kept})")
     problems += caption_problems(wp, state)
     if problems:
         raise Failure(f"{note}: " + "; ".join(problems))
     print(f"  {note}: {len(wp.surfaces())} surfaces equal to the replay's, captions equal")
 
 
-def caption_problems(wp, state):
-    """Every caption and answer visibility the replay reports, read from the page."""
-    problems = []
-    expected = {name: state[name] for name in ("value_lebel", "value_n", "value_k", "value_s",
-                                               "y_axis")}
-    for array in ("value_a", "value_b", "ans_a", "ans_b"):
-        for i, caption in enumerate(state[array]):
-            expected[f"{array}({i})"] = caption
-    for name, caption in expected.items():
-        if wp.caption(name) != caption:
-            problems.append(f"{name} reads {wp.caption(name)!r}, the replay {caption!r}")
-    for array in ("ans_a", "ans_b"):
-        for i, visible in enumerate(state[f"{array}_visible"]):
-            if wp.shown(f"{array}({i})") != visible:
-                problems.append(f"{array}({i}) shown: page {not visible}, replay {visible}")
-    if wp.page.evaluate("document.getElementById('c-switch_c').getAttribute('aria-checked')") \
-            != ("true" if state["switch_c"] else "false"):
-        problems.append("switch_c differs")
-    return problems
-
-
-def screen_shows_canvases(wp, out_dir):
-    """What the screen shows of each surface is what its canvas holds: no scaling, no
-    smoothing (what lies over the surfaces left out)."""
-    import tempfile
-
-    from replay import read_png
-    from window_page import crop, masked
-    with tempfile.NamedTemporaryFile(suffix=".png") as f:
-        f.write(wp.page.screenshot_png())
-        f.flush()
-        screen = read_png(f.name)
-    ratio = screen.width / wp.page.evaluate("innerWidth")
-    for s in wp.surfaces():
-        drawn = wp.canvas_image(s.name)
-        x, y = wp.at(s.x, s.y)
-        shown = crop(screen, round(x * ratio), round(y * ratio), drawn.width, drawn.height)
-        scale = drawn.width / s.w
-        over = [(round(x * scale), round(y * scale), round(w * scale), round(h * scale))
-                for x, y, w, h in wp.covering(s.name)]
-        if masked(shown, over).rgb != masked(drawn, over).rgb:
-            from replay import write_png
-            write_png(masked(shown, over), os.path.join(out_dir, f"screen-{s.name}.png"))
-            write_png(masked(drawn, over), os.path.join(out_dir, f"canvas-{s.name}.png"))
-            raise Failure(f"the screen does not show {s.name}'s canvas pixel for pixel")
-    print(f"  the screen shows every canvas pixel for pixel (device pixel ratio {ratio:g})")
-
-
 # ----------------------------------------------------------------------------------------
-
-def open_page(page, url):
-    from window_page import WindowPage
-    page.navigate(url)
-    page.wait_for("globalThis.quorvel && quorvel.painted")
-    page.wait_for("document.fonts.status === 'loaded'")
-    page.evaluate("""(() => {
-        quorvel.raised = [];
-        const raise = quorvel.core.raise;
-        quorvel.core.raise = (h) => { quorvel.raised.push([h, performance.now()]); return raise(h); };
-    })()""")
-    return WindowPage(page)
-
 
 def run_steps(args, steps, url):
     """Performs the steps on the page; at every Check the events the page raised so far go
     through the replay, and the page must equal its snapshot."""
-    import cdp
-    import replay
     if not isinstance(steps[-1], Check):
         steps = steps + [Check("end")]
     with cdp.chromium() as page:
@@ -207,7 +92,7 @@ def run_steps(args, steps, url):
             if isinstance(step, Check):
                 raised = [h for h, _ in page.evaluate("quorvel.raised")]
                 check_raised(step.note, clicked, raised)
-                states, snaps = replay.states_and_snaps(args.replay, [raised])
+                states, snaps, _ = replay_checkpoints(args.replay, [raised])
                 compare(wp, snaps[0], states[0], step.note, args.out)
         print(f"  {len(clicked)} events clicked and replayed")
         screen_shows_canvases(wp, args.out)
@@ -239,7 +124,6 @@ def fault(args, url):
     """A runtime fault: the window's message in a modal dialog, what the handler wrote
     before it kept, nothing raised nor the help opened while the dialog is up, and the
     next click working."""
-    import cdp
     with cdp.chromium() as page:
         wp = open_page(page, url)
         page.evaluate("quorvel.core.setMaxOrder(5)")  # ANS then reads past harmonic 4
@@ -276,7 +160,6 @@ def zoom(args, url):
     the canvas holds ratio × its size (rounded) and only colours the program draws with
     (nothing smoothed), and the screen shows it pixel for pixel. Then a click redraws at
     that ratio too."""
-    import cdp
     width, height = 647, 455
     with cdp.chromium(width, height) as page:
         wp = open_page(page, url)
@@ -332,8 +215,6 @@ def narrow(args, url):
     """On a phone's viewport (360 CSS pixels wide, ratio 2) the window fills the width,
     without a horizontal scroll bar; its surfaces are drawn at the device pixels they then
     cover, and a click at the scaled click point works."""
-    import cdp
-    from window_page import CANVAS_COVERS
     with cdp.chromium(width=360, height=640, scale=2) as page:
         wp = open_page(page, url)
         width = page.evaluate("document.getElementById('window').getBoundingClientRect().width")
@@ -375,8 +256,6 @@ def keyboard(args, url):
     """Tab visits the desktop's Tab order (hidden controls skipped) with a visible focus;
     Shift+Tab goes back; Up and Down step a spin button; Enter clicks a push button and
     Space an option button. What the keys raised then equals the replay's pixels."""
-    import cdp
-    import replay
     with cdp.chromium() as page:
         wp = open_page(page, url)
         order = [n for n in wp.description["tab_order"] if wp.places[n].shown]
@@ -412,15 +291,13 @@ def keyboard(args, url):
              "switch_c_Click"]
         if raised != expected:
             raise Failure(f"the keys raised {raised}, not {expected}")
-        states, snaps = replay.states_and_snaps(args.replay, [raised])
+        states, snaps, _ = replay_checkpoints(args.replay, [raised])
         compare(wp, snaps[0], states[0], "after the keys", args.out)
 
 
 def hold(args, url):
     """An arrow held down repeats, the first repeat after 400 ms and then every 60 ms or
     so, up to the bound; released, it stops repeating at once; then a click steps once."""
-    import cdp
-    import replay
     with cdp.chromium() as page:
         wp = open_page(page, url)
         index = next(i for i, r in enumerate(wp.rows) if r["name"] == "Spin_a2")
@@ -440,7 +317,7 @@ def hold(args, url):
         raised = [h for h, _ in page.evaluate("quorvel.raised")]
         print(f"  held: {len(raised) - 1} SpinUps, first repeat after {gaps[0]:.0f} ms, then "
               f"{min(gaps[1:]):.0f}-{max(gaps[1:]):.0f} ms apart; released; one click down")
-        states, snaps = replay.states_and_snaps(args.replay, [raised])
+        states, snaps, _ = replay_checkpoints(args.replay, [raised])
         compare(wp, snaps[0], states[0], "after the hold", args.out)
 
 
@@ -449,7 +326,6 @@ def accessibility(args, url):
     landmark, push buttons, a radio group, spin buttons with their values and bounds, named
     plots as images, each control's description; the page's one status region is its only
     live region, and the labels are none."""
-    import cdp
     with cdp.chromium() as page:
         wp = open_page(page, url)
         wp.click("Spin_a0", UP)
@@ -618,7 +494,6 @@ def help_dialog(args, url):
     goes back to the control that had it. A right click anywhere on the window, or the Menu
     key, offers "How to use" (first), which opens the same dialog; Esc closes the menu
     alone as it does the help. No event reaches the window meanwhile."""
-    import cdp
     help = core_help(args.site)
     with cdp.chromium(1000, 700) as page:
         wp = open_page(page, url)
@@ -688,7 +563,6 @@ def help_small_screens(args, url):
     """On a phone's viewport and at a browser zoom of 200 %, the help fits the viewport,
     scrolls inside itself with its Close button in view, and reads without a sideways
     scroll; Close closes it."""
-    import cdp
     cases = [("phone", 360, 640, 2), ("zoom_200", 640, 360, 2)]
     for name, width, height, ratio in cases:
         with cdp.chromium(width, height, ratio) as page:
@@ -730,7 +604,6 @@ def clipboard_picture(page, out_path):
     """The PNG on the clipboard, once there is one, as an Image."""
     import base64
 
-    from replay import read_png
     data = page.wait_for("""navigator.clipboard.read().then(async (items) => {
         const item = items.find((i) => i.types.includes('image/png'));
         if (!item) return null;
@@ -751,8 +624,6 @@ def copy_picture(args, url):
     is its canvas pixel for pixel (what lies over a plot left out), and a change made
     before the copy is in it. On a phone, where the window is scaled down, the picture is
     as large as the window on the screen."""
-    import cdp
-    from window_page import crop, masked
     cases = [("ratio_1", 647, 455, 1, "key"), ("ratio_2", 647, 455, 2, "menu"),
              ("phone", 360, 640, 2, "key")]
     for name, width, height, ratio, how in cases:
@@ -788,10 +659,10 @@ def copy_picture(args, url):
                 drawn = wp.canvas_image(s.name)
                 over = [(x * ratio, y * ratio, w * ratio, h * ratio)
                         for x, y, w, h in wp.covering(s.name)]
-                copied = crop(picture, s.x * ratio, s.y * ratio, drawn.width, drawn.height)
-                if masked(copied, over).rgb != masked(drawn, over).rgb:
-                    from replay import write_png
-                    write_png(masked(copied, over), os.path.join(args.out, f"{name}-{s.name}.png"))
+                copied = picture.crop(s.x * ratio, s.y * ratio, drawn.width, drawn.height)
+                if copied.masked(over) != drawn.masked(over):
+                    keep(os.path.join(args.out, f"{name}-{s.name}"), copied=copied.masked(over),
+                         canvas=drawn.masked(over))
                     raise Failure(f"{name}: {s.name} in the picture is not its canvas")
             print(f"  {name}: a {picture.width}x{picture.height} picture by {how}, every plot "
                   f"in it its canvas pixel for pixel")
@@ -800,7 +671,6 @@ def copy_picture(args, url):
 def tooltips(args, url):
     """Every control and plot shows its description from the screen reader's table as its
     tooltip; so does every other row that has a description."""
-    import cdp
     with cdp.chromium() as page:
         wp = open_page(page, url)
         titles = page.evaluate("""Object.fromEntries([...document.querySelectorAll(
@@ -836,7 +706,6 @@ def announcements(args, url):
     ANS the answers, RESET and a level step one sentence; the spin values and the option
     buttons are spoken by the controls themselves, so those events add nothing; the same
     sentence twice is a new line, spoken again."""
-    import cdp
     new_example = "New example: answers hidden, trial back to 0."
     # (what is done, the sentence it adds or None for nothing new)
     steps = [
@@ -872,23 +741,11 @@ def announcements(args, url):
               "the rest left to the controls")
 
 
-def replay_snap(args, lines):
-    """The replay's state and snapshot after the lines (handler names, palette lines)."""
-    import tempfile
-
-    import replay
-    with tempfile.TemporaryDirectory(prefix="quorvel-web-replay-") as work:
-        snap = os.path.join(work, "snap.png")
-        states = replay.run(args.replay, [*lines, f"snap {snap}"])
-        return states[-1], replay.read_png(snap)
-
-
 def high_contrast(args, url):
     """Under the browser's prefers-contrast: more the page shows the high-contrast palette:
     its plots equal the replay's in that palette pixel for pixel and its red texts are the
     darker red. Ctrl+Alt+H, then the context menu's toggle, switch it off and on again; the
     state stays the same byte for byte."""
-    import cdp
     events = ["Command3_Click", "Spin_a0_SpinUp", "Spin_a0_SpinUp", "Command4_Click"]
     with cdp.chromium() as page:
         page.send("Emulation.setEmulatedMedia",
@@ -919,23 +776,14 @@ def high_contrast(args, url):
                 raise Failure(f"{palette}: value_a(0) is {page.evaluate(red)}, not {colour}")
             if page.evaluate("JSON.stringify(quorvel.core.state())") != state:
                 raise Failure(f"{palette}: the state changed with the palette")
-            expected, snap = replay_snap(args, [f"palette {palette}", *events])
-            compare(wp, snap, expected, f"in {palette}", args.out)
-
-
-def listed_events(args):
-    import replay
-    return replay.raisable_events(args.replay)
-
-
-def start_state(args):
-    import replay
-    return replay.run(args.replay, [])[0]
+            states, snaps, _ = replay_checkpoints(args.replay, [[f"palette {palette}", *events]])
+            compare(wp, snaps[0], states[0], f"in {palette}", args.out)
 
 
 SCENARIOS = {
-    "exercise": lambda args, url: run_steps(args, exercise(start_state(args)), url),
-    "soak": lambda args, url: run_steps(args, soak(listed_events(args)), url),
+    "exercise": lambda args, url: run_steps(
+        args, exercise_and_more(run_replay(args.replay, [])[0]), url),
+    "soak": lambda args, url: run_steps(args, soak(raisable_events(args.replay)), url),
     "keyboard": keyboard,
     "hold": hold,
     "fault": fault,
@@ -964,34 +812,20 @@ def main():
     if args.list:
         print(" ".join(SCENARIOS))
         return 0
-    try:
-        import cdp
-        import servers
-    except ImportError:
-        print("SKIP: python3-websocket is not installed (scripts/setup.sh installs it)")
-        return SKIP
-    if cdp.chromium_path() is None:
-        print("SKIP: Chromium is not installed (scripts/setup.sh installs it)")
-        return SKIP
     if args.scenario not in SCENARIOS:
         parser.error(f"no scenario {args.scenario!r}; there are {', '.join(SCENARIOS)}")
-    if not os.path.exists(os.path.join(args.site, "quorvel.wasm")):
-        print(f"FAIL: no page in {args.site}; build it with scripts/web.sh build")
-        return 1
-    os.makedirs(args.out, exist_ok=True)
     print(f"scenario {args.scenario} on {args.server}")
-    started = time.monotonic()
-    try:
-        with servers.SERVERS[args.server](args.site) as served:
-            SCENARIOS[args.scenario](args, served.url)
-    except servers.Skip as e:
-        print(f"SKIP: {e}")
-        return SKIP
-    except (Failure, cdp.ProtocolError, TimeoutError) as e:
-        print(f"FAIL: {e}")
-        return 1
-    print(f"PASS ({time.monotonic() - started:.1f} s)")
-    return 0
+    return run_and_report(lambda: run(args), failures=(cdp.ProtocolError,))
+
+
+def run(args):
+    if cdp.chromium_missing():
+        raise Skipped(cdp.chromium_missing())
+    if not os.path.exists(os.path.join(args.site, "quorvel.wasm")):
+        raise Failure(f"no page in {args.site}; build it with scripts/web.sh build")
+    os.makedirs(args.out, exist_ok=True)
+    with servers.SERVERS[args.server](args.site) as served:
+        SCENARIOS[args.scenario](args, served.url)
 
 
 if __name__ == "__main__":

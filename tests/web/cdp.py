@@ -1,29 +1,18 @@
-"""Headless Chromium driven over the DevTools protocol, and a static server for the page.
-
-Both stay on this machine: the server listens on 127.0.0.1 only, and Chromium runs with
-a fresh profile and without any of its own network traffic.
+"""Headless Chromium driven over the DevTools protocol. It stays on this machine: it runs
+with a fresh profile and without any of its own network traffic.
 """
 
+import base64
 import contextlib
-import functools
-import http.server
+import importlib.util
 import json
-import os
 import re
 import shutil
 import subprocess
-import sys
 import tempfile
 import threading
 import time
 import urllib.request
-
-import websocket
-
-# The preview server's handler, which scripts/web.sh serves the site with.
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "web",
-                                "tools"))
-import serve_site  # noqa: E402
 
 CHROMIUM_FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
@@ -53,37 +42,25 @@ def chromium_path():
     return shutil.which("chromium") or shutil.which("chromium-browser")
 
 
-@contextlib.contextmanager
-def site_server(directory):
-    """Serves the directory on 127.0.0.1 at a free port as the preview server does; yields
-    the base URL."""
-    handler = functools.partial(QuietHandler, directory=directory)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-    thread = threading.Thread(target=server.serve_forever, daemon=True)
-    thread.start()
-    try:
-        yield f"http://127.0.0.1:{server.server_address[1]}/"
-    finally:
-        server.shutdown()
-        server.server_close()
+def websocket_missing():
+    """Why no browser can be driven here, or None: the protocols' websocket client."""
+    if importlib.util.find_spec("websocket") is None:
+        return "python3-websocket is not installed (scripts/setup.sh installs it)"
+    return None
 
 
-class QuietHandler(serve_site.SiteHandler):
-    def log_message(self, format, *args):  # noqa: A002 - the base class's name
-        pass
-
-    def handle(self):
-        # A page left before its fonts arrived closes its connections mid-answer.
-        try:
-            super().handle()
-        except (BrokenPipeError, ConnectionResetError):
-            pass
+def chromium_missing():
+    """Why Chromium cannot be driven here, or None."""
+    if chromium_path() is None:
+        return "Chromium is not installed (scripts/setup.sh installs it)"
+    return websocket_missing()
 
 
 class Page:
     """One tab: commands by method name, and the events it has sent so far."""
 
     def __init__(self, ws_url):
+        import websocket
         self.ws = websocket.create_connection(ws_url, timeout=60, suppress_origin=True)
         self.next_id = 0
         self.events = []
@@ -131,15 +108,7 @@ class Page:
         self.mouse("mousePressed", x, y, button=button)
         self.mouse("mouseReleased", x, y, button=button)
 
-    def key(self, key, code=None, key_code=0, text=None, modifiers=0):
-        common = {"key": key, "code": code or key, "windowsVirtualKeyCode": key_code,
-                  "modifiers": modifiers}
-        self.send("Input.dispatchKeyEvent", type="keyDown" if text is None else "keyDown",
-                  text=text or "", **common)
-        self.send("Input.dispatchKeyEvent", type="keyUp", **common)
-
     def screenshot_png(self):
-        import base64
         data = self.send("Page.captureScreenshot", format="png")["data"]
         return base64.b64decode(data)
 
@@ -149,7 +118,8 @@ def chromium(width=647, height=455, scale=1.0):
     """A headless Chromium with a fresh profile; yields the Page of its one tab. By default
     the viewport is the window's own size, where the page shows it at 100 %."""
     binary = chromium_path()
-    with tempfile.TemporaryDirectory(prefix="quorvel-chromium-", ignore_cleanup_errors=True) as profile:
+    with tempfile.TemporaryDirectory(prefix="quorvel-chromium-",
+                                     ignore_cleanup_errors=True) as profile:
         process = subprocess.Popen(
             [binary, *CHROMIUM_FLAGS, f"--user-data-dir={profile}",
              f"--window-size={width},{height}", f"--force-device-scale-factor={scale}",
@@ -159,7 +129,7 @@ def chromium(width=647, height=455, scale=1.0):
         try:
             endpoint = _devtools_endpoint(process)
             targets = json.load(urllib.request.urlopen(f"http://{endpoint}/json/list",
-                                                        timeout=30))
+                                                       timeout=30))
             tab = next(t for t in targets if t["type"] == "page")
             page = Page(tab["webSocketDebuggerUrl"])
             page.send("Runtime.enable")

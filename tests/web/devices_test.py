@@ -21,17 +21,27 @@ import os
 import subprocess
 import sys
 import tempfile
-import time
 from dataclasses import dataclass
 
-SKIP = 77
+# The helpers every driver shares; no bytecode is left in the source tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "drive"))
+
+from quorvel_drive.failure import Failure, Skipped  # noqa: E402
+from quorvel_drive.images import differing_pixels, keep, read_png  # noqa: E402
+from quorvel_drive.replay import run_replay  # noqa: E402
+from quorvel_drive.report import run_and_report  # noqa: E402
+from quorvel_drive.steps import UP, Click, Spin  # noqa: E402
+
+import bidi  # noqa: E402
+import cdp  # noqa: E402
+import servers  # noqa: E402
+from opened_page import caption_problems, open_page, screen_shows_canvases  # noqa: E402
+from window_page import CANVAS_COVERS, WindowPage, places  # noqa: E402
+
 TAP = 24  # CSS pixels each way, as WCAG 2.2 asks (2.5.8)
 # Hit testing finds an edge to within this, in CSS pixels.
 EDGE = 0.05
-
-
-class Failure(Exception):
-    pass
 
 
 @dataclass
@@ -57,10 +67,10 @@ ENGINES = {
     "chromium": ["phone", "phone_on_its_side", "tablet", "laptop", "projector", "scale_2"],
     "firefox": ["phone", "laptop", "scale_2"],
 }
-# The desktop test's road, clicked on the page before the comparison at scale 2.
-ROAD = [("Spin_a0", True), ("Spin_a0", True), ("Spin_a1", True), ("Spin_b1", True),
-        ("Spin_b1", True), ("Spin_n", True), ("Command3", None), ("switch_s", None),
-        ("Command3", None), ("Command4", None), ("Spin_a3", True), ("Spin_b4", True)]
+# The road clicked on the page before the comparison at scale 2.
+ROAD = [Spin("Spin_a0", UP, 2), Spin("Spin_a1", UP), Spin("Spin_b1", UP, 2), Spin("Spin_n", UP),
+        Click("Command3"), Click("switch_s"), Click("Command3"), Click("Command4"),
+        Spin("Spin_a3", UP), Spin("Spin_b4", UP)]
 
 
 # ----------------------------------------------------------------------------------------
@@ -129,28 +139,8 @@ class FirefoxScreen:
 
 def browser(engine, device):
     if engine == "chromium":
-        import cdp
         return cdp.chromium(device.width, device.height, device.ratio), ChromiumScreen
-    import bidi
     return bidi.firefox(touch=device.touch), FirefoxScreen
-
-
-def open_page(page, url):
-    from window_page import WindowPage
-    page.navigate(url)
-    page.wait_for("globalThis.quorvel && quorvel.painted")
-    page.wait_for("document.fonts.status === 'loaded'")
-    page.evaluate("""(() => {
-        quorvel.raised = [];
-        const raise = quorvel.core.raise;
-        quorvel.core.raise = (h) => {
-          quorvel.raised.push([h, performance.now()]);
-          return raise(h);
-        };
-        quorvel.menus = 0;
-        document.addEventListener('contextmenu', () => { quorvel.menus += 1; }, true);
-    })()""")
-    return WindowPage(page)
 
 
 # ----------------------------------------------------------------------------------------
@@ -169,7 +159,6 @@ FIT = """(() => {
 
 
 def check_fit(page, device, name):
-    from window_page import CANVAS_COVERS
     fit = page.evaluate(FIT)
     across, down = fit["viewport"]
     share_w, share_h = fit["width"] / across, fit["height"] / down
@@ -196,7 +185,6 @@ def check_frames(page, wp, name):
     """However the page arranges the frames, each shows at its own size times the scale,
     and two frames overlap on the screen only where they do in the window's own layout
     (their shared edges)."""
-    from window_page import places
     shown = page.evaluate("""[...document.querySelectorAll('#window > .frame')]
         .filter(e => !e.hidden).map(e => { const r = e.getBoundingClientRect();
           return [e.dataset.name, r.left, r.top, r.width, r.height]; })""")
@@ -374,8 +362,6 @@ def raised(page):
 def tap_exercise(args, page, screen, areas, name):
     """Level, n, CALC, ANS, each tapped at the edge of its tap area; what they raised
     must be the events tapped, and the window must read what the replay's does."""
-    import replay
-    from browser_test import caption_problems
     taps = [("Spin_lebel", "up", "Spin_lebel_SpinUp"), ("Spin_n", "up", "Spin_n_SpinUp"),
             ("Spin_n", "down", "Spin_n_SpinDown"), ("Spin_n", "up", "Spin_n_SpinUp"),
             ("switch_s", "corner", "switch_s_Click"), ("Command3", "corner", "Command3_Click"),
@@ -388,8 +374,7 @@ def tap_exercise(args, page, screen, areas, name):
     got = raised(page)[before:]
     if got != want:
         raise Failure(f"{name}: the taps raised {got}, not {want}")
-    states = replay.run(args.replay, raised(page))
-    from window_page import WindowPage
+    states = run_replay(args.replay, raised(page))
     problems = caption_problems(WindowPage(page), states[-1])
     if page.evaluate("quorvel.core.state()") != states[-1]:
         problems.append("the core's state is not the replay's")
@@ -521,12 +506,10 @@ def device_case(args, url, name):
 
 
 def scale_2(args, url):
-    """At 1294 x 910 CSS pixels the window shows at a scale of 2; after the desktop's road,
-    clicked, every plot equals the window started with QT_SCALE_FACTOR=2, pixel for pixel
-    (what lies over a plot left out: its "T" mark or "Spectol", whose text each toolkit
-    draws its own way, and a neighbour's edge), and the screen shows each canvas as it is."""
-    from replay import read_png, write_png
-    from window_page import crop, differing, masked
+    """At 1294 x 910 CSS pixels the window shows at a scale of 2; after the road, clicked,
+    every plot equals the window started with QT_SCALE_FACTOR=2, pixel for pixel (what lies
+    over a plot left out: its "T" mark or "Spectol", whose text each toolkit draws its own
+    way, and a neighbour's edge), and the screen shows each canvas as it is."""
     opened, Screen = browser(args.engine, SCALE_2)
     with opened as page:
         Screen(page, SCALE_2)
@@ -534,9 +517,10 @@ def scale_2(args, url):
         check_fit(page, SCALE_2, "scale_2")
         if abs(wp.scale() - 2) > 1e-9:
             raise Failure(f"the window shows at a scale of {wp.scale()}, not 2")
-        for control, up in ROAD:
-            wp.click(control, up)
-        page.wait_for(f"quorvel.raised.length === {len(ROAD)}", timeout=10)
+        for step in ROAD:
+            step.perform(wp)
+        clicks = sum(len(step.handlers()) for step in ROAD)
+        page.wait_for(f"quorvel.raised.length === {clicks}", timeout=10)
         events = raised(page)
         with tempfile.TemporaryDirectory(prefix="quorvel-web-scale2-") as work:
             out = os.path.join(work, "reference.png")
@@ -556,41 +540,18 @@ def scale_2(args, url):
                 problems.append(f"{s.name} is drawn {drawn.width}x{drawn.height}")
                 continue
             over = [(2 * x, 2 * y, 2 * w, 2 * h) for x, y, w, h in wp.covering(s.name)]
-            want = masked(crop(want_window, 2 * s.x, 2 * s.y, drawn.width, drawn.height), over)
-            got = masked(drawn, over)
-            if want.rgb != got.rgb:
-                stem = os.path.join(args.out, f"{args.engine}-scale2-{s.name}")
-                write_png(want, stem + "-desktop.png")
-                write_png(got, stem + "-web.png")
-                problems.append(f"{s.name}: {differing(want, got)} pixels differ ({stem}-*)")
+            want = want_window.crop(2 * s.x, 2 * s.y, drawn.width, drawn.height).masked(over)
+            got = drawn.masked(over)
+            if want != got:
+                kept = keep(os.path.join(args.out, f"{args.engine}-scale2-{s.name}"),
+                            desktop=want, web=got)
+                problems.append(f"{s.name}: {len(differing_pixels(want, got))} pixels differ "
+                                f"({kept})")
         if problems:
             raise Failure("; ".join(problems))
         print(f"  after {len(events)} clicks, all {len(wp.surfaces())} plots equal the "
               f"desktop's at QT_SCALE_FACTOR=2, pixel for pixel")
-        screen_shows(page, wp, args.out)
-
-
-def screen_shows(page, wp, out_dir):
-    """What the screen shows of each surface is what its canvas holds."""
-    from replay import read_png, write_png
-    from window_page import crop, masked
-    with tempfile.NamedTemporaryFile(suffix=".png") as f:
-        f.write(page.screenshot_png())
-        f.flush()
-        screen = read_png(f.name)
-    ratio = screen.width / page.evaluate("document.documentElement.clientWidth")
-    scale = wp.scale() * ratio
-    for s in wp.surfaces():
-        drawn = wp.canvas_image(s.name)
-        x, y = wp.at(s.x, s.y)
-        shown = crop(screen, round(x * ratio), round(y * ratio), drawn.width, drawn.height)
-        over = [(round(x * scale), round(y * scale), round(w * scale), round(h * scale))
-                for x, y, w, h in wp.covering(s.name)]
-        if masked(shown, over).rgb != masked(drawn, over).rgb:
-            write_png(masked(shown, over), os.path.join(out_dir, f"screen-{s.name}.png"))
-            write_png(masked(drawn, over), os.path.join(out_dir, f"canvas-{s.name}.png"))
-            raise Failure(f"the screen does not show {s.name}'s canvas pixel for pixel")
-    print("  the screen shows every canvas pixel for pixel")
+        screen_shows_canvases(wp, args.out)
 
 
 def main():
@@ -606,39 +567,24 @@ def main():
     if args.list:
         print(" ".join(ENGINES[args.list]))
         return 0
-    try:
-        import cdp
-    except ImportError:
-        print("SKIP: python3-websocket is not installed (scripts/setup.sh installs it)")
-        return SKIP
-    if args.engine == "chromium":
-        if cdp.chromium_path() is None:
-            print("SKIP: Chromium is not installed (scripts/setup.sh installs it)")
-            return SKIP
-    else:
-        import bidi
-        if bidi.firefox_path() is None:
-            print("SKIP: Firefox ESR is not installed (scripts/setup.sh installs it)")
-            return SKIP
     if args.scenario not in ENGINES[args.engine]:
         parser.error(f"no scenario {args.scenario!r} for {args.engine}")
-    if not os.path.exists(os.path.join(args.site, "quorvel.wasm")):
-        print(f"FAIL: no page in {args.site}; build it with scripts/web.sh build")
-        return 1
-    os.makedirs(args.out, exist_ok=True)
     print(f"{args.engine}: {args.scenario}")
-    started = time.monotonic()
-    try:
-        with cdp.site_server(args.site) as url:
-            if args.scenario == "scale_2":
-                scale_2(args, url)
-            else:
-                device_case(args, url, args.scenario)
-    except (Failure, cdp.ProtocolError, TimeoutError) as e:
-        print(f"FAIL: {e}")
-        return 1
-    print(f"PASS ({time.monotonic() - started:.1f} s)")
-    return 0
+    return run_and_report(lambda: run(args), failures=(cdp.ProtocolError,))
+
+
+def run(args):
+    missing = cdp.chromium_missing() if args.engine == "chromium" else bidi.firefox_missing()
+    if missing:
+        raise Skipped(missing)
+    if not os.path.exists(os.path.join(args.site, "quorvel.wasm")):
+        raise Failure(f"no page in {args.site}; build it with scripts/web.sh build")
+    os.makedirs(args.out, exist_ok=True)
+    with servers.preview(args.site) as served:
+        if args.scenario == "scale_2":
+            scale_2(args, served.url)
+        else:
+            device_case(args, served.url, args.scenario)
 
 
 if __name__ == "__main__":

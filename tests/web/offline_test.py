@@ -21,11 +21,20 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 import urllib.request
 from pathlib import Path
 
-SKIP = 77
+# The helpers every driver shares; no bytecode is left in the source tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "drive"))
+
+from quorvel_drive.failure import Failure, Skipped  # noqa: E402
+from quorvel_drive.report import run_and_report  # noqa: E402
+
+import cdp  # noqa: E402
+import servers  # noqa: E402
+from window_page import WindowPage  # noqa: E402
+
 TOOLS = Path(__file__).resolve().parent.parent.parent / "web" / "tools"
 SINGLE_FILE_BUDGET = 300 * 1024  # gzipped
 # What only the tests' build may hold: the test and timing functions, and a handle on the
@@ -37,10 +46,6 @@ STARTED = ("document.getElementById('window') &&"
 VALUE_S = "document.querySelector('[data-name=\"value_s\"]').textContent"
 
 
-class Failure(Exception):
-    pass
-
-
 def check(problems, what):
     if problems:
         raise Failure(f"{what}: " + "; ".join(problems))
@@ -48,7 +53,6 @@ def check(problems, what):
 
 def calc_shows_a0(page):
     """CALC at n = 0 on the first example: S/T reads a0 = 8, floored to four decimals."""
-    from window_page import WindowPage
     page.wait_for(STARTED, timeout=30)
     WindowPage(page).click("Command3")
     page.wait_for(f"{VALUE_S} === '7.9999'", timeout=10)
@@ -132,7 +136,6 @@ def shipped_texts(site):
 def no_test_hooks(args):
     """No file a visitor can get names a test or timing function, or a handle on the core;
     and the page, once started, has added no global beyond those an empty page has."""
-    import cdp
     problems = [f"{name} names {hook}" for name, text in shipped_texts(Path(args.site))
                 for hook in TEST_HOOKS if hook in text]
     check(problems, "test hooks shipped")
@@ -157,7 +160,6 @@ def single_file(args):
     """quorvel.html copied alone into an empty folder and opened from disk with the network
     off runs CALC; it asks for nothing but itself (and what it made, as blobs), its fonts'
     licence texts open from its help, and it stays within its budget."""
-    import cdp
     source = Path(args.site, "quorvel.html")
     packed = len(gzip.compress(source.read_bytes(), compresslevel=9))
     if packed > SINGLE_FILE_BUDGET:
@@ -203,7 +205,6 @@ def wait_offline_ready(page):
 
 def installable(args, served):
     """Chromium finds nothing that keeps the served page from being installed."""
-    import cdp
     with cdp.chromium() as page:
         page.navigate(served.url)
         page.wait_for(STARTED)
@@ -218,7 +219,6 @@ def installable(args, served):
 def offline_reload(args, served):
     """After one visit, with the server gone, the network off and the HTTP cache disabled,
     a reload starts the page and CALC works."""
-    import cdp
     with cdp.chromium() as page:
         page.navigate(served.url)
         page.wait_for(STARTED)
@@ -238,7 +238,6 @@ def offline_reload(args, served):
 def new_build(args, served_site):
     """A visit keeps build A; build B (a changed page, finished again) is put in its place;
     the next visit shows B, and only B's cache is left."""
-    import cdp
     sys.path.insert(0, str(TOOLS))
     import finish_site
     with tempfile.TemporaryDirectory(prefix="quorvel-builds-") as root:
@@ -318,7 +317,6 @@ def headers(args, served):
 def served_page_runs(args, served):
     """The served page starts and CALC works, the module and the faces coming under their
     hashed names."""
-    import cdp
     with cdp.chromium() as page:
         page.send("Network.enable")
         page.navigate(served.url)
@@ -346,38 +344,24 @@ def main():
     if args.list_local or args.list_served:
         print(" ".join(LOCAL if args.list_local else [*SERVED, "new_build"]))
         return 0
-    try:
-        import cdp
-        import servers
-    except ImportError:
-        print("SKIP: python3-websocket is not installed (scripts/setup.sh installs it)")
-        return SKIP
-    if cdp.chromium_path() is None:
-        print("SKIP: Chromium is not installed (scripts/setup.sh installs it)")
-        return SKIP
-    if not os.path.exists(os.path.join(args.site, "index.html")):
-        print(f"FAIL: no page in {args.site}; build it with scripts/web.sh build")
-        return 1
+    if args.scenario not in [*LOCAL, *SERVED, "new_build"]:
+        parser.error(f"no scenario {args.scenario!r}")
     print(f"scenario {args.scenario}" + (f" on {args.server}" if args.server else ""))
-    started = time.monotonic()
-    try:
-        if args.scenario in LOCAL:
-            LOCAL[args.scenario](args)
-        elif args.scenario == "new_build":
-            new_build(args, servers.SERVERS[args.server])
-        elif args.scenario in SERVED:
-            with servers.SERVERS[args.server](args.site) as served:
-                SERVED[args.scenario](args, served)
-        else:
-            parser.error(f"no scenario {args.scenario!r}")
-    except servers.Skip as e:
-        print(f"SKIP: {e}")
-        return SKIP
-    except (Failure, cdp.ProtocolError, TimeoutError) as e:
-        print(f"FAIL: {e}")
-        return 1
-    print(f"PASS ({time.monotonic() - started:.1f} s)")
-    return 0
+    return run_and_report(lambda: run(args), failures=(cdp.ProtocolError,))
+
+
+def run(args):
+    if cdp.chromium_missing():
+        raise Skipped(cdp.chromium_missing())
+    if not os.path.exists(os.path.join(args.site, "index.html")):
+        raise Failure(f"no page in {args.site}; build it with scripts/web.sh build")
+    if args.scenario in LOCAL:
+        LOCAL[args.scenario](args)
+    elif args.scenario == "new_build":
+        new_build(args, servers.SERVERS[args.server])
+    else:
+        with servers.SERVERS[args.server](args.site) as served:
+            SERVED[args.scenario](args, served)
 
 
 if __name__ == "__main__":

@@ -10,13 +10,17 @@ import os
 import shutil
 import socket
 import subprocess
+import sys
 import tempfile
 import threading
 import time
 
-import cdp
+from quorvel_drive.failure import Skipped
 
 REPOSITORY = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+# The preview server's handler, which scripts/web.sh serves the site with.
+sys.path.insert(0, os.path.join(REPOSITORY, "web", "tools"))
+import serve_site  # noqa: E402
 NGINX_SITE_CONF = os.path.join(REPOSITORY, "web", "nginx", "quorvel.conf")
 BROTLI_STATIC = "/usr/lib/nginx/modules/ngx_http_brotli_static_module.so"
 
@@ -47,8 +51,16 @@ http {{
 """
 
 
-class Skip(Exception):
-    pass
+class QuietHandler(serve_site.SiteHandler):
+    def log_message(self, format, *args):  # noqa: A002 - the base class's name
+        pass
+
+    def handle(self):
+        # A page left before its fonts arrived closes its connections mid-answer.
+        try:
+            super().handle()
+        except (BrokenPipeError, ConnectionResetError):
+            pass
 
 
 class Served:
@@ -64,7 +76,8 @@ def nginx_path():
 
 @contextlib.contextmanager
 def preview(site):
-    handler = functools.partial(cdp.QuietHandler, directory=site)
+    """The site served as scripts/web.sh serves it."""
+    handler = functools.partial(QuietHandler, directory=site)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     thread = threading.Thread(target=server.serve_forever, daemon=True)
     thread.start()
@@ -97,10 +110,10 @@ def answers(port):
 def nginx(site):
     binary = nginx_path()
     if binary is None:
-        raise Skip("nginx is not installed (scripts/setup.sh installs nginx-light)")
+        raise Skipped("nginx is not installed (scripts/setup.sh installs nginx-light)")
     if not os.path.exists(BROTLI_STATIC):
-        raise Skip("nginx's brotli_static module is not installed (scripts/setup.sh installs "
-                   "libnginx-mod-http-brotli-static)")
+        raise Skipped("nginx's brotli_static module is not installed (scripts/setup.sh "
+                      "installs libnginx-mod-http-brotli-static)")
     with tempfile.TemporaryDirectory(prefix="quorvel-nginx-") as tmp:
         # Another process may take the free port first: then try another.
         for _ in range(5):

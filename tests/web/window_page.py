@@ -3,8 +3,8 @@ built from), where a click on each lands, and what its surfaces and labels show.
 
 import base64
 
-from replay import Image
-from quorvel_e2e.layout import Control  # on the path once replay is imported
+from quorvel_drive.controls import Control
+from quorvel_drive.images import Image
 
 
 def places(page_description, frames=None):
@@ -29,7 +29,6 @@ def places(page_description, frames=None):
     return out
 
 
-
 # Every shown surface's canvas holds as many pixels as it covers on the screen (to within
 # what layout rounds a fractional scale to: a tenth of a device pixel).
 CANVAS_COVERS = """[...document.querySelectorAll('.surface canvas')].filter(c =>
@@ -39,6 +38,7 @@ CANVAS_COVERS = """[...document.querySelectorAll('.surface canvas')].filter(c =>
       return Math.abs(w - c.width) < 0.1 && Math.abs(h - c.height) < 0.1 ? [] :
         [`${c.parentElement.dataset.name} holds ${c.width}x${c.height}, covers ${w}x${h}`];
     })"""
+
 
 class WindowPage:
     def __init__(self, page):
@@ -84,6 +84,11 @@ class WindowPage:
         place = self.places[name]
         point = place.centre() if up is None else place.arrow(up)
         self.page.click(*self.at(*point), button=button)
+
+    def press(self, name, up=None, times=1):
+        """A step's clicks (quorvel_drive.steps): on the middle, or on an arrow."""
+        for _ in range(times):
+            self.click(name, up)
 
     def surfaces(self):
         return [p for p in self.places.values() if p.kind == "picture" and p.shown]
@@ -133,25 +138,3 @@ class WindowPage:
     def shown(self, name):
         return self.page.evaluate(
             f"!document.querySelector('[data-name=\"{name}\"]').hidden")
-
-
-def crop(image, x, y, w, h):
-    rows = [image.rgb[((y + r) * image.width + x) * 3:((y + r) * image.width + x + w) * 3]
-            for r in range(h)]
-    return Image(w, h, b"".join(rows))
-
-
-def masked(image, rects):
-    """The image with each (x, y, w, h) blacked out."""
-    data = bytearray(image.rgb)
-    for x, y, w, h in rects:
-        for row in range(max(y, 0), min(y + h, image.height)):
-            start = (row * image.width + max(x, 0)) * 3
-            end = (row * image.width + min(x + w, image.width)) * 3
-            if end > start:
-                data[start:end] = bytes(end - start)
-    return Image(image.width, image.height, bytes(data))
-
-
-def differing(a, b):
-    return sum(1 for i in range(0, len(a.rgb), 3) if a.rgb[i:i + 3] != b.rgb[i:i + 3])

@@ -7,7 +7,7 @@ import signal
 import subprocess
 import time
 
-from .failure import Failure
+from quorvel_drive.failure import Failure
 
 DEADLINE = 20.0  # seconds for anything the window or the bus is waited for
 SYSTEM_PYTHON = "/usr/bin/python3"  # the Python that Debian's python3-pyatspi serves

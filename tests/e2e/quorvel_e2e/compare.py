@@ -1,6 +1,5 @@
-"""The replay, and the real window compared with it."""
+"""The real window compared with the replay."""
 
-import json
 import os
 import re
 import shutil
@@ -8,27 +7,14 @@ import subprocess
 import tempfile
 import time
 
-from .failure import Failure
-from .images import differing_pixels, read_png, write_png
-from .steps import SETTLE_TIMEOUT, Check
+from quorvel_drive.failure import Failure
+from quorvel_drive.images import differing_pixels, keep
+from quorvel_drive.replay import replay_checkpoints
+from quorvel_drive.steps import Check
+
+from .steps import SETTLE_TIMEOUT
 from .window import Session
 from .xvfb import x_server
-
-
-def run_replay(args, lines, workdir):
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen",
-               XDG_RUNTIME_DIR=os.path.join(workdir, "runtime"))
-    os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700, exist_ok=True)
-    done = subprocess.run([args.replay], input="\n".join(lines) + "\n", env=env,
-                          capture_output=True, text=True, timeout=300)
-    if done.returncode != 0:
-        raise Failure(f"quorvel-replay failed ({done.returncode}): {done.stderr.strip()}")
-    states = [json.loads(line) for line in done.stdout.splitlines()]
-    faults = [st for st in states if "fault" in st]
-    if faults:
-        raise Failure(f"the replay reports a runtime fault: {faults[0]['event']}: "
-                      f"{faults[0]['fault']}")
-    return states
 
 
 def stem_of(out_dir, label):
@@ -39,7 +25,7 @@ def compare(s, expected, label, out_dir):
     """Waits until the window shows the expected image (all but the focused control);
     on time-out keeps the images and fails naming the controls that differ."""
     mask = [s.layout[s.focus]] if s.focus else []
-    want = expected.masked(mask)
+    want = expected.masked(c.box for c in mask)
     deadline = time.monotonic() + SETTLE_TIMEOUT
     while True:
         s.alive()
@@ -47,14 +33,12 @@ def compare(s, expected, label, out_dir):
         if (real.width, real.height) != (expected.width, expected.height):
             raise Failure(f"{label}: the window's client area is {real.width}x{real.height}, "
                           f"the replay's {expected.width}x{expected.height}")
-        if real.masked(mask) == want:
+        if real.masked(c.box for c in mask) == want:
             time.sleep(0.2)  # and it stays so
             real = s.screenshot()
-            if real.masked(mask) == want:
+            if real.masked(c.box for c in mask) == want:
                 if s.args.keep_images:
-                    stem = stem_of(out_dir, label)
-                    write_png(real, stem + "-real.png")
-                    write_png(expected, stem + "-replay.png")
+                    keep(stem_of(out_dir, label), real=real, replay=expected)
                 whole = len(differing_pixels(real, expected))
                 print(f"  {label}: equal to the replay"
                       + (f" (masked focus on {s.focus}: {whole} px)" if whole else
@@ -75,24 +59,23 @@ def compare(s, expected, label, out_dir):
     surfaces = [f"{n} ({k} px)" for n, (kind, k) in by_control.items() if kind == "picture"]
     others = [f"{n} ({k} px)" for n, (kind, k) in by_control.items() if kind != "picture"]
     stem = stem_of(out_dir, label)
-    write_png(real, stem + "-real.png")
-    write_png(expected, stem + "-replay.png")
+    kept = keep(stem, real=real, replay=expected)
     subprocess.run(["compare", stem + "-real.png", stem + "-replay.png", stem + "-diff.png"],
                    capture_output=True)
     raise Failure(f"{label}: {len(diff)} pixels differ from the replay; "
                   f"differing surfaces: {', '.join(surfaces) or 'none'}; "
                   f"other controls over them: {', '.join(others) or 'none'}; "
-                  f"images in {stem}-*.png")
+                  f"images in {kept}")
 
 
 def same_curve(image, a, b):
     """Two plots show the same curve when they differ at most in the colour of one row,
     the zero axis (black on the example, green on the trial wave)."""
-    one, other = image.crop(a), image.crop(b)
-    rows = {i // (a.w * 3) for i in range(0, len(one), 3) if one[i:i + 3] != other[i:i + 3]}
-    if (a.w, a.h) != (b.w, b.h) or len(rows) > 1:
+    one, other = image.crop(*a.box), image.crop(*b.box)
+    rows = {y for x, y in differing_pixels(one, other)} if (a.w, a.h) == (b.w, b.h) else None
+    if rows is None or len(rows) > 1:
         raise Failure(f"{a.name} and {b.name} do not show the same curve "
-                      f"({len(rows)} rows differ)")
+                      f"({'their sizes differ' if rows is None else f'{len(rows)} rows differ'})")
     print(f"  {a.name} shows the curve of {b.name}")
 
 
@@ -103,17 +86,16 @@ def run_steps(args, steps, out_dir, desktop=None):
     window starts on."""
     assert isinstance(steps[-1], Check)
     os.makedirs(out_dir, exist_ok=True)
+    checkpoints, part = [], []
+    for step in steps:
+        part += step.handlers()
+        if isinstance(step, Check):
+            checkpoints.append(part)
+            part = []
+    _, snaps, states = replay_checkpoints(args.replay, checkpoints)
+    print(f"  replayed {len(states) - 1} events")
+    expected = iter(snaps)
     with tempfile.TemporaryDirectory(prefix="quorvel-e2e-") as work:
-        lines, snaps = [], []
-        for step in steps:
-            lines += step.handlers()
-            if isinstance(step, Check):
-                snaps.append(os.path.join(work, f"snap{len(snaps)}.png"))
-                lines.append(f"snap {snaps[-1]}")
-        states = run_replay(args, lines, work)
-        print(f"  replayed {len(states) - 1} events")
-        expected = iter([read_png(p) for p in snaps])
-
         with x_server(os.path.join(work, "xvfb.log")) as display:
             s = Session(args, display, work, desktop(work) if desktop else None)
             try:

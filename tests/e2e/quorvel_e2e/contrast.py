@@ -5,8 +5,9 @@ import os
 import tempfile
 from collections import Counter
 
-from .failure import Failure
-from .images import write_png
+from quorvel_drive.failure import Failure
+from quorvel_drive.images import write_png
+
 from .window import Session
 from .xvfb import x_server
 
@@ -94,7 +95,7 @@ def contrast_check(args):
             try:
                 at_start = s.screenshot()
                 for button in ("Command3", "Command4"):
-                    s.xdo(*s.click_args(s.layout[button].centre()), "mousemove", "0", "0")
+                    s.press(button)
                 wait_for_text(s, ["value_s", "ans_a(0)", "ans_b(1)"])
                 answered = s.screenshot()
             finally:

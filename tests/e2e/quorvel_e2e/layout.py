@@ -1,28 +1,8 @@
 """The layout, as quorvel-e2e-layout reads it from the table the window is built from."""
 
 import subprocess
-from dataclasses import dataclass
 
-
-@dataclass
-class Control:
-    name: str
-    kind: str
-    shown: bool
-    x: int
-    y: int
-    w: int
-    h: int
-
-    def centre(self):
-        return self.x + self.w // 2, self.y + self.h // 2
-
-    def arrow(self, up):
-        """The middle of the upper or the lower quarter of a spin button."""
-        return self.x + self.w // 2, self.y + (self.h // 4 if up else (3 * self.h) // 4)
-
-    def contains(self, px, py):
-        return self.x <= px < self.x + self.w and self.y <= py < self.y + self.h
+from quorvel_drive.controls import Control
 
 
 def read_layout(helper):

@@ -5,14 +5,13 @@ import random
 import shutil
 import subprocess
 
-from .failure import SKIP, Failure
-from .handlers import raisable_events
+from quorvel_drive.failure import Failure, Skipped
+from quorvel_drive.replay import raisable_events
 
 
 def memcheck(args):
     if shutil.which("valgrind") is None:
-        print("SKIP: valgrind is not installed")
-        return SKIP
+        raise Skipped("valgrind is not installed")
     rng = random.Random(args.seed if args.seed is not None else 1)
     names = raisable_events(args.replay)
     out_dir = os.path.join(args.out, "memcheck")
@@ -33,8 +32,8 @@ def memcheck(args):
         report = f.read()
     for line in report.splitlines():
         if any(k in line for k in ("ERROR SUMMARY", "definitely lost", "indirectly lost",
-                                    "possibly lost", "still reachable", "suppressed:",
-                                    "in use at exit", "total heap usage")):
+                                   "possibly lost", "still reachable", "suppressed:",
+                                   "in use at exit", "total heap usage")):
             print("  " + line.split("== ", 1)[-1])
     states = done.stdout.splitlines()
     if done.returncode != 0:
@@ -45,4 +44,3 @@ def memcheck(args):
     faults = [line for line in states if '"fault"' in line]
     if faults:
         raise Failure(f"the replay reports a runtime fault: {faults[0]}")
-    return 0

@@ -1,32 +1,19 @@
 """The scenarios, by name: each is run as its own test."""
 
 import os
-import tempfile
 
-from .compare import run_replay, run_steps
-from .failure import Failure
-from .steps import (DOWN, UP, Check, Click, Covered, Hold, Keys, Menu, Spin, Stray, Through,
-                    Unmapped)
+from quorvel_drive.failure import Failure
+from quorvel_drive.replay import run_replay
+from quorvel_drive.steps import DOWN, UP, Check, Click, Spin, exercise
+
+from .compare import run_steps
+from .steps import Covered, Hold, Keys, Menu, Stray, Through, Unmapped
 
 # Each scenario is a function of the start-up state (the replay's Form_Load line) that
 # returns its steps; a Check compares at that point, and every scenario compares at its end.
 SCENARIOS = {
-    # The road of one exercise: the student reads a0, a1/2 and b1/2 from CALC, enters them
-    # with the spinners so that the Simulate Wave matches the example, checks with ANS and
-    # starts the next exercise with RESET.
-    "exercise": lambda start: [
-        Click("Command3"),
-        Spin("Spin_a0", UP, int(start["ex_a"][0])),
-        Spin("Spin_n", UP),
-        Click("Command3"),
-        Click("switch_s"),
-        Click("Command3"),
-        Spin("Spin_a1", UP, int(start["ex_a"][1])),
-        Spin("Spin_b1", UP, int(start["ex_b"][1])),
-        Click("Command4"),
-        Check("answers shown, trial entered", alike=("campus_sim", "campus_ex")),
-        Click("Command1"),
-    ],
+    # The road of one exercise, which the web page's test walks too.
+    "exercise": exercise,
     # Every spinner pushed past both of its bounds.
     "bounds": lambda start: [
         Spin("Spin_lebel", UP, 4),
@@ -100,8 +87,7 @@ SCENARIOS = {
 def run_scenario(args, name):
     if name not in SCENARIOS:
         raise Failure(f"no scenario {name!r}; there are {', '.join(SCENARIOS)}")
-    with tempfile.TemporaryDirectory(prefix="quorvel-e2e-") as work:
-        start = run_replay(args, [], work)[0]
+    start = run_replay(args.replay, [])[0]
     steps = SCENARIOS[name](start) + [Check("end")]
     print(f"scenario {name}: {sum(len(st.handlers()) for st in steps)} events")
     run_steps(args, steps, os.path.join(args.out, name))

@@ -1,65 +1,36 @@
-"""What a test does to the window, and the handlers the same thing raises."""
+"""What a test does to the real window through xdotool, beyond the clicks and checks of
+quorvel_drive.steps, and the handlers the same thing raises."""
 
 import subprocess
 import time
 
-from .failure import Failure
+from quorvel_drive.failure import Failure
+from quorvel_drive.steps import Click, Spin
 
 # How long the window may take to show what the replay shows (it is polled, not timed).
 SETTLE_TIMEOUT = 15.0
 
-UP, DOWN = True, False
 
-
-class Click:
-    """A push or option button, clicked in its middle."""
-
-    def __init__(self, name):
-        self.name = name
-
-    def handlers(self):
-        return [f"{self.name}_Click"]
-
-    def xdo_args(self, s):
-        s.focus = self.name
-        return s.click_args(s.layout[self.name].centre())
-
-    def perform(self, s):
-        s.xdo(*self.xdo_args(s), "mousemove", "0", "0")
-
-
-class Spin(Click):
-    """Clicks on the upper or lower arrow of a spin button."""
-
-    def __init__(self, name, up, times=1):
-        super().__init__(name)
-        self.up, self.times = up, times
-
-    def handlers(self):
-        return [f"{self.name}_Spin{'Up' if self.up else 'Down'}"] * self.times
-
-    def xdo_args(self, s):
-        s.focus = self.name
-        return s.click_args(s.layout[self.name].arrow(self.up)) * self.times
-
-
-class Hold(Spin):
+class Hold:
     """The mouse held down on an arrow. With slide_off the pointer leaves for the other
     arrow at once and is released there, so only the first press may count."""
 
     def __init__(self, name, up, seconds, presses, slide_off=False):
-        super().__init__(name, up, presses)
+        self.spin = Spin(name, up, presses)
         self.seconds, self.slide_off = seconds, slide_off
 
-    def xdo_args(self, s):
-        s.focus = self.name
-        spin = s.layout[self.name]
-        x, y = spin.arrow(self.up)
+    def handlers(self):
+        return self.spin.handlers()
+
+    def perform(self, s):
+        s.focus = self.spin.name
+        spin = s.layout[self.spin.name]
+        x, y = spin.arrow(self.spin.up)
         args = ["mousemove", "--window", s.window, str(x), str(y), "mousedown", "1"]
         if self.slide_off:
-            x, y = spin.arrow(not self.up)
+            x, y = spin.arrow(not self.spin.up)
             args += ["mousemove", "--window", s.window, str(x), str(y)]
-        return args + ["sleep", str(self.seconds), "mouseup", "1"]
+        s.xdo(*args, "sleep", str(self.seconds), "mouseup", "1", "mousemove", "0", "0")
 
 
 class Through(Click):
@@ -69,26 +40,28 @@ class Through(Click):
         super().__init__(name)
         self.label = label
 
-    def xdo_args(self, s):
+    def perform(self, s):
         s.focus = self.name
         a, b = s.layout[self.name], s.layout[self.label]
         left, top = max(a.x, b.x), max(a.y, b.y)
         right, bottom = min(a.x + a.w, b.x + b.w), min(a.y + a.h, b.y + b.h)
         if left >= right or top >= bottom:
             raise Failure(f"{self.label} does not lie over {self.name}")
-        return s.click_args(((left + right) // 2, (top + bottom) // 2))
+        s.xdo(*s.click_args(((left + right) // 2, (top + bottom) // 2)), "mousemove", "0", "0")
 
 
-class Stray(Spin):
+class Stray:
     """A click that must raise nothing: with the middle or right mouse button on a
     button's arrow or face, or with any button on a plot or label."""
 
     def __init__(self, name, button=1, up=None):
-        super().__init__(name, up)
-        self.button = button
+        self.name, self.button, self.up = name, button, up
 
     def handlers(self):
         return []
+
+    def perform(self, s):
+        s.xdo(*self.xdo_args(s), "mousemove", "0", "0")
 
     def xdo_args(self, s):
         s.focus = self.name
@@ -155,7 +128,7 @@ class Covered:
             s.xdo("search", "--sync", "--onlyvisible", "--name", "^e2e-cover$", timeout=30)
             # Nothing is learnt unless the plots really are hidden.
             deadline = time.monotonic() + SETTLE_TIMEOUT
-            while all(s.screenshot().crop(c) == before.crop(c) for c in rects):
+            while all(s.screenshot().crop(*c.box) == before.crop(*c.box) for c in rects):
                 if time.monotonic() > deadline:
                     raise Failure(f"the covering window never hid {', '.join(self.over)}")
                 time.sleep(0.05)
@@ -203,5 +176,5 @@ class Batch:
     def perform(self, s):
         args = []
         for step in self.steps:
-            args += step.xdo_args(s)
+            args += s.press_args(step.name, step.up, step.times)
         s.xdo(*args, "mousemove", "0", "0")

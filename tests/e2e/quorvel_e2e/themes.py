@@ -5,9 +5,10 @@ import subprocess
 import tempfile
 from dataclasses import dataclass
 
+from quorvel_drive.failure import Failure
+from quorvel_drive.steps import UP, Check, Click, Spin
+
 from .compare import run_steps
-from .failure import Failure
-from .steps import UP, Check, Click, Spin
 from .xvfb import x_client_env, x_server
 
 # Dark desktops. The window keeps its own light look under any of them: what it shows is
@@ -122,5 +123,3 @@ def run_theme(args, name):
                           f"{desktop.takes_hold} look{needs}: {probe}")
         run_steps(args, steps, os.path.join(args.out, f"theme-{name}"),
                   desktop=lambda session_work: desktop_in(session_work, desktop))
-
-

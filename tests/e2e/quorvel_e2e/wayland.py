@@ -15,10 +15,11 @@ import subprocess
 import tempfile
 import time
 
+from quorvel_drive.failure import Failure
+from quorvel_drive.images import differing_pixels, keep, read_png
+from quorvel_drive.replay import replay_checkpoints
+
 from .accessibility import PrivateBus, Reader
-from .compare import run_replay
-from .failure import Failure
-from .images import differing_pixels, read_png, write_png
 from .layout import read_layout
 
 SCREEN = (1280, 1024)
@@ -122,12 +123,6 @@ def find_window(screen, expected):
     return None
 
 
-def cut(screen, x, y, width, height):
-    rows = [screen.rgb[((y + r) * screen.width + x) * 3:((y + r) * screen.width + x + width) * 3]
-            for r in range(height)]
-    return type(screen)(width, height, b"".join(rows))
-
-
 def shows(env, expected, layout, label, out_dir):
     """Waits until the screen shows the window equal to the expected client area; on
     time-out keeps the images and fails naming the plots that differ."""
@@ -135,7 +130,7 @@ def shows(env, expected, layout, label, out_dir):
     while True:
         screen = screenshot(env, os.path.dirname(out_dir))
         at = find_window(screen, expected)
-        real = cut(screen, *at, expected.width, expected.height) if at else None
+        real = screen.crop(*at, expected.width, expected.height) if at else None
         if real is not None and real.rgb == expected.rgb:
             print(f"  {label}: the window at {at} equals the replay, every plot and control")
             return
@@ -143,16 +138,15 @@ def shows(env, expected, layout, label, out_dir):
             break
         time.sleep(0.1)
     stem = os.path.join(out_dir, label.replace(" ", "_"))
-    write_png(screen, stem + "-screen.png")
-    write_png(expected, stem + "-replay.png")
     if real is None:
-        raise Failure(f"{label}: the window is not on the screen; images in {stem}-*.png")
-    write_png(real, stem + "-real.png")
+        kept = keep(stem, screen=screen, replay=expected)
+        raise Failure(f"{label}: the window is not on the screen; images in {kept}")
+    kept = keep(stem, screen=screen, replay=expected, real=real)
     diff = differing_pixels(real, expected)
     plots = sorted({c.name for c in layout.values() if c.kind == "picture" and c.shown
                     for p in diff if c.contains(*p)})
     raise Failure(f"{label}: {len(diff)} pixels differ from the replay; plots that differ: "
-                  f"{', '.join(plots) or 'none'}; images in {stem}-*.png")
+                  f"{', '.join(plots) or 'none'}; images in {kept}")
 
 
 def wayland(args):
@@ -169,16 +163,8 @@ def wayland(args):
     out_dir = os.path.join(args.out, "wayland")
     os.makedirs(out_dir, exist_ok=True)
     layout = read_layout(args.layout)
+    _, expected, _ = replay_checkpoints(args.replay, [[]] + [[step[3]] for step in STEPS])
     with tempfile.TemporaryDirectory(prefix="quorvel-e2e-") as work:
-        lines, snaps = [], []
-        for handler in [None] + [step[3] for step in STEPS]:
-            if handler:
-                lines.append(handler)
-            snaps.append(os.path.join(work, f"snap{len(snaps)}.png"))
-            lines.append(f"snap {snaps[-1]}")
-        run_replay(args, lines, work)
-        expected = [read_png(snap) for snap in snaps]
-
         with compositor(work) as env:
             print(f"wayland: weston headless, pixman, {SCREEN[0]}x{SCREEN[1]}, socket "
                   f"{env['WAYLAND_DISPLAY']}")

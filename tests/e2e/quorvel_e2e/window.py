@@ -4,9 +4,11 @@ import os
 import subprocess
 import time
 
-from .failure import Failure
-from .images import parse_ppm
-from .layout import Control, read_layout
+from quorvel_drive.controls import Control
+from quorvel_drive.failure import Failure
+from quorvel_drive.images import parse_ppm
+
+from .layout import read_layout
 from .xvfb import x_client_env
 
 TITLE = "Fourier Series"
@@ -35,9 +37,7 @@ class Session:
             if len(found) != 1:
                 raise Failure(f"expected one window named {TITLE!r}, found {found}")
             self.window = found[0]
-            geometry = dict(line.split("=") for line in
-                            self.xdo("getwindowgeometry", "--shell", self.window).split())
-            self.origin = int(geometry["X"]), int(geometry["Y"])
+            self.origin = self.geometry()[:2]
         except BaseException:
             self.close()
             raise
@@ -70,6 +70,17 @@ class Session:
         return ["mousemove", "--window", self.window, str(point[0]), str(point[1]),
                 "click", "--delay", "0", "1"]
 
+    def press_args(self, name, up=None, times=1):
+        """xdotool's words for `times` left clicks on a control's middle (up None) or on
+        one of its arrows; the control takes the keyboard focus."""
+        self.focus = name
+        c = self.layout[name]
+        return self.click_args(c.centre() if up is None else c.arrow(up)) * times
+
+    def press(self, name, up=None, times=1):
+        """The clicks of a step, the pointer then moved off the window."""
+        self.xdo(*self.press_args(name, up, times), "mousemove", "0", "0")
+
     def windows(self):
         """The program's visible top-level windows, its menus and dialogs included."""
         done = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
@@ -85,10 +96,14 @@ class Session:
                 raise Failure(what)
             time.sleep(0.05)
 
+    def geometry(self):
+        """The window's client area on the screen: x, y, width, height."""
+        fields = dict(line.split("=") for line in
+                      self.xdo("getwindowgeometry", "--shell", self.window).split())
+        return tuple(int(fields[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
     def client_size(self):
-        geometry = dict(line.split("=") for line in
-                        self.xdo("getwindowgeometry", "--shell", self.window).split())
-        return int(geometry["WIDTH"]), int(geometry["HEIGHT"])
+        return self.geometry()[2:]
 
     def scale_layout(self, factor):
         """Where the controls lie in a window zoomed by a whole factor."""

@@ -5,7 +5,7 @@ import os
 import select
 import subprocess
 
-from .failure import Failure
+from quorvel_drive.failure import Failure
 
 SCREEN = "1280x1024x24"
 

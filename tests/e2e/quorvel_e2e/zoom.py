@@ -6,9 +6,10 @@ import shutil
 import tempfile
 import time
 
-from .failure import Failure
-from .images import differing_pixels, write_png
-from .steps import UP, Click, Spin
+from quorvel_drive.failure import Failure
+from quorvel_drive.images import differing_pixels, write_png
+from quorvel_drive.steps import UP, Click, Spin
+
 from .window import REACT_TIMEOUT, Session
 from .xvfb import x_server
 
@@ -80,7 +81,8 @@ def zoom(args):
             for step in ROAD:
                 step.perform(s)
             buttons = [c for c in s.layout.values() if c.kind == "push_button"]
-            mask = buttons + [s.layout[s.focus]]
+            left_out = buttons + [s.layout[s.focus]]
+            mask = [c.box for c in left_out]
             real = settled(s)
             if args.keep_images:
                 write_png(real, os.path.join(out_dir, "zoomed.png"))
@@ -91,7 +93,7 @@ def zoom(args):
                 write_png(real, os.path.join(out_dir, "zoomed.png"))
                 write_png(want, os.path.join(out_dir, "scaled.png"))
                 diff = differing_pixels(real, want)
-                outside = [p for p in diff if not any(c.contains(*p) for c in mask)]
+                outside = [p for p in diff if not any(c.contains(*p) for c in left_out)]
                 raise Failure(f"{len(outside)} pixels differ from the QT_SCALE_FACTOR=2 "
                               f"window outside the push buttons; images in {out_dir}")
             for c in buttons:
@@ -122,13 +124,6 @@ def zoom(args):
 FITTING = {"1280x1024": (971, 683), "1920x1200": (1618, 1138)}
 
 
-def window_box(s):
-    geometry = dict(line.split("=") for line in
-                    s.xdo("getwindowgeometry", "--shell", s.window).split())
-    x, y = int(geometry["X"]), int(geometry["Y"])
-    return x, y, x + int(geometry["WIDTH"]), y + int(geometry["HEIGHT"])
-
-
 def zoom_fit(args, screen):
     """Ctrl+= pressed five times on a screen of that size: the window stops at the largest
     step that fits and lies wholly on the screen."""
@@ -152,7 +147,8 @@ def zoom_fit(args, screen):
                 raise Failure(f"five Ctrl+= gave a {size[0]}x{size[1]} window, not the "
                               f"{FITTING[screen][0]}x{FITTING[screen][1]} of the largest step "
                               f"that fits")
-            left, top, right, bottom = window_box(s)
+            left, top, w, h = s.geometry()
+            right, bottom = left + w, top + h
             if left < 0 or top < 0 or right > width or bottom > height:
                 raise Failure(f"the window lies at ({left}, {top})-({right}, {bottom}), past "
                               f"the edge of the {screen} screen")

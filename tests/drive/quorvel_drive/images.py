@@ -1,4 +1,5 @@
-"""Images: binary PPM in memory, PNG on disk only when something is kept."""
+"""Images as RGB in memory (binary PPM), compared pixel for pixel; PNG on disk only when
+something is kept, through ImageMagick's convert."""
 
 import subprocess
 from dataclasses import dataclass
@@ -16,21 +17,21 @@ class Image:
         i = (y * self.width + x) * 3
         return self.rgb[i:i + 3]
 
-    def masked(self, rects):
-        data = bytearray(self.rgb)
-        for c in rects:
-            for row in range(max(c.y, 0), min(c.y + c.h, self.height)):
-                start = (row * self.width + max(c.x, 0)) * 3
-                end = (row * self.width + min(c.x + c.w, self.width)) * 3
-                data[start:end] = bytes(end - start)
-        return bytes(data)
+    def crop(self, x, y, w, h):
+        rows = [self.rgb[((y + r) * self.width + x) * 3:((y + r) * self.width + x + w) * 3]
+                for r in range(h)]
+        return Image(w, h, b"".join(rows))
 
-    def crop(self, c):
-        rows = []
-        for row in range(c.y, c.y + c.h):
-            start = (row * self.width + c.x) * 3
-            rows.append(self.rgb[start:start + c.w * 3])
-        return b"".join(rows)
+    def masked(self, boxes):
+        """The image with each (x, y, w, h) blacked out, clipped to the image."""
+        data = bytearray(self.rgb)
+        for x, y, w, h in boxes:
+            left, right = max(x, 0), min(x + w, self.width)
+            for row in range(max(y, 0), min(y + h, self.height)):
+                start, end = (row * self.width + left) * 3, (row * self.width + right) * 3
+                if end > start:
+                    data[start:end] = bytes(end - start)
+        return Image(self.width, self.height, bytes(data))
 
 
 def parse_ppm(data):
@@ -50,7 +51,7 @@ def parse_ppm(data):
 
 
 def read_png(path):
-    """Any image file as RGB, through ImageMagick's convert."""
+    """Any image file as RGB."""
     return parse_ppm(subprocess.run(["convert", path, "-depth", "8", "ppm:-"],
                                     capture_output=True, check=True).stdout)
 
@@ -60,7 +61,15 @@ def write_png(image, path):
     subprocess.run(["convert", "ppm:-", path], input=header + image.rgb, check=True)
 
 
+def keep(stem, **images):
+    """Writes each image as STEM-NAME.png, for a failure to point at; returns where."""
+    for name, image in images.items():
+        write_png(image, f"{stem}-{name}.png")
+    return f"{stem}-*.png"
+
+
 def differing_pixels(a, b):
+    """The (x, y) of every pixel where two images of the same size differ."""
     width = a.width
     out = []
     for row in range(a.height):
