@@ -96,7 +96,7 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_page() {
 // "readout", "keys": [[keys, action]], "about": {..., "fonts": [{"family", "licence",
 // "file"}]}, and a heading for each part}.
 EMSCRIPTEN_KEEPALIVE const char* quorvel_help() {
-    return reply(quorvel::help_description());
+    return reply(quorvel::help_description(page().window->form()));
 }
 
 // Runs a handler by name: {"fault": null or the message, "surfaces": [rows],
