@@ -57,4 +57,8 @@ std::optional<SpinRange> spin_range(const FormState& state, ControlName spin) {
     return std::nullopt;
 }
 
+SpinRangeOf spin_ranges(const FormState& state) {
+    return [&state](ControlName spin) { return spin_range(state, spin); };
+}
+
 }  // namespace quorvel

@@ -23,7 +23,7 @@ QString heading(std::string_view text) {
 }
 
 // Qt's rich text is enough for this page: headings, an ordered list and two tables.
-QString page(const HelpText& help) {
+QString page(const HelpText& help, const SpinRangeOf& range_of) {
     QString html =
         QStringLiteral("<h2>%1</h2><p>%2</p>").arg(escaped(help.title), escaped(help.intro));
 
@@ -36,7 +36,7 @@ QString page(const HelpText& help) {
     html += heading(help.glossary_heading) + QStringLiteral("<table cellpadding=\"3\">");
     for (const HelpTerm& term : help.glossary) {
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                    .arg(escaped(term.term), escaped(term.meaning));
+                    .arg(escaped(term.term), escaped(meaning_of(term, range_of)));
     }
     html += QStringLiteral("</table>");
 
@@ -66,11 +66,12 @@ QString page(const HelpText& help) {
 
 }  // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+HelpWindow::HelpWindow(const SpinRangeOf& range_of, QWidget* parent)
+    : QDialog(parent), browser_(new QTextBrowser(this)) {
     const HelpText& help = help_text();
     setWindowTitle(QString::fromUtf8(help.title.data(), static_cast<qsizetype>(help.title.size())));
     browser_->setOpenLinks(false);
-    browser_->setHtml(page(help));
+    browser_->setHtml(page(help, range_of));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

@@ -286,9 +286,6 @@ void MainWindow::name_controls() {
                                    full_name(row.control));
         }
         widget->setAccessibleName(text_of(row.name));
-        widget->setAccessibleDescription(text_of(row.description));
-        // A sighted newcomer reads the same description when resting the pointer on it.
-        widget->setToolTip(text_of(row.description));
         if (!row.readout.name.empty()) {
             auto* spin = qobject_cast<SpinButton*>(widget);
             auto* readout = qobject_cast<QtLabel*>(control(row.readout));
@@ -301,6 +298,17 @@ void MainWindow::name_controls() {
                 return form_ != nullptr ? spin_range(*form_, name) : std::nullopt;
             });
         }
+    }
+}
+
+void MainWindow::describe_controls() {
+    const SpinRangeOf range_of = spin_ranges(*form_);
+    for (const AccessibleText& row : accessible_texts()) {
+        QWidget* widget = control(row.control);
+        const QString description = QString::fromStdString(description_of(row, range_of));
+        widget->setAccessibleDescription(description);
+        // A sighted newcomer reads the same description when resting the pointer on it.
+        widget->setToolTip(description);
     }
 }
 
@@ -319,6 +327,7 @@ void MainWindow::load() {
         throw std::logic_error("the event table has no Form_Load");
     }
     raise_event(*event);
+    describe_controls();
 }
 
 void MainWindow::raise_event(const EventEntry& event) {

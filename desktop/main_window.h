@@ -36,7 +36,8 @@ class MainWindow : public QWidget, public Ui {
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Runs Form_Load. Call it once, before the window is first shown.
+    // Runs Form_Load and describes the controls. Call it once, before the window is first
+    // shown.
     void load();
 
     Form& form() { return *form_; }
@@ -86,8 +87,11 @@ class MainWindow : public QWidget, public Ui {
     void stack_controls();
     void uncover_surfaces();
     void set_tab_order();
-    // Gives each control of the accessible names table its name and description.
+    // Gives each control of the accessible names table its name.
     void name_controls();
+    // Gives each control of that table its description, also as its tooltip. They tell
+    // the spin buttons' bounds, so they wait for Form_Load to set them.
+    void describe_controls();
     // Return and Enter click a focused push or option button, as Space does.
     void click_buttons_on_enter();
     // Gives every control its place at the current zoom.

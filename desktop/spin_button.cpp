@@ -110,7 +110,7 @@ SpinButton::Arrow SpinButton::repeating() const {
 }
 
 void SpinButton::repeat() {
-    repeat_timer_.setInterval(repeat_ms);
+    repeat_timer_.setInterval(spin_repeat.interval_ms);
     if (over_held_) {
         raise(held_);
     }
@@ -127,7 +127,7 @@ void SpinButton::mousePressEvent(QMouseEvent* event) {
     if (held_ == Arrow::none) {
         return;
     }
-    repeat_timer_.start(first_repeat_ms);
+    repeat_timer_.start(spin_repeat.first_ms);
     raise(held_);
 }
 

@@ -9,14 +9,15 @@
 
 #include "paint_zoom.h"
 #include "qt_label.h"
-#include "spin_ranges.h"
+#include "spin_range.h"
+#include "spin_repeat.h"
 
 namespace quorvel {
 
 // A spin button: two arrows one above the other, filling the control. A click on the
 // upper arrow raises spinUp, on the lower one spinDown; holding the mouse on an arrow
-// repeats it (first after 400 ms, then every 60 ms) for as long as the pointer stays on
-// that arrow. With the keyboard focus, the Up and Down keys raise the same signals.
+// repeats it, as spin_repeat times it, for as long as the pointer stays on that arrow.
+// With the keyboard focus, the Up and Down keys raise the same signals.
 // The button keeps no value of its own. In a zoomed window its arrows are those of its
 // size at 100 %, scaled up.
 class SpinButton : public QWidget, public Zoomable {
@@ -51,9 +52,6 @@ class SpinButton : public QWidget, public Zoomable {
     // bounds are set by start-up, after the button is built.
     void set_range(std::function<std::optional<SpinRange>()> range) { range_ = std::move(range); }
     std::optional<SpinRange> range() const { return range_ ? range_() : std::nullopt; }
-
-    static constexpr int first_repeat_ms = 400;
-    static constexpr int repeat_ms = 60;
 
   signals:
     void spinUp();

@@ -17,6 +17,7 @@
 #include "layout.h"
 #include "main_window.h"
 #include "paint_zoom.h"
+#include "spin_ranges.h"
 #include "zoom_fit.h"
 #include "zoom_steps.h"
 
@@ -158,7 +159,7 @@ void MainWindow::copy_picture() {
 
 void MainWindow::show_help() {
     if (help_ == nullptr) {
-        help_ = new HelpWindow(this);
+        help_ = new HelpWindow(spin_ranges(*form_), this);
         help_->set_zoom(zoom_factor());
     }
     help_->show();

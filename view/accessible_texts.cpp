@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "range_prose.h"
+
 namespace quorvel {
 namespace {
 
@@ -38,21 +40,23 @@ constexpr auto texts = std::to_array<AccessibleText>({
     {{"switch_s"}, "sin", "Makes the essential wave sin nθ, to find bn"},
 
     // Spin buttons, named after what they change; their value is their readout's caption.
+    // "{min}", "{max}" and "{step}" are the button's own bounds, from the form.
     {{"Spin_lebel"},
      "level",
-     "Steps the level, how many harmonics the example has (1 to 4); each step draws a new example",
+     "Steps the level, how many harmonics the example has ({min} to {max}); each step draws "
+     "a new example",
      {"value_lebel"}},
-    {{"Spin_n"}, "n", "Steps n, the order of the essential wave (0 to 4)", {"value_n"}},
-    {{"Spin_k"}, "k", "Steps k, how many rectangles CALC uses (10 to 50)", {"value_k"}},
-    {{"Spin_a0"}, "a0", "Steps your a0 by 1 (-10 to 10)", {"value_a", 0}},
-    {{"Spin_a1"}, "a1", "Steps your a1 by 1 (0 to 10)", {"value_a", 1}},
-    {{"Spin_a2"}, "a2", "Steps your a2 by 1 (0 to 10)", {"value_a", 2}},
-    {{"Spin_a3"}, "a3", "Steps your a3 by 1 (0 to 10)", {"value_a", 3}},
-    {{"Spin_a4"}, "a4", "Steps your a4 by 1 (0 to 10)", {"value_a", 4}},
-    {{"Spin_b1"}, "b1", "Steps your b1 by 1 (0 to 10)", {"value_b", 1}},
-    {{"Spin_b2"}, "b2", "Steps your b2 by 1 (0 to 10)", {"value_b", 2}},
-    {{"Spin_b3"}, "b3", "Steps your b3 by 1 (0 to 10)", {"value_b", 3}},
-    {{"Spin_b4"}, "b4", "Steps your b4 by 1 (0 to 10)", {"value_b", 4}},
+    {{"Spin_n"}, "n", "Steps n, the order of the essential wave ({min} to {max})", {"value_n"}},
+    {{"Spin_k"}, "k", "Steps k, how many rectangles CALC uses ({min} to {max})", {"value_k"}},
+    {{"Spin_a0"}, "a0", "Steps your a0 by {step} ({min} to {max})", {"value_a", 0}},
+    {{"Spin_a1"}, "a1", "Steps your a1 by {step} ({min} to {max})", {"value_a", 1}},
+    {{"Spin_a2"}, "a2", "Steps your a2 by {step} ({min} to {max})", {"value_a", 2}},
+    {{"Spin_a3"}, "a3", "Steps your a3 by {step} ({min} to {max})", {"value_a", 3}},
+    {{"Spin_a4"}, "a4", "Steps your a4 by {step} ({min} to {max})", {"value_a", 4}},
+    {{"Spin_b1"}, "b1", "Steps your b1 by {step} ({min} to {max})", {"value_b", 1}},
+    {{"Spin_b2"}, "b2", "Steps your b2 by {step} ({min} to {max})", {"value_b", 2}},
+    {{"Spin_b3"}, "b3", "Steps your b3 by {step} ({min} to {max})", {"value_b", 3}},
+    {{"Spin_b4"}, "b4", "Steps your b4 by {step} ({min} to {max})", {"value_b", 4}},
 
     // Labels whose caption changes: the name says what they show, the caption is the value.
     {{"value_lebel"}, "level value", "The example's level"},
@@ -107,6 +111,10 @@ constexpr auto texts = std::to_array<AccessibleText>({
 
 std::span<const AccessibleText> accessible_texts() {
     return texts;
+}
+
+std::string description_of(const AccessibleText& row, const SpinRangeOf& range_of) {
+    return with_ranges(row.description, range_of, "-", row.control);
 }
 
 const AccessibleText* find_accessible_text(ControlName control) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
+#include "spin_range.h"
 #include "ui.h"
 
 namespace quorvel {
@@ -13,6 +15,8 @@ namespace quorvel {
 struct AccessibleText {
     ControlName control;
     std::string_view name;
+    // As written: a spin button's bounds stand as placeholders (range_prose.h), so a
+    // shell shows description_of(row), never this.
     std::string_view description;
     // Spin buttons only: the label that shows the number the button steps. Assistive
     // tools read it as the spin button's current value.
@@ -22,6 +26,10 @@ struct AccessibleText {
 // The accessible names of the window's controls, one row per named control. Controls
 // left out (the fixed captions, "T" marks and the like) are spoken by their caption.
 std::span<const AccessibleText> accessible_texts();
+
+// The description a screen reader reads and a tooltip shows, with the bounds of the
+// spin buttons it speaks of taken from range_of.
+std::string description_of(const AccessibleText& row, const SpinRangeOf& range_of);
 
 // The row for one control, or nullptr.
 const AccessibleText* find_accessible_text(ControlName control);

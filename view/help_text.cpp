@@ -3,6 +3,7 @@
 #include <array>
 
 #include "project_version.h"
+#include "range_prose.h"
 
 namespace quorvel {
 namespace {
@@ -41,16 +42,18 @@ constexpr auto glossary = std::to_array<HelpTerm>({
      "Simulate Wave: the sum of your harmonics C0 … C4 and S1 … S4. After ANS the true "
      "coefficients a0 … a4 and b1 … b4 are listed at its left."},
     {"E",
-     "Essential Wave: cos nθ or sin nθ. Its spin button sets n (0 … 4), \"cos\" and \"sin\" "
-     "choose the function, and its RESET goes back to n = 0, cos."},
+     "Essential Wave: cos nθ or sin nθ. Its spin button sets n ({Spin_n.min} … "
+     "{Spin_n.max}), \"cos\" and \"sin\" choose the function, and its RESET goes back to "
+     "n = 0, cos."},
     {"W2",
      "Example Wave * Essential Wave: the product of W0 and E. CALC draws k rectangles under "
-     "it (k = 10 … 50, set with the spin button beside \"k=\") and shows their mean as S/T: "
-     "a0 for n = 0, an/2 with cos and bn/2 with sin for n ≥ 1."},
+     "it (k = {Spin_k.min} … {Spin_k.max}, set with the spin button beside \"k=\") and "
+     "shows their mean as S/T: a0 for n = 0, an/2 with cos and bn/2 with sin for n ≥ 1."},
     {"C0 … C4",
      "Your cosine terms: C0 is the constant a0, Cn is an·cos nθ. The spin button at the "
-     "frame's left steps the coefficient by 1 (a0 from −10 to 10, the others from 0 to 10)."},
-    {"S1 … S4", "Your sine terms bn·sin nθ, set the same way (0 to 10)."},
+     "frame's left steps the coefficient by {Spin_a0.step} (a0 from {Spin_a0.min} to "
+     "{Spin_a0.max}, the others from {Spin_a1.min} to {Spin_a1.max})."},
+    {"S1 … S4", "Your sine terms bn·sin nθ, set the same way ({Spin_b1.min} to {Spin_b1.max})."},
     {"Spectol",
      "The spectrum chart of your coefficients: a bar for a0 over \"0\", and over each "
      "harmonic 1/T … 4/T a red bar for an and a blue bar for bn, up to 10 at the top."},
@@ -122,6 +125,10 @@ constexpr HelpText text{
 
 const HelpText& help_text() {
     return text;
+}
+
+std::string meaning_of(const HelpTerm& term, const SpinRangeOf& range_of) {
+    return with_ranges(term.meaning, range_of, "−");
 }
 
 }  // namespace quorvel

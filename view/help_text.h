@@ -2,7 +2,10 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+
+#include "spin_range.h"
 
 namespace quorvel {
 
@@ -11,7 +14,8 @@ namespace quorvel {
 // what the program is and under which licences it and its fonts come. Plain data in the
 // order a reader meets it; a shell chooses only the typography.
 
-// One tag or part of the window and what it shows.
+// One tag or part of the window and what it shows. The meaning tells spin buttons'
+// bounds as placeholders (range_prose.h): a shell shows meaning_of(term).
 struct HelpTerm {
     std::string_view term;
     std::string_view meaning;
@@ -62,5 +66,8 @@ struct HelpText {
 };
 
 const HelpText& help_text();
+
+// A glossary meaning as shown, with the bounds it tells taken from range_of.
+std::string meaning_of(const HelpTerm& term, const SpinRangeOf& range_of);
 
 }  // namespace quorvel

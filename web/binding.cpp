@@ -66,6 +66,13 @@ const char* redrawn() {
     return reply(json.end_object().text());
 }
 
+// {"error": ...} for a call that needs the window before quorvel_open has built it.
+const char* not_open() {
+    quorvel::JsonText json;
+    json.begin_object().field("error", "no window yet: call quorvel_open first").end_object();
+    return reply(json.text());
+}
+
 // The surface in a row of the layout table, or nullptr for a row that is no surface.
 quorvel::WebCanvas* surface_at(int row) {
     return row < 0 ? nullptr : page().window->canvas_at(static_cast<std::size_t>(row));
@@ -88,15 +95,23 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_open(double device_ratio, int viewport_
     return run("Form_Load");
 }
 
+// The window's description; {"error": ...} before quorvel_open.
 EMSCRIPTEN_KEEPALIVE const char* quorvel_page() {
+    if (!page().window) {
+        return not_open();
+    }
     return reply(quorvel::page_description(*page().window));
 }
 
 // The "How to use" text: {"title", "intro", "steps": [...], "glossary": [[term, meaning]],
 // "readout", "keys": [[keys, action]], "about": {..., "fonts": [{"family", "licence",
-// "file"}]}, and a heading for each part}.
+// "file"}]}, and a heading for each part}. The spin buttons' bounds it tells are the
+// form's, so it too needs quorvel_open first, and answers {"error": ...} before it.
 EMSCRIPTEN_KEEPALIVE const char* quorvel_help() {
-    return reply(quorvel::help_description());
+    if (!page().window) {
+        return not_open();
+    }
+    return reply(quorvel::help_description(page().window->form()));
 }
 
 // Runs a handler by name: {"fault": null or the message, "surfaces": [rows],

@@ -6,6 +6,7 @@
 
 #include "help_text.h"
 #include "json_text.h"
+#include "spin_ranges.h"
 
 namespace quorvel {
 namespace {
@@ -21,7 +22,8 @@ constexpr struct {
 
 }  // namespace
 
-std::string help_description() {
+std::string help_description(const FormState& state) {
+    const SpinRangeOf range_of = spin_ranges(state);
     const HelpText& help = help_text();
     JsonText json;
     json.begin_object()
@@ -35,7 +37,7 @@ std::string help_description() {
     }
     json.end_array().field("glossary_heading", help.glossary_heading).key("glossary").begin_array();
     for (const HelpTerm& term : help.glossary) {
-        json.begin_array().value(term.term).value(term.meaning).end_array();
+        json.begin_array().value(term.term).value(meaning_of(term, range_of)).end_array();
     }
     json.end_array()
         .field("readout_heading", help.readout_heading)

@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "form_state.h"
+
 namespace quorvel {
 
 // The "How to use" text as the page shows it, as JSON: every part in the help text's
 // order, with the keys that work on the web page and, for each font, the file the site
-// serves its licence in.
-std::string help_description();
+// serves its licence in. The bounds it tells are the spin ranges of state.
+std::string help_description(const FormState& state);
 
 }  // namespace quorvel

@@ -13,6 +13,8 @@
 #include "layout.h"
 #include "page_geometry.h"
 #include "palette.h"
+#include "spin_ranges.h"
+#include "spin_repeat.h"
 
 namespace quorvel {
 namespace {
@@ -63,34 +65,6 @@ void face_field(JsonText& json, FontId id) {
         .field("bold", face.bold)
         .field("italic", face.italic)
         .end_object();
-}
-
-// What a spin button can reach, from the form's own bounds: a0 runs from -coef_max to
-// coef_max, the other coefficients from 0; n up to n_max, k from 10 up to div_k_max in
-// steps of 10, the level from 1 to max_order.
-struct Bounds {
-    int low;
-    int high;
-};
-
-std::optional<Bounds> spin_bounds(const Form& f, std::string_view spin) {
-    const int coef = f.coef_max.as_int16().value();
-    if (spin == "Spin_a0") {
-        return Bounds{-coef, coef};
-    }
-    if (spin.starts_with("Spin_a") || spin.starts_with("Spin_b")) {
-        return Bounds{0, coef};
-    }
-    if (spin == "Spin_n") {
-        return Bounds{0, f.n_max.as_int16().value()};
-    }
-    if (spin == "Spin_k") {
-        return Bounds{10, f.div_k_max.value()};
-    }
-    if (spin == "Spin_lebel") {
-        return Bounds{1, f.max_order.value()};
-    }
-    return std::nullopt;
 }
 
 // Each palette's faces and the colours it shows in place of the layout table's, so the
@@ -148,6 +122,7 @@ void events_field(JsonText& json, const std::string& control) {
 }
 
 void row_fields(JsonText& json, const ControlRow& row, const Form& form) {
+    const SpinRangeOf range_of = spin_ranges(form);
     json.field("name", full_name(row.name))
         .field("kind", kind_word(row.kind))
         .field("container", full_name(row.container))
@@ -168,16 +143,14 @@ void row_fields(JsonText& json, const ControlRow& row, const Form& form) {
         json.key("accessible")
             .begin_object()
             .field("name", text->name)
-            .field("description", text->description);
+            .field("description", description_of(*text, range_of));
         if (!text->readout.name.empty()) {
             json.field("readout", full_name(text->readout));
         }
         json.end_object();
     }
-    if (row.kind == ControlKind::spin_button) {
-        if (const auto bounds = spin_bounds(form, row.name.name)) {
-            json.field("min", bounds->low).field("max", bounds->high);
-        }
+    if (const std::optional<SpinRange> range = spin_range(form, row.name)) {
+        json.field("min", range->minimum).field("max", range->maximum).field("step", range->step);
     }
 }
 
@@ -239,6 +212,11 @@ std::string page_description(const WebWindow& window) {
         .field("width", css_pixels(window_look.client_width))
         .field("height", css_pixels(window_look.client_height))
         .field("button_face", css_colour(button_face));
+    json.key("repeat")
+        .begin_object()
+        .field("first_ms", spin_repeat.first_ms)
+        .field("interval_ms", spin_repeat.interval_ms)
+        .end_object();
     palettes_field(json);
     json.key("rows").begin_array();
     const auto table = layout_table();

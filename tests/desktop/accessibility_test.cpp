@@ -108,7 +108,8 @@ TEST_F(AccessibleWindow, EveryShownControlHasItsKindsRoleAndEveryWorkedOrPlotted
 }
 
 // A spin button's name is what it changes, and the readout that shows that number is named
-// after it: "a0" beside "a0 value". Its description says what it steps.
+// after it: "a0" beside "a0 value". Its description says what it steps, and between which
+// bounds.
 TEST_F(AccessibleWindow, EachSpinButtonNamesWhatItChanges) {
     int spins = 0;
     for (const ControlRow& row : layout_table()) {
@@ -125,8 +126,15 @@ TEST_F(AccessibleWindow, EachSpinButtonNamesWhatItChanges) {
         // As a word: "n" is a letter of nearly any sentence.
         const QRegularExpression word(
             QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(spoken)));
-        EXPECT_TRUE(accessible(row.name).text(QAccessible::Description).contains(word))
-            << spoken.toStdString();
+        const QString description = accessible(row.name).text(QAccessible::Description);
+        EXPECT_TRUE(description.contains(word)) << spoken.toStdString();
+        // It tells the bounds the button reports as its value's.
+        const QAccessibleValueInterface* value = accessible(row.name).valueInterface();
+        ASSERT_NE(value, nullptr);
+        EXPECT_TRUE(description.contains(QStringLiteral("(%1 to %2)")
+                                             .arg(value->minimumValue().toInt())
+                                             .arg(value->maximumValue().toInt())))
+            << description.toStdString();
     }
     EXPECT_GT(spins, 0);
 }

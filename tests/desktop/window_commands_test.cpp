@@ -22,6 +22,7 @@
 #include "help_text.h"
 #include "layout.h"
 #include "main_window.h"
+#include "spin_ranges.h"
 #include "window_fixture.h"
 #include "zoom_steps.h"
 
@@ -277,7 +278,8 @@ TEST_F(WindowCommands, EveryControlAndPlotExplainsItselfInATooltip) {
         QApplication::sendEvent(widget, &rest);
         EXPECT_FALSE(QToolTip::text().isEmpty());
         if (const AccessibleText* text = description_of(row.name)) {
-            EXPECT_EQ(QToolTip::text(), text_of(text->description));
+            EXPECT_EQ(QToolTip::text(), QString::fromStdString(quorvel::description_of(
+                                            *text, spin_ranges(window.form()))));
             ++own;
         }
         const bool must_have_its_own = row.kind != ControlKind::label;

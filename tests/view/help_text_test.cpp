@@ -78,6 +78,22 @@ TEST(HelpText, NamesEveryButtonByItsCaption) {
     }
 }
 
+// Bounds are told only in the glossary, the one part a shell fills in (meaning_of): a
+// placeholder anywhere else would be shown as it is written.
+TEST(HelpText, TellsBoundsOnlyInTheGlossary) {
+    const HelpText& help = help_text();
+    std::vector<std::string_view> parts = {help.title, help.intro, help.readout, help.about.summary,
+                                           help.about.licence};
+    parts.insert(parts.end(), help.steps.begin(), help.steps.end());
+    for (const HelpKey& key : help.keys) {
+        parts.push_back(key.keys);
+        parts.push_back(key.action);
+    }
+    for (const std::string_view part : parts) {
+        EXPECT_FALSE(contains(part, "{")) << part;
+    }
+}
+
 TEST(HelpText, IsAWholeExerciseWithTheReadoutExplained) {
     const HelpText& help = help_text();
     ASSERT_GE(help.steps.size(), 5U);

@@ -408,11 +408,13 @@ def dom_backend_id(page, element_id):
 
 
 def core_help(site):
-    """The help text straight from the module, under node: what the page must show."""
+    """The help text straight from the module, under node: what the page must show. The
+    bounds it tells are the form's, so the window is opened first."""
     import json
     import subprocess
-    script = ("require(process.argv[1])().then((m) => process.stdout.write("
-              "m.ccall('quorvel_help', 'string', [], [])))")
+    script = ("require(process.argv[1])().then((m) => {"
+              "m.ccall('quorvel_open', 'string', ['number', 'number', 'number'], [1, 647, 455]);"
+              "process.stdout.write(m.ccall('quorvel_help', 'string', [], []));})")
     out = subprocess.run(["node", "--no-experimental-fetch", "-e", script,
                           os.path.abspath(os.path.join(site, "quorvel.js"))],
                          capture_output=True, text=True, check=True, timeout=60).stdout

@@ -25,7 +25,7 @@ export function buildWindow(root, page, raise) {
     if (row.kind === "option_button") {
       container = radioGroup(radioGroups, container, row, page.rows);
     }
-    const control = build(row, raise);
+    const control = build(row, raise, page.repeat);
     control.element.id = idOf(row.name);
     control.element.classList.add("control");
     control.element.dataset.name = row.name;
@@ -209,13 +209,13 @@ function describe(element, row) {
   if (text.description) element.title = text.description;
 }
 
-function build(row, raise) {
+function build(row, raise, repeat) {
   switch (row.kind) {
     case "frame": return frame(row);
     case "label": return label(row);
     case "push_button": return pushButton(row, raise);
     case "option_button": return optionButton(row, raise);
-    case "spin_button": return spinButton(row, raise);
+    case "spin_button": return spinButton(row, raise, repeat);
     case "picture": return surface(row);
     default: throw new Error(`unknown kind of control ${row.kind}`);
   }
@@ -306,9 +306,9 @@ function optionButton(row, raise) {
   return { kind: "option_button", element, set };
 }
 
-function spinButton(row, raise) {
+function spinButton(row, raise, repeat) {
   const element = document.createElement("div");
-  const spin = makeSpinButton(element, row, raise);
+  const spin = makeSpinButton(element, row, raise, repeat);
   return { kind: "spin_button", element, ...spin };
 }
 

@@ -1,13 +1,11 @@
 // A spin button: two arrows one above the other, the upper raising SpinUp, the lower
-// SpinDown. Held down, an arrow repeats (first after 400 ms, then every 60 ms) for as
-// long as the pointer stays on it (a finger may drift or pan without stopping it, and a
-// long press opens no menu); Up and Down raise the same events from the keyboard.
-// The button keeps no value: its aria-valuenow is the number its readout label shows.
+// SpinDown. Held down, an arrow repeats as the page description's `repeat` times it (the
+// first repeat after first_ms, then one every interval_ms) for as long as the pointer
+// stays on it (a finger may drift or pan without stopping it, and a long press opens no
+// menu); Up and Down raise the same events from the keyboard. The button keeps no value:
+// its aria-valuenow is the number its readout label shows, its bounds are the row's.
 
-export const FIRST_REPEAT_MS = 400;
-export const REPEAT_MS = 60;
-
-export function makeSpinButton(element, row, raise) {
+export function makeSpinButton(element, row, raise, repeatTiming) {
   element.classList.add("spin");
   element.setAttribute("role", "spinbutton");
   if (row.min !== undefined) {
@@ -33,7 +31,7 @@ export function makeSpinButton(element, row, raise) {
     over = false;
   };
   const repeat = () => {
-    timer = setTimeout(repeat, REPEAT_MS);
+    timer = setTimeout(repeat, repeatTiming.interval_ms);
     if (over) step(held);
   };
   // The arrow under a point: above or below the line where the arrows meet, anywhere in
@@ -66,7 +64,7 @@ export function makeSpinButton(element, row, raise) {
     over = true;
     arrows[held].classList.add("held");
     element.setPointerCapture(event.pointerId);
-    timer = setTimeout(repeat, FIRST_REPEAT_MS);
+    timer = setTimeout(repeat, repeatTiming.first_ms);
     step(held);
   });
   element.addEventListener("pointermove", (event) => {
