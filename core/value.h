@@ -21,7 +21,6 @@ class Value {
     explicit Value(double d) : v_(d) {}
 
     Type type() const { return static_cast<Type>(v_.index()); }
-    bool is_empty() const { return type() == Type::empty; }
 
     double as_double() const;
     float as_single() const;  // overflow fault when a 64-bit value does not fit

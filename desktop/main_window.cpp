@@ -21,13 +21,10 @@
 #include "qt_push_button.h"
 #include "spin_button.h"
 #include "spin_ranges.h"
+#include "window_geometry.h"
 
 namespace quorvel {
 namespace {
-
-// The spectrum frame is listed first and so would lie under its neighbour, hiding the
-// axis marks along its bottom edge; it is lifted above the others.
-constexpr ControlName frame_on_top{"Frame3"};
 
 QString text_of(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -207,61 +204,23 @@ void MainWindow::connect_events(const ControlRow& row, QWidget* widget) {
     }
 }
 
-// Labels lie beneath the buttons, spin buttons and surfaces that share their frame, as a
-// lightweight control should: the blank labels that overlap the CALC button and the
-// "cos" button must not cover them. Lowering them last-first keeps their own order.
+// Each control lies among its siblings as the window's geometry stacks it: labels beneath
+// the buttons, spin buttons and surfaces that share their frame (the blank labels that
+// overlap the CALC button and the "cos" button must not cover them), lowered last-first
+// to keep their own order, and a frame stacked on top raised above the others.
 void MainWindow::stack_controls() {
-    const auto table = layout_table();
-    for (auto row = table.rbegin(); row != table.rend(); ++row) {
-        if (row->kind == ControlKind::label) {
+    const std::vector<RowGeometry> geometry = window_geometry();
+    for (auto row = geometry.rbegin(); row != geometry.rend(); ++row) {
+        if (row->stacking == Stacking::beneath) {
             control(row->name)->lower();
         }
     }
-    if (QWidget* frame = control(frame_on_top)) {
-        frame->raise();
+    for (const RowGeometry& row : geometry) {
+        if (row.stacking == Stacking::on_top) {
+            control(row.name)->raise();
+        }
     }
     uncover_surfaces();
-}
-
-// Neighbouring frames overlap by a pixel or more, and a frame stacked above its neighbour
-// would hide the edge rows of the neighbour's plots: a0 = -10 and the troughs of an
-// amplitude-10 harmonic are drawn on the last row. Each frame therefore leaves out of its
-// shape whatever of another frame's picture surface it overlaps; nothing moves. The
-// shapes are worked out afresh from where the controls lie now, so a zoom reshapes them.
-void MainWindow::uncover_surfaces() {
-    const auto top_level_of = [this](QWidget* w) {
-        while (w->parentWidget() != this) {
-            w = w->parentWidget();
-        }
-        return w;
-    };
-    // The window's own frames only, not the menu or the help window it also owns.
-    std::vector<QWidget*> frames;
-    for (QObject* child : children()) {
-        auto* frame = qobject_cast<QWidget*>(child);
-        if (frame != nullptr && !frame->isWindow()) {
-            frame->clearMask();
-            frames.push_back(frame);
-        }
-    }
-    for (const ControlRow& row : layout_table()) {
-        if (row.kind != ControlKind::picture) {
-            continue;
-        }
-        QWidget* surface = control(row.name);
-        if (!surface->isVisibleTo(this)) {
-            continue;
-        }
-        QWidget* own = top_level_of(surface);
-        const QRect shown(surface->mapTo(this, QPoint(0, 0)), surface->size());
-        for (QWidget* other : frames) {
-            if (other == own || !other->geometry().intersects(shown)) {
-                continue;
-            }
-            const QRegion shape = other->mask().isEmpty() ? QRegion(other->rect()) : other->mask();
-            other->setMask(shape.subtracted(shown.translated(-other->pos())));
-        }
-    }
 }
 
 void MainWindow::set_tab_order() {

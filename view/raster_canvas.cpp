@@ -192,14 +192,15 @@ void RasterCanvas::draw(const Primitive& p) {
     }
 }
 
-// Fills the rectangle with inclusive corners, clipped to the surface.
 // Where a line or a point at this coordinate is drawn: a value exactly on the far edge of
-// the surface is the last pixel's, so a plot's lowest value (a0 = -10, a trough of an
-// amplitude-10 harmonic) is seen on its last row rather than just below it.
+// the surface takes the last stroke's width of pixels (the last row at a ratio below 2),
+// so a plot's lowest value (a0 = -10, a trough of an amplitude-10 harmonic) is seen on its
+// last rows rather than just below them.
 int RasterCanvas::stroke_at(double v, int size) const {
     return v == static_cast<double>(size) ? size - stroke_ : pixel_at(v);
 }
 
+// Fills the rectangle with inclusive corners, clipped to the surface.
 void RasterCanvas::fill_rect(int left, int top, int right, int bottom, std::uint32_t word) {
     const int x0 = std::max(left, 0);
     const int x1 = std::min(right, width_ - 1);

@@ -11,10 +11,10 @@
 #include "event_table.h"
 #include "json_text.h"
 #include "layout.h"
-#include "page_geometry.h"
 #include "palette.h"
 #include "spin_ranges.h"
 #include "spin_repeat.h"
+#include "window_geometry.h"
 
 namespace quorvel {
 namespace {
@@ -121,7 +121,28 @@ void events_field(JsonText& json, const std::string& control) {
     }
 }
 
-void row_fields(JsonText& json, const ControlRow& row, const Form& form) {
+// Where a row lies in the window as an arrangement places it, in CSS pixels: its corner
+// and, for a plot, the parts that frames stacked above its own leave uncovered, each
+// with the frame that leaves it out.
+void place_fields(JsonText& json, const RowGeometry& at) {
+    json.field("x", at.rect.left).field("y", at.rect.top);
+    if (at.uncovered.empty()) {
+        return;
+    }
+    json.key("uncovered").begin_array();
+    for (const UncoveredPart& part : at.uncovered) {
+        json.begin_object()
+            .field("frame", full_name(part.frame))
+            .field("x", part.rect.left)
+            .field("y", part.rect.top)
+            .field("width", part.rect.width)
+            .field("height", part.rect.height)
+            .end_object();
+    }
+    json.end_array();
+}
+
+void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, const Form& form) {
     const SpinRangeOf range_of = spin_ranges(form);
     json.field("name", full_name(row.name))
         .field("kind", kind_word(row.kind))
@@ -137,7 +158,11 @@ void row_fields(JsonText& json, const ControlRow& row, const Form& form) {
     json.field("align", align_word(row.align))
         .field("transparent", row.transparent)
         .field("visible", row.visible)
-        .field("selected", row.selected);
+        .field("selected", row.selected)
+        .field("shown", at.shown)
+        .field("frame", full_name(at.frame))
+        .field("stacking", stacking_word(at.stacking));
+    place_fields(json, at);
     events_field(json, full_name(row.name));
     if (const AccessibleText* text = find_accessible_text(row.name)) {
         json.key("accessible")
@@ -187,18 +212,22 @@ void portrait_field(JsonText& json) {
         .begin_object()
         .field("width", width)
         .field("height", band * static_cast<int>(columns.size()));
-    json.key("frames").begin_array();
+    std::vector<FramePlace> moved;
     int top = 0;
     for (const auto& [twips, column] : columns) {
         const int shift = (width - (column.right - column.left)) / 2 - column.left;
         for (const ControlRow* frame : column.frames) {
-            json.begin_object()
-                .field("name", full_name(frame->name))
-                .field("left", css_pixels(frame->left) + shift)
-                .field("top", css_pixels(frame->top) + top)
-                .end_object();
+            moved.push_back(
+                {frame->name, css_pixels(frame->left) + shift, css_pixels(frame->top) + top});
         }
         top += band;
+    }
+    // Every row where this arrangement puts it, in the table's order.
+    json.key("rows").begin_array();
+    for (const RowGeometry& at : window_geometry(moved)) {
+        json.begin_object();
+        place_fields(json, at);
+        json.end_object();
     }
     json.end_array().end_object();
 }
@@ -220,9 +249,10 @@ std::string page_description(const WebWindow& window) {
     palettes_field(json);
     json.key("rows").begin_array();
     const auto table = layout_table();
+    const std::vector<RowGeometry> geometry = window_geometry();
     for (std::size_t i = 0; i < table.size(); ++i) {
         json.begin_object();
-        row_fields(json, table[i], window.form());
+        row_fields(json, table[i], geometry[i], window.form());
         json.end_object();
     }
     json.end_array();

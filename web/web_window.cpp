@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "event_table.h"
-#include "page_geometry.h"
 #include "palette.h"
 
 namespace quorvel {

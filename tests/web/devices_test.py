@@ -189,7 +189,7 @@ def check_frames(page, wp, name):
         .filter(e => !e.hidden).map(e => { const r = e.getBoundingClientRect();
           return [e.dataset.name, r.left, r.top, r.width, r.height]; })""")
     scale = wp.scale()
-    seed = places(wp.description)
+    seed = places(wp.rows)
     problems = []
     for frame, _, _, w, h in shown:
         if abs(w - seed[frame].w * scale) > EDGE or abs(h - seed[frame].h * scale) > EDGE:

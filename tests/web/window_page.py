@@ -7,25 +7,21 @@ from quorvel_drive.controls import Control
 from quorvel_drive.images import Image
 
 
-def places(page_description, frames=None):
-    """Each control's place in the client area: positions summed container by container,
-    each already in whole pixels, as the desktop places its widgets. `frames`: where the
-    page put each frame, when it arranged the window otherwise (name: (left, top))."""
-    rows = {row["name"]: dict(row) for row in page_description["rows"]}
-    for name, (left, top) in (frames or {}).items():
-        rows[name]["left"], rows[name]["top"] = left, top
-    out = {}
-    for row in rows.values():
-        x, y, shown = row["left"], row["top"], row["visible"]
-        container = row["container"]
-        while container != "Form1":
-            parent = rows[container]
-            x += parent["left"]
-            y += parent["top"]
-            shown = shown and parent["visible"]
-            container = parent["container"]
-        out[row["name"]] = Control(row["name"], row["kind"], shown, x, y, row["width"],
-                                   row["height"])
+def places(rows):
+    """Each control's place in the client area, as the page description publishes it for
+    an arrangement of the window."""
+    return {row["name"]: Control(row["name"], row["kind"], row["shown"], row["x"], row["y"],
+                                 row["width"], row["height"]) for row in rows}
+
+
+def arrangements(page_description):
+    """The rows as each arrangement places them: the window as it is, and its columns one
+    under another for a portrait screen."""
+    rows = page_description["rows"]
+    out = {"landscape": rows}
+    if "portrait" in page_description:
+        out["portrait"] = [{**row, **at} for row, at in
+                           zip(rows, page_description["portrait"]["rows"])]
     return out
 
 
@@ -47,16 +43,22 @@ class WindowPage:
         self.description = page.evaluate(
             "JSON.parse(document.getElementById('page-description').textContent)")
         self.rows = self.description["rows"]
-        self.places = places(self.description)
+        self.places = places(self.rows)
         self.rearrange()
 
     def rearrange(self):
-        """Reads where the page has put the frames now (a portrait screen stacks the
-        columns)."""
+        """Takes the arrangement whose frames stand where the page has put them now (a
+        portrait screen stacks the columns)."""
         frames = self.page.evaluate("""Object.fromEntries([...document.querySelectorAll(
             '#window > .frame')].map(e => [e.dataset.name,
             [parseFloat(e.style.left), parseFloat(e.style.top)]]))""")
-        self.places = places(self.description, frames)
+        for rows in arrangements(self.description).values():
+            arranged = places(rows)
+            if all((arranged[name].x, arranged[name].y) == tuple(at)
+                   for name, at in frames.items()):
+                self.places = arranged
+                return
+        raise AssertionError(f"the page put its frames where no arrangement does: {frames}")
 
     def show(self, name):
         """Scrolls the page, if it must, until the control is in view."""

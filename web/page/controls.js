@@ -2,12 +2,13 @@
 // layout table, placed in its container at the table's position and size in CSS pixels,
 // with the table's colours, face and alignment.
 
-import { placeRows } from "./placement.js";
 import { makeSpinButton } from "./spin_button.js";
 import { CUT_REACH } from "./tap_areas.js";
 
 const FACE_CLASS = { serif: "serif", sans: "sans" };
 const ARROW_STEPS = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 };
+// A control's stacking among the controls of its container, as the description gives it.
+const LAYERS = { beneath: "0", table_order: "1", on_top: "2" };
 
 export function buildWindow(root, page, raise) {
   root.style.width = `${page.width}px`;
@@ -47,7 +48,6 @@ export function buildWindow(root, page, raise) {
 // screen reader, which reads each frame's controls with the frame.
 function inTabOrder(built, page, elements) {
   const rows = new Map(page.rows.map((row) => [row.name, row]));
-  const shown = new Map(placeRows(page.rows).map((place) => [place.row.name, place.shown]));
   const owned = new Map();
   const moved = new Set();
   for (const name of page.tab_order) {
@@ -63,7 +63,7 @@ function inTabOrder(built, page, elements) {
       if (moved.has(element)) continue;
       element.id = `${idOf(row.container)}-options`;
       element.dataset.frame = row.container;
-    } else if (!shown.get(name)) {
+    } else if (!row.shown) {
       element.hidden = true;
     }
     // Above every frame, as each lay above its own frame and the frames leave the plots
@@ -80,10 +80,10 @@ function inTabOrder(built, page, elements) {
   }
 }
 
-// Puts each control that stands at the end of the window where its frame is in `rows`:
-// an arrangement that moves the frames (a portrait screen's) moves these with them.
+// Puts each control that stands at the end of the window where `rows` place it in the
+// window: an arrangement that moves the frames (a portrait screen's) moves these with them.
 export function placeTabStops(root, rows) {
-  const places = new Map(placeRows(rows).map((place) => [place.row.name, place]));
+  const places = new Map(rows.map((row) => [row.name, row]));
   for (const element of root.querySelectorAll(".in-tab-order")) {
     const at = places.get(element.dataset.frame ?? element.dataset.name);
     element.style.left = `${at.x}px`;
@@ -115,40 +115,32 @@ function describeAll(built, page) {
 
 // Neighbouring frames overlap, and a frame stacked above its neighbour would hide the
 // edge rows of the neighbour's plots. As on the desktop, each frame leaves out of its
-// shape whatever of another frame's shown picture surface it overlaps; nothing moves.
+// shape the parts of the plots that `rows` give as uncovered by it; nothing moves.
 // The holes are widened to whole device pixels at `ratio`, so that at a zoom such as
 // 150 % a frame's edge between two device pixels does not blend into a plot's last row.
 export function uncoverSurfaces(rows, ratio) {
-  const elements = new Map(rows.map((row) => [row.name, document.getElementById(idOf(row.name))]));
   const out = (v) => Math.ceil(v * ratio - 1e-9) / ratio;
   const down = (v) => Math.floor(v * ratio + 1e-9) / ratio;
-  const places = placeRows(rows);
-  const frames = rows.filter((row) => row.container === "Form1");
-  const holes = new Map(frames.map((frame) => [frame.name, []]));
-  for (const plot of places) {
-    if (plot.row.kind !== "picture" || !plot.shown) continue;
-    for (const frame of frames) {
-      if (frame.name === plot.frame) continue;
-      const left = down(Math.max(plot.x, frame.left));
-      const top = down(Math.max(plot.y, frame.top));
-      const right = out(Math.min(plot.x + plot.w, frame.left + frame.width));
-      const bottom = out(Math.min(plot.y + plot.h, frame.top + frame.height));
-      if (left < right && top < bottom) {
-        holes.get(frame.name).push(
-          `M${left - frame.left},${top - frame.top}h${right - left}v${bottom - top}` +
-          `h${left - right}z`);
-      }
+  const frames = new Map(rows.filter((row) => row.container === "Form1")
+    .map((frame) => [frame.name, { frame, holes: [] }]));
+  for (const plot of rows) {
+    for (const part of plot.uncovered ?? []) {
+      const { frame, holes } = frames.get(part.frame);
+      const [left, top] = [down(part.x), down(part.y)];
+      const [right, bottom] = [out(part.x + part.width), out(part.y + part.height)];
+      holes.push(`M${left - frame.x},${top - frame.y}h${right - left}v${bottom - top}` +
+        `h${left - right}z`);
     }
   }
-  for (const frame of frames) {
-    const cut = holes.get(frame.name);
-    if (cut.length === 0) continue;
+  for (const { frame, holes } of frames.values()) {
+    if (holes.length === 0) continue;
     // The outline reaches a pixel beyond the frame, so that where the frame's edge falls
     // between two device pixels it does not cut its own plots' last row, and further
     // below and right, where a control's tap area may reach past the frame.
     const [w, h] = [frame.width + 1 + CUT_REACH, frame.height + 1 + CUT_REACH];
     const outline = `M-1,-1h${w}v${h}h${-w}z`;
-    elements.get(frame.name).style.clipPath = `path(evenodd, "${outline}${cut.join("")}")`;
+    document.getElementById(idOf(frame.name)).style.clipPath =
+      `path(evenodd, "${outline}${holes.join("")}")`;
   }
 }
 
@@ -186,9 +178,9 @@ function place(element, row) {
   element.style.top = `${row.top}px`;
   element.style.width = `${row.width}px`;
   element.style.height = `${row.height}px`;
-  // Labels lie beneath the buttons, spin buttons and surfaces that share their frame,
-  // and the spectrum frame lies above its neighbour, as on the desktop.
-  element.style.zIndex = row.kind === "label" ? "0" : row.name === "Frame3" ? "2" : "1";
+  // Stacked as on the desktop: labels beneath the buttons, spin buttons and surfaces that
+  // share their frame, and a frame on top above its neighbours.
+  element.style.zIndex = LAYERS[row.stacking];
   if (!row.visible) element.hidden = true;
 }
 

@@ -4,13 +4,15 @@
 // viewport's width, and scrolls down. The surfaces are drawn at the device pixels they
 // cover (device pixel ratio times the scale), so they stay crisp at any scale.
 
-// The layout table's rows with each frame where the arrangement puts it.
+// The layout table's rows, each where the arrangement puts it in the window: its corner
+// and, for a plot, its uncovered parts, as the description gives them.
 export function arrangedRows(page, portrait) {
   if (!portrait) return page.rows;
-  const moved = new Map(page.portrait.frames.map((frame) => [frame.name, frame]));
-  return page.rows.map((row) => {
-    const to = moved.get(row.name);
-    return to ? { ...row, left: to.left, top: to.top } : row;
+  return page.rows.map((row, index) => {
+    const at = page.portrait.rows[index];
+    const arranged = { ...row, ...at };
+    if (!at.uncovered) delete arranged.uncovered;
+    return arranged;
   });
 }
 
@@ -37,8 +39,8 @@ export function fitWindow(root, page, onFit, reachesTouch) {
     for (const row of rows) {
       if (row.container !== "Form1") continue;
       const element = root.querySelector(`[data-name="${CSS.escape(row.name)}"]`);
-      element.style.left = `${row.left}px`;
-      element.style.top = `${row.top}px`;
+      element.style.left = `${row.x}px`;
+      element.style.top = `${row.y}px`;
     }
     root.style.transform = scale !== 1 ? `scale(${scale})` : "";
     // Centred, on a whole device pixel: a canvas between two device pixels is blurred.

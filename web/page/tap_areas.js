@@ -8,8 +8,6 @@
 // needs (it may cross the empty edge of a neighbour's drawn box); none reaches over a
 // plot of another frame, which lies above it.
 
-import { placeRows } from "./placement.js";
-
 export const TAP_SIZE = 24;
 // The areas are laid out a CSS pixel larger, so that rounding a fractional scale to
 // whole layout and device pixels cannot take them below TAP_SIZE.
@@ -31,7 +29,10 @@ const overlap = (a, b) => a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b;
 // width and height found, in CSS pixels of the screen (a spin button's height per arrow).
 export function tapAreas(rows, scale, width, height) {
   const need = TAP_AIM / scale;
-  const all = placeRows(rows);
+  // Each row where the arrangement puts it in the window, with the frame it lies in.
+  const all = rows.map((row) => ({
+    row, frame: row.frame, shown: row.shown, x: row.x, y: row.y, w: row.width, h: row.height,
+  }));
   const cells = all.filter((p) => p.shown && TARGETS.has(p.row.kind)).map((p) => {
     const drawn = edges(p);
     // A spin button's arrows meet at a fixed line; each needs its own height above or
@@ -41,14 +42,16 @@ export function tapAreas(rows, scale, width, height) {
   });
   const plots = all.filter((p) => p.shown && p.row.kind === "picture")
     .map((p) => ({ drawn: edges(p), frame: p.frame }));
-  // A frame that overlaps another frame's plot is cut to an outline from a pixel above
-  // and left of it to CUT_REACH pixels below and right of it (controls.js), and so is
-  // every tap area in it; any other area may reach anywhere in the window.
+  // A frame that leaves parts of another frame's plot uncovered is cut to an outline from
+  // a pixel above and left of it to CUT_REACH pixels below and right of it (controls.js),
+  // and so is every tap area in it; any other area may reach anywhere in the window.
   const whole = { x: [0, width], y: [0, height] };
   const frames = new Map(all.filter((p) => p.row.container === "Form1")
     .map((p) => [p.row.name, edges(p)]));
+  const uncovering = new Set(rows.flatMap((row) => row.uncovered ?? [])
+    .map((part) => part.frame));
   const limits = new Map([...frames].map(([name, box]) => {
-    const cut = plots.some((plot) => plot.frame !== name && overlap(plot.drawn, box));
+    const cut = uncovering.has(name);
     return [name, cut ? { x: [Math.max(0, box.l - 1), Math.min(width, box.r + CUT_REACH)],
       y: [Math.max(0, box.t - 1), Math.min(height, box.b + CUT_REACH)] } : whole];
   }));

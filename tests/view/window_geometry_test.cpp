@@ -1,0 +1,179 @@
+// The window's geometry as properties over the whole table: every control inside its
+// container, a plot's uncovered parts exactly what the frames above its own overlap of
+// it, and contents moving with their frame.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "layout.h"
+#include "window_geometry.h"
+
+namespace quorvel {
+namespace {
+
+using Pixel = std::pair<int, int>;
+
+std::set<Pixel> pixels_of(const PixelRect& r) {
+    std::set<Pixel> out;
+    for (int x = r.left; x < r.left + r.width; ++x) {
+        for (int y = r.top; y < r.top + r.height; ++y) {
+            out.emplace(x, y);
+        }
+    }
+    return out;
+}
+
+bool inside(const PixelRect& inner, const PixelRect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top &&
+           inner.left + inner.width <= outer.left + outer.width &&
+           inner.top + inner.height <= outer.top + outer.height;
+}
+
+const RowGeometry& of(const std::vector<RowGeometry>& geometry, ControlName name) {
+    for (const RowGeometry& row : geometry) {
+        if (row.name == name) {
+            return row;
+        }
+    }
+    throw std::logic_error("no geometry for " + full_name(name));
+}
+
+bool is_frame(const RowGeometry& row) {
+    return row.name == row.frame;
+}
+
+TEST(WindowGeometry, HasOneEntryPerRowInTheTablesOrder) {
+    const auto geometry = window_geometry();
+    const auto table = layout_table();
+    ASSERT_EQ(geometry.size(), table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(full_name(geometry[i].name), full_name(table[i].name));
+    }
+}
+
+TEST(WindowGeometry, EveryControlLiesInsideItsContainerAndTheWindow) {
+    const auto geometry = window_geometry();
+    const PixelRect client{0, 0, pixels_of_twips(window_look.client_width),
+                           pixels_of_twips(window_look.client_height)};
+    for (const RowGeometry& row : geometry) {
+        const ControlName container = find_control(row.name)->container;
+        const PixelRect& outer = container == window_name ? client : of(geometry, container).rect;
+        EXPECT_TRUE(inside(row.rect, outer))
+            << full_name(row.name) << " in " << full_name(container);
+        // The frame named is the top-level container, and a control is shown only
+        // within a shown frame.
+        const RowGeometry& frame = of(geometry, row.frame);
+        EXPECT_TRUE(is_frame(frame)) << full_name(row.name);
+        EXPECT_TRUE(inside(row.rect, frame.rect)) << full_name(row.name);
+        EXPECT_TRUE(!row.shown || frame.shown) << full_name(row.name);
+    }
+}
+
+// Where a frame stacked above a plot's own frame overlaps the plot, the plot's uncovered
+// parts say so, pixel for pixel, and name no pixel that no frame above covers.
+TEST(WindowGeometry, UncoveredPartsAreExactlyWhatTheFramesAboveOverlap) {
+    const auto geometry = window_geometry();
+    int parts = 0;
+    for (const RowGeometry& plot : geometry) {
+        if (find_control(plot.name)->kind != ControlKind::picture || !plot.shown) {
+            EXPECT_TRUE(plot.uncovered.empty()) << full_name(plot.name);
+            continue;
+        }
+        const RowGeometry& own = of(geometry, plot.frame);
+        for (const RowGeometry& frame : geometry) {
+            if (!is_frame(frame) || !frame.shown || frame.name == own.name) {
+                continue;
+            }
+            std::set<Pixel> covered;
+            if (lies_above(frame, own)) {
+                const std::set<Pixel> plot_pixels = pixels_of(plot.rect);
+                for (const Pixel& p : pixels_of(frame.rect)) {
+                    if (plot_pixels.contains(p)) {
+                        covered.insert(p);
+                    }
+                }
+            }
+            std::set<Pixel> uncovered;
+            for (const UncoveredPart& part : plot.uncovered) {
+                if (part.frame == frame.name) {
+                    const std::set<Pixel> more = pixels_of(part.rect);
+                    uncovered.insert(more.begin(), more.end());
+                    ++parts;
+                }
+            }
+            EXPECT_EQ(uncovered, covered)
+                << full_name(plot.name) << " under " << full_name(frame.name);
+        }
+    }
+    // The frames of a column overlap by a pixel: there is something to uncover.
+    EXPECT_GT(parts, 0);
+}
+
+// Stacking among frames is a strict order: of two frames exactly one lies above.
+TEST(WindowGeometry, OfTwoFramesExactlyOneLiesAbove) {
+    const auto geometry = window_geometry();
+    for (const RowGeometry& a : geometry) {
+        for (const RowGeometry& b : geometry) {
+            if (is_frame(a) && is_frame(b) && !(a.name == b.name)) {
+                EXPECT_NE(lies_above(a, b), lies_above(b, a))
+                    << full_name(a.name) << " and " << full_name(b.name);
+            }
+        }
+    }
+}
+
+// The spectrum frame's axis marks along its bottom edge stay readable: the frame lies
+// above the sine frame it reaches into, whose plot's top row it so leaves uncovered.
+TEST(WindowGeometry, TheSpectrumFrameLiesAboveTheFrameItReachesInto) {
+    const auto geometry = window_geometry();
+    const RowGeometry& spectrum = of(geometry, {"Frame3"});
+    const RowGeometry& below = of(geometry, {"c_wave", 1});
+    EXPECT_TRUE(lies_above(spectrum, below));
+    const RowGeometry& plot = of(geometry, {"campus_b", 1});
+    EXPECT_TRUE(std::ranges::any_of(plot.uncovered, [&](const UncoveredPart& part) {
+        return part.frame == spectrum.name && part.rect.top == plot.rect.top;
+    }));
+}
+
+bool uncovered_by(const RowGeometry& plot, ControlName frame) {
+    return std::ranges::any_of(plot.uncovered,
+                               [&](const UncoveredPart& part) { return part.frame == frame; });
+}
+
+// Labels lie beneath the other controls of their container.
+TEST(WindowGeometry, LabelsAndOnlyLabelsLieBeneath) {
+    for (const RowGeometry& row : window_geometry()) {
+        EXPECT_EQ(row.stacking == Stacking::beneath,
+                  find_control(row.name)->kind == ControlKind::label)
+            << full_name(row.name);
+    }
+}
+
+// A frame put elsewhere takes its contents with it, by as many pixels, and what it
+// overlapped is uncovered no more; everything else stays where it was.
+TEST(WindowGeometry, ContentsMoveWithTheirFrame) {
+    const auto before = window_geometry();
+    const RowGeometry& spectrum = of(before, {"Frame3"});
+    const FramePlace away{{"Frame3"}, spectrum.rect.left + 7, spectrum.rect.top + 1000};
+    const auto after = window_geometry(std::span(&away, 1));
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const bool moves = before[i].frame == away.frame;
+        EXPECT_EQ(after[i].rect.left - before[i].rect.left, moves ? 7 : 0)
+            << full_name(before[i].name);
+        EXPECT_EQ(after[i].rect.top - before[i].rect.top, moves ? 1000 : 0)
+            << full_name(before[i].name);
+        EXPECT_EQ(after[i].rect.width, before[i].rect.width);
+        EXPECT_EQ(after[i].rect.height, before[i].rect.height);
+    }
+    EXPECT_TRUE(uncovered_by(of(before, {"campus_b", 1}), away.frame));
+    EXPECT_FALSE(uncovered_by(of(after, {"campus_b", 1}), away.frame));
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,113 @@
+#include "window_geometry.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace quorvel {
+namespace {
+
+// The spectrum frame is listed first of the frames and so would lie under its neighbour
+// below, which would hide the axis marks along its bottom edge: it lies above the others.
+constexpr ControlName frame_on_top{"Frame3"};
+
+Stacking stacking_of(const ControlRow& row) {
+    if (row.name == frame_on_top) {
+        return Stacking::on_top;
+    }
+    return row.kind == ControlKind::label ? Stacking::beneath : Stacking::table_order;
+}
+
+const ControlRow& top_frame_of(const ControlRow& row) {
+    const ControlRow* at = &row;
+    while (!(at->container == window_name)) {
+        at = find_control(at->container);
+        if (at == nullptr) {
+            throw std::logic_error("layout table: " + full_name(row.name) +
+                                   " lies in an unknown container");
+        }
+    }
+    return *at;
+}
+
+std::ptrdiff_t table_index(ControlName name) {
+    const auto table = layout_table();
+    return std::find_if(table.begin(), table.end(),
+                        [name](const ControlRow& row) { return row.name == name; }) -
+           table.begin();
+}
+
+// The common part of two rectangles, or nullopt when they share no pixel.
+std::optional<PixelRect> common_part(const PixelRect& a, const PixelRect& b) {
+    const int left = std::max(a.left, b.left);
+    const int top = std::max(a.top, b.top);
+    const int right = std::min(a.left + a.width, b.left + b.width);
+    const int bottom = std::min(a.top + a.height, b.top + b.height);
+    if (left >= right || top >= bottom) {
+        return std::nullopt;
+    }
+    return PixelRect{left, top, right - left, bottom - top};
+}
+
+}  // namespace
+
+const char* stacking_word(Stacking stacking) {
+    switch (stacking) {
+        case Stacking::beneath:
+            return "beneath";
+        case Stacking::table_order:
+            return "table_order";
+        case Stacking::on_top:
+            return "on_top";
+    }
+    return "unknown";
+}
+
+bool lies_above(const RowGeometry& upper, const RowGeometry& lower) {
+    if (upper.stacking != lower.stacking) {
+        return upper.stacking > lower.stacking;
+    }
+    return table_index(upper.name) > table_index(lower.name);
+}
+
+std::vector<RowGeometry> window_geometry(std::span<const FramePlace> moved) {
+    std::vector<RowGeometry> out;
+    for (const ControlRow& row : layout_table()) {
+        const ControlRow& frame = top_frame_of(row);
+        RowGeometry g{.name = row.name,
+                      .rect = client_rect(row.name).value(),
+                      .shown = shown_at_start(row.name),
+                      .frame = frame.name,
+                      .stacking = stacking_of(row),
+                      .uncovered = {}};
+        // Each step is rounded on its own, so moving the frame moves its contents by as
+        // many whole pixels.
+        for (const FramePlace& place : moved) {
+            if (place.frame == frame.name) {
+                g.rect.left += place.left - pixels_of_twips(frame.left);
+                g.rect.top += place.top - pixels_of_twips(frame.top);
+            }
+        }
+        out.push_back(std::move(g));
+    }
+    for (RowGeometry& plot : out) {
+        if (find_control(plot.name)->kind != ControlKind::picture || !plot.shown) {
+            continue;
+        }
+        for (const RowGeometry& frame : out) {
+            if (!(frame.name == frame.frame) || frame.name == plot.frame || !frame.shown) {
+                continue;
+            }
+            const RowGeometry& own = out[static_cast<std::size_t>(table_index(plot.frame))];
+            if (!lies_above(frame, own)) {
+                continue;
+            }
+            if (const auto part = common_part(plot.rect, frame.rect)) {
+                plot.uncovered.push_back({frame.name, *part});
+            }
+        }
+    }
+    return out;
+}
+
+}  // namespace quorvel

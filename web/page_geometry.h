@@ -1,6 +1,0 @@
-#pragma once
-
-#include "colour.h"
-#include "layout.h"
-
-namespace quorvel {}  // namespace quorvel
