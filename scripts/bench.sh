@@ -36,7 +36,8 @@ if [[ ! -s $work/display ]]; then
     echo "bench: Xvfb did not start" >&2
     exit 1
 fi
-export DISPLAY=":$(head -n 1 "$work/display")"
+display=$(head -n 1 "$work/display")
+export DISPLAY=":$display"
 xdpyinfo >/dev/null || { echo "bench: no X server answers on $DISPLAY" >&2; exit 1; }
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
