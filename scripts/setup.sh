@@ -19,7 +19,9 @@ run_packages=(
     qt6-wayland
 )
 web_packages=(
-    emscripten nodejs python3 python3-fonttools librsvg2-bin brotli
+    cmake make emscripten nodejs python3 python3-fonttools librsvg2-bin brotli
+    # The page's web fonts are subset from the window's own faces.
+    fonts-liberation fonts-ipafont-gothic
     chromium firefox-esr python3-websocket nginx-light libnginx-mod-http-brotli-static
 )
 test_packages=(
