@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds the program and opens its window.
+# Installs what building and opening the window needs (setup.sh's run group) if it is
+# missing, builds the program and opens its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh run
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc)" >/dev/null
 exec ./build/release/quorvel

@@ -1,34 +1,80 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Quorvel need, and only
-# those that are missing, so it costs a fraction of a second on a prepared machine.
+# Installs the Debian packages a task needs, and only those that are missing, so it costs a
+# fraction of a second on a prepared machine.
+#   scripts/setup.sh GROUP...   GROUP: run, test, web or bench
+#   scripts/setup.sh            every group
+# run:   building the program and opening its window (scripts/run.sh)
+# test:  run, and everything `scripts/test.sh --all` needs, the web group included
+# web:   building and testing the web edition (scripts/web.sh)
+# bench: run, and what scripts/bench.sh measures with
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-packages=(
-    g++ make cmake
+run_packages=(
+    g++ make cmake pkg-config
     qt6-base-dev libgl-dev libxcb1-dev
-    libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev pkg-config
+    # The faces the window asks for by name.
     fonts-liberation fonts-ipafont-gothic
+    # Opens the window natively on a Wayland desktop (else Qt goes through XWayland).
+    qt6-wayland
+)
+web_packages=(
+    cmake make emscripten nodejs python3 python3-fonttools librsvg2-bin brotli
+    # The page's web fonts are subset from the window's own faces.
+    fonts-liberation fonts-ipafont-gothic
+    chromium firefox-esr python3-websocket nginx-light libnginx-mod-http-brotli-static
+)
+test_packages=(
+    libgtest-dev libgmock-dev libmpfr-dev
+    # The benchmarks are built and each run once as a smoke check.
+    libbenchmark-dev
+    # The window's second choices of face, for the fallback font tests.
     fonts-croscore fonts-freefont-ttf fonts-vlgothic
     xvfb xauth xdotool x11-utils imagemagick
-    dbus at-spi2-core python3-pyatspi qt6-gtk-platformtheme qt6ct
-    desktop-file-utils appstream dpkg-dev
-    python3 valgrind clang clang-format libclang-rt-14-dev
+    dbus at-spi2-core python3-pyatspi qt6-gtk-platformtheme qt6ct weston
+    desktop-file-utils appstream dpkg-dev lintian help2man
+    valgrind clang clang-format libclang-rt-14-dev flake8
     locales
-    emscripten nodejs python3-fonttools chromium python3-websocket
-    firefox-esr nginx-light brotli libnginx-mod-http-brotli-static librsvg2-bin
-    weston qt6-wayland lintian help2man
-    hyperfine time
 )
+bench_packages=(libbenchmark-dev hyperfine time xvfb x11-utils)
 
-# The tests also run the program under a locale whose decimal separator is a comma.
-test_locale=de_DE.UTF-8
+groups=("$@")
+if ((${#groups[@]} == 0)); then
+    groups=(run test web bench)
+fi
+packages=()
+want_locale=
+want_node_tools=
+for group in "${groups[@]}"; do
+    case $group in
+        run) packages+=("${run_packages[@]}") ;;
+        web)
+            packages+=("${web_packages[@]}")
+            want_node_tools=1
+            ;;
+        test)
+            packages+=("${run_packages[@]}" "${test_packages[@]}" "${web_packages[@]}")
+            want_locale=1
+            want_node_tools=1
+            ;;
+        bench) packages+=("${run_packages[@]}" "${bench_packages[@]}") ;;
+        *)
+            echo "usage: scripts/setup.sh [run|test|web|bench]..." >&2
+            exit 2
+            ;;
+    esac
+done
 
 missing=()
-for p in "${packages[@]}"; do
+for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
         missing+=("$p")
     fi
 done
+# Debian's nodejs comes without npm; a nodejs from elsewhere may bring its own.
+if [[ -n $want_node_tools ]] && ! command -v npm >/dev/null; then
+    missing+=(npm)
+fi
 
 as_root=()
 if ((EUID != 0)); then
@@ -42,8 +88,10 @@ if ((${#missing[@]} > 0)); then
         "${missing[@]}" >/dev/null
 fi
 
+# The tests also run the program under a locale whose decimal separator is a comma.
+test_locale=de_DE.UTF-8
 # `locale -a` spells the generated locale de_DE.utf8.
-if ! locale -a | grep -ix "${test_locale%.UTF-8}.utf8" >/dev/null; then
+if [[ -n $want_locale ]] && ! locale -a | grep -ix "${test_locale%.UTF-8}.utf8" >/dev/null; then
     echo "setup: generating the locale $test_locale" >&2
     "${as_root[@]}" sed -i "s/^# *\($test_locale UTF-8\)/\1/" /etc/locale.gen
     grep -qx "$test_locale UTF-8" /etc/locale.gen ||
@@ -53,9 +101,8 @@ fi
 
 # The web edition's build and test tools (the bundler, the linter, the accessibility
 # audit), pinned by package-lock.json; none of them is shipped to the page's visitors.
-cd "$(dirname "$0")/.."
 stamp=node_modules/.quorvel-lock
-if ! cmp -s package-lock.json "$stamp" 2>/dev/null; then
+if [[ -n $want_node_tools ]] && ! cmp -s package-lock.json "$stamp" 2>/dev/null; then
     echo "setup: installing the web tools from package-lock.json" >&2
     npm ci --no-audit --no-fund --loglevel=error >/dev/null
     cp package-lock.json "$stamp"

@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and runs every test: once in the development build
-# (warnings fatal, and the web edition's tests) and once under AddressSanitizer +
-# UndefinedBehaviorSanitizer.
+# Installs what the tests need if it is missing (setup.sh's test group), builds, and runs
+# the tests.
+#   scripts/test.sh         the development build (warnings fatal) and its tests, the web
+#                           edition's included (built with emscripten in build/dev/)
+#   scripts/test.sh --all   also the AddressSanitizer + UndefinedBehaviorSanitizer build
+#                           and its tests; what CI runs
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+presets=(dev)
+case ${1:-} in
+    "") ;;
+    --all) presets+=(asan) ;;
+    *)
+        echo "usage: scripts/test.sh [--all]" >&2
+        exit 2
+        ;;
+esac
+
+scripts/setup.sh test
 jobs=$(nproc)
 
-# The web edition, which the development build's tests then work in headless Chromium.
-echo "== web: build"
-mkdir -p build
-if ! scripts/web.sh build >build/web-build.log 2>&1; then
-    grep -v '^\[ *[0-9]*%\]' build/web-build.log | tail -n 60
-    echo "== web: build failed (full log in build/web-build.log)"
-    exit 1
-fi
-
-for preset in dev asan; do
+for preset in "${presets[@]}"; do
     echo "== $preset: build"
     mkdir -p build
     log="build/$preset-build.log"

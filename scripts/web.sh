@@ -9,17 +9,8 @@ cd "$(dirname "$0")/.."
 root=$PWD
 
 build() {
-    scripts/setup.sh
-    # Debian's emscripten finds its node modules there.
-    export NODE_PATH=/usr/share/nodejs
-    local tree=build/web-cmake
-    if [[ ! -f $tree/CMakeCache.txt ]]; then
-        emcmake cmake -S . -B "$tree" -DCMAKE_BUILD_TYPE=Release \
-            -DQUORVEL_WERROR=ON -DQUORVEL_BUILD_WINDOW=OFF -DBUILD_TESTING=OFF \
-            -DQUORVEL_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS=-fwasm-exceptions \
-            -DQUORVEL_WEB_SITE="$root/build/web" >/dev/null
-    fi
-    cmake --build "$tree" --target quorvel_web_site -j"$(nproc)"
+    scripts/setup.sh web
+    web/tools/emscripten_build.sh build/web-cmake "$root/build/web"
 }
 
 serve() {

@@ -1,9 +1,9 @@
 // The page's service worker: it keeps every file of this build in a cache named after the
 // build's content, answers from that cache first (so the page starts with no network),
 // and once a newer build's worker takes over, the older builds' caches go. The build
-// writes the cache's name and the list of files in.
+// writes the cache's name and the list of files in, in place of the two marks.
 const CACHE = "@CACHE@";
-const FILES = @FILES@;
+const FILES = ["@FILES@"];
 const OURS = "quorvel-";
 
 // A name with a hash of its content is that content: the copy the page has just loaded

@@ -44,12 +44,13 @@ def cache_name(site, files):
 def write_worker(site):
     files = precached(site)
     source = WORKER_SOURCE.read_text(encoding="utf-8")
-    for mark in ("@CACHE@", "@FILES@"):
+    # Each mark is a valid literal of its own, so the source parses (and lints) as it is.
+    for mark in ("@CACHE@", '["@FILES@"]'):
         if source.count(mark) != 1:
             sys.exit(f"finish_site: {WORKER_SOURCE} must hold {mark} once")
     # The start URL, "./", is the page too.
     source = source.replace("@CACHE@", cache_name(site, files))
-    source = source.replace("@FILES@", json.dumps(["./", *files]))
+    source = source.replace('["@FILES@"]', json.dumps(["./", *files]))
     (site / WORKER).write_text(source, encoding="utf-8")
 
 
