@@ -150,20 +150,6 @@ class Unmapped:
         s.xdo("windowmap", "--sync", s.window)
 
 
-class Check:
-    """Compare the window with the replay here, and not only at the end. With alike, two
-    plots of the same size must also show the same curve on the real screen."""
-
-    def __init__(self, note, alike=None):
-        self.note, self.alike = note, alike
-
-    def handlers(self):
-        return []
-
-    def perform(self, s):
-        pass
-
-
 class Batch:
     """Many clicks in one xdotool run, as fast as the X server takes them."""
 
