@@ -16,6 +16,7 @@ import tempfile
 
 import cdp
 from cdp import ProtocolError
+from quorvel_drive import processes
 
 # Quiet: no updates, telemetry, studies or first-run pages, nothing fetched from outside.
 PREFERENCES = {
@@ -160,7 +161,7 @@ def firefox(touch=False):
         finally:
             if page is not None:
                 page.close()
-            cdp.stop(process)
+            processes.stop(process)
 
 
 def _bidi_endpoint(process, timeout=60.0):

@@ -14,6 +14,8 @@ import threading
 import time
 import urllib.request
 
+from quorvel_drive import processes
+
 CHROMIUM_FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
@@ -139,7 +141,7 @@ def chromium(width=647, height=455, scale=1.0):
         finally:
             if page is not None:
                 page.close()
-            stop(process)
+            processes.stop(process)
 
 
 def _devtools_endpoint(process, timeout=30.0):
@@ -165,16 +167,6 @@ def endpoint_in_stderr(process, pattern, browser, what, timeout):
             threading.Thread(target=_drain, args=(process.stderr,), daemon=True).start()
             return found.group(1)
     raise ProtocolError(f"{browser} did not start {what}:\n" + "".join(seen[-20:]))
-
-
-def stop(process):
-    """Ends a browser, killing it if it does not end within 15 s."""
-    process.terminate()
-    try:
-        process.wait(timeout=15)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
 
 
 def _drain(stream):

@@ -15,6 +15,7 @@ import tempfile
 import threading
 import time
 
+from quorvel_drive import processes
 from quorvel_drive.failure import Skipped
 
 REPOSITORY = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
@@ -141,18 +142,10 @@ def nginx(site):
         else:
             raise RuntimeError("nginx found no free port")
 
-        def stop():
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(timeout=15)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
         try:
-            yield Served(f"http://127.0.0.1:{port}/", stop)
+            yield Served(f"http://127.0.0.1:{port}/", lambda: processes.stop(process))
         finally:
-            stop()
+            processes.stop(process)
 
 
 SERVERS = {"preview": preview, "nginx": nginx}

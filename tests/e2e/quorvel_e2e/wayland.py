@@ -15,6 +15,7 @@ import subprocess
 import tempfile
 import time
 
+from quorvel_drive import processes
 from quorvel_drive.failure import Failure
 from quorvel_drive.images import differing_pixels, keep, read_png
 from quorvel_drive.replay import replay_checkpoints
@@ -83,12 +84,7 @@ def compositor(work):
         yield env
     finally:
         # Its own clients (the shell, the keyboard) end with it.
-        server.terminate()
-        try:
-            server.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            server.kill()
-            server.wait()
+        processes.stop(server, timeout=10)
 
 
 def screenshot(env, work):
