@@ -209,13 +209,12 @@ void MainWindow::connect_events(const ControlRow& row, QWidget* widget) {
 // overlap the CALC button and the "cos" button must not cover them), lowered last-first
 // to keep their own order, and a frame stacked on top raised above the others.
 void MainWindow::stack_controls() {
-    const std::vector<RowGeometry> geometry = window_geometry();
-    for (auto row = geometry.rbegin(); row != geometry.rend(); ++row) {
+    for (auto row = geometry_.rbegin(); row != geometry_.rend(); ++row) {
         if (row->stacking == Stacking::beneath) {
             control(row->name)->lower();
         }
     }
-    for (const RowGeometry& row : geometry) {
+    for (const RowGeometry& row : geometry_) {
         if (row.stacking == Stacking::on_top) {
             control(row.name)->raise();
         }

@@ -19,6 +19,7 @@
 #include "program_look.h"
 #include "qt_window_frame.h"
 #include "ui.h"
+#include "window_geometry.h"
 
 namespace quorvel {
 
@@ -119,6 +120,9 @@ class MainWindow : public QWidget, public Ui {
     Control& lookup(ControlName name) const;
 
     std::map<Key, QWidget*> controls_;
+    // Where each control lies and how it is stacked, worked out once: it never changes,
+    // and placing, stacking and uncovering at every zoom all read it.
+    const std::vector<RowGeometry> geometry_ = window_geometry();
     QtWindowFrame frame_;
     std::vector<std::string_view> connected_;
     std::unique_ptr<Form> form_;

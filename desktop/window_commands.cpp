@@ -38,7 +38,7 @@ QRect logical_rect(const PixelRect& at) {
 void MainWindow::place_controls() {
     const double factor = zoom_factor();
     std::map<Key, QPoint> corners;
-    for (const RowGeometry& row : window_geometry()) {
+    for (const RowGeometry& row : geometry_) {
         const ZoomedPlace place = zoomed_place(logical_rect(row.rect), factor);
         const ControlName in = find_control(row.name)->container;
         const QPoint container = in == window_name ? QPoint(0, 0) : corners.at({in.name, in.index});
@@ -60,7 +60,7 @@ void MainWindow::place_controls() {
 void MainWindow::uncover_surfaces() {
     const double factor = zoom_factor();
     std::map<Key, QRegion> shapes;
-    for (const RowGeometry& plot : window_geometry()) {
+    for (const RowGeometry& plot : geometry_) {
         for (const UncoveredPart& part : plot.uncovered) {
             const QWidget* frame = control(part.frame);
             auto [shape, added] =

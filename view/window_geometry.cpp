@@ -94,11 +94,11 @@ std::vector<RowGeometry> window_geometry(std::span<const FramePlace> moved) {
         if (find_control(plot.name)->kind != ControlKind::picture || !plot.shown) {
             continue;
         }
+        const RowGeometry& own = out[static_cast<std::size_t>(table_index(plot.frame))];
         for (const RowGeometry& frame : out) {
             if (!(frame.name == frame.frame) || frame.name == plot.frame || !frame.shown) {
                 continue;
             }
-            const RowGeometry& own = out[static_cast<std::size_t>(table_index(plot.frame))];
             if (!lies_above(frame, own)) {
                 continue;
             }
