@@ -1,7 +1,9 @@
-// A key as the page description writes it, in Qt's portable form ("Ctrl+Alt+H", "F1"),
-// matched against a KeyboardEvent the way the desktop's shortcuts take it.
+// A key as the page description writes it, in Qt's portable form (the modifiers, then
+// the key, joined by "+"), matched against a KeyboardEvent the way the desktop's
+// shortcuts take it.
 
-// The key without its modifiers: "H" of "Ctrl+Alt+H", "+" of "Ctrl++".
+// The key without its modifiers: the part after the last "+", or "+" itself when the
+// text ends in two of them.
 function keyPart(text) {
   return text.endsWith("++") ? "+" : text.slice(text.lastIndexOf("+") + 1);
 }
