@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "command_table.h"
 #include "help_text.h"
 
 namespace quorvel {
@@ -43,10 +44,7 @@ QString page(const HelpText& help, const SpinRangeOf& range_of) {
     html += heading(help.readout_heading) + QStringLiteral("<p>%1</p>").arg(escaped(help.readout));
 
     html += heading(help.keys_heading) + QStringLiteral("<table cellpadding=\"3\">");
-    for (const HelpKey& key : help.keys) {
-        if (!key.works_in(Shell::desktop)) {
-            continue;
-        }
+    for (const KeyLine& key : key_lines(Shell::desktop)) {
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
                     .arg(escaped(key.keys), escaped(key.action));
     }

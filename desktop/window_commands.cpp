@@ -10,12 +10,14 @@
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "command_table.h"
 #include "layout.h"
 #include "main_window.h"
 #include "paint_zoom.h"
@@ -141,7 +143,7 @@ bool MainWindow::zoom_step_offered(int percent) const {
 
 void MainWindow::offer_zoom_steps() {
     const int next = zoom_in(zoom_percent_);
-    zoom_commands_.front()->setEnabled(next != zoom_percent_ && zoom_step_offered(next));
+    commands_.at("zoom_in")->setEnabled(next != zoom_percent_ && zoom_step_offered(next));
     for (QAction* level : zoom_levels_->actions()) {
         level->setEnabled(zoom_step_offered(level->data().toInt()));
     }
@@ -197,39 +199,74 @@ void MainWindow::show_help() {
     help_->activateWindow();
 }
 
+namespace {
+
+QString qt_text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+// What each of the window's commands does when its keys or its menu entry trigger it.
+std::function<void()> MainWindow::command_run(std::string_view id) {
+    if (id == "help") {
+        return [this] { show_help(); };
+    }
+    if (id == "zoom_in") {
+        return [this] {
+            // The frame may have grown since the command was last offered.
+            if (const int next = zoom_in(zoom_percent_); zoom_step_offered(next)) {
+                set_zoom(next);
+            } else {
+                offer_zoom_steps();
+            }
+        };
+    }
+    if (id == "zoom_out") {
+        return [this] { set_zoom(zoom_out(zoom_percent_)); };
+    }
+    if (id == "actual_size") {
+        return [this] { set_zoom(actual_size); };
+    }
+    if (id == "copy_picture") {
+        return [this] { copy_picture(); };
+    }
+    if (id == "high_contrast") {
+        return [this] {
+            set_palette(contrast_command_->isChecked() ? Palette::high_contrast : Palette::seed);
+        };
+    }
+    throw std::logic_error("the desktop has no command " + std::string(id));
+}
+
 // The actions carry the keys from the start; the menu that lists them is built the first
 // time it is asked for, so a window that is never right-clicked does not pay for it.
 void MainWindow::add_commands() {
-    const auto command = [this](const QString& text, QList<QKeySequence> keys, auto slot) {
-        auto* action = new QAction(text, this);
-        action->setShortcuts(keys);
+    for (const CommandRow& row : command_table()) {
+        if (row.desktop.by != TakenBy::window) {
+            continue;
+        }
+        if (row.id == "zoom_levels") {
+            add_zoom_levels(row);
+            continue;
+        }
+        auto* action = new QAction(qt_text(row.label), this);
+        action->setShortcuts(
+            QKeySequence::listFromString(qt_text(row.desktop.keys), QKeySequence::PortableText));
         action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, slot);
+        action->setCheckable(row.checkable);
+        connect(action, &QAction::triggered, this, command_run(row.id));
         addAction(action);
-        return action;
-    };
-    help_command_ =
-        command(QStringLiteral("How to use…"), {QKeySequence(Qt::Key_F1)}, [this] { show_help(); });
-    zoom_commands_ = {
-        command(QStringLiteral("Zoom in"),
-                {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
-                [this] {
-                    // The frame may have grown since the command was last offered.
-                    if (const int next = zoom_in(zoom_percent_); zoom_step_offered(next)) {
-                        set_zoom(next);
-                    } else {
-                        offer_zoom_steps();
-                    }
-                }),
-        command(QStringLiteral("Zoom out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-                [this] { set_zoom(zoom_out(zoom_percent_)); }),
-        command(QStringLiteral("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
-                [this] { set_zoom(actual_size); }),
-    };
+        commands_.emplace(row.id, action);
+    }
+    contrast_command_ = commands_.at("high_contrast");
+}
+
+void MainWindow::add_zoom_levels(const CommandRow& row) {
     zoom_levels_ = new QActionGroup(this);
     for (const int step : zoom_steps) {
         auto* level = new QAction(QStringLiteral("%1 %").arg(step), zoom_levels_);
-        level->setCheckable(true);
+        level->setCheckable(row.checkable);
         level->setChecked(step == zoom_percent_);
         level->setData(step);
         connect(level, &QAction::triggered, this, [this, step] {
@@ -237,25 +274,21 @@ void MainWindow::add_commands() {
             set_zoom(zoom_step_offered(step) ? step : zoom_percent_);
         });
     }
-    copy_command_ = command(QStringLiteral("Copy picture"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
-                            [this] { copy_picture(); });
-    contrast_command_ = command(
-        QStringLiteral("High contrast"), {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H)}, [this] {
-            set_palette(contrast_command_->isChecked() ? Palette::high_contrast : Palette::seed);
-        });
-    contrast_command_->setCheckable(true);
 }
 
 QMenu& MainWindow::context_menu() {
     if (menu_ == nullptr) {
         menu_ = new QMenu(this);
-        menu_->addAction(help_command_);
-        menu_->addSeparator();
-        menu_->addActions(zoom_commands_);
-        menu_->addMenu(QStringLiteral("Zoom"))->addActions(zoom_levels_->actions());
-        menu_->addAction(contrast_command_);
-        menu_->addSeparator();
-        menu_->addAction(copy_command_);
+        for (const std::string_view id : context_menu_of(Shell::desktop)) {
+            if (id == menu_separator) {
+                menu_->addSeparator();
+            } else if (id == "zoom_levels") {
+                menu_->addMenu(qt_text(find_command(id)->label))
+                    ->addActions(zoom_levels_->actions());
+            } else {
+                menu_->addAction(commands_.at(id));
+            }
+        }
         connect(menu_, &QMenu::aboutToShow, this, [this] { offer_zoom_steps(); });
         zoom_popups();
     }

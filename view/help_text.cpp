@@ -67,28 +67,6 @@ constexpr std::string_view readout =
     "can read -3.0001. Every coefficient is a whole number: take the nearest one (for "
     "n ≥ 1, the nearest whole number to 2 × S/T).";
 
-// The desktop window zooms in its own steps and its menu offers them; on the web page
-// zoom is the browser's.
-constexpr auto keys = std::to_array<HelpKey>({
-    {"F1", "Open this help"},
-    {"Esc", "Close this help"},
-    {"Ctrl+= or Ctrl++", "Zoom in: 100, 125, 150, 200, 250, 300 %", Shell::desktop},
-    {"Ctrl+= or Ctrl++", "Zoom in, in the browser's own steps; the plots stay sharp at every zoom",
-     Shell::web},
-    {"Ctrl+-", "Zoom out"},
-    {"Ctrl+0", "Back to 100 %"},
-    {"Ctrl+C", "Copy a picture of the whole window, at its zoom, for a worksheet or slide"},
-    {"Ctrl+Alt+H",
-     "High contrast on or off: darker reds, greens and outlines, every text at "
-     "4.5:1 or more"},
-    {"Tab, Shift+Tab", "Move the keyboard focus to the next or previous control"},
-    {"Up, Down", "Step the spin button that has the focus"},
-    {"Space, Return, Enter", "Press the button that has the focus"},
-    {"Right click, Menu key", "The menu with help, zoom, high contrast and copy picture",
-     Shell::desktop},
-    {"Right click, Menu key", "The menu with help, high contrast and copy picture", Shell::web},
-});
-
 constexpr auto fonts = std::to_array<HelpFont>({
     {"Liberation Serif, Liberation Sans", "SIL Open Font License 1.1"},
     {"IPAPGothic (IPA fonts)", "IPA Font License Agreement v1.0"},
@@ -107,7 +85,6 @@ constexpr HelpText text{
     .readout_heading = "Why S/T can read 2.9999 for 3",
     .readout = readout,
     .keys_heading = "Keys",
-    .keys = keys,
     .about_heading = "About",
     .about =
         {

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "command_table.h"
 #include "help_text.h"
 #include "json_text.h"
 #include "spin_ranges.h"
@@ -45,10 +46,8 @@ std::string help_description(const FormState& state) {
         .field("keys_heading", help.keys_heading)
         .key("keys")
         .begin_array();
-    for (const HelpKey& key : help.keys) {
-        if (key.works_in(Shell::web)) {
-            json.begin_array().value(key.keys).value(key.action).end_array();
-        }
+    for (const KeyLine& key : key_lines(Shell::web)) {
+        json.begin_array().value(key.keys).value(key.action).end_array();
     }
     const HelpAbout& about = help.about;
     json.end_array()
