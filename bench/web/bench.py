@@ -3,7 +3,7 @@
 times as WebAssembly against the same code native, and the page's weight gzipped.
 
   bench.py --site build/web-probe --shipped build/web
-           --native build/release/bench/quorvel_web_handlers
+           --native build/bench/bench/quorvel_web_handlers
 
 The page timed is the tests' build (the same page over the module with the timing
 function); the weight is that of the visitors' build (--shipped).
