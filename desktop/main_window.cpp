@@ -10,6 +10,7 @@
 
 #include "accessible_names.h"
 #include "control_colours.h"
+#include "dispatch.h"
 #include "etched_frame.h"
 #include "event_table.h"
 #include "paint_zoom.h"
@@ -183,7 +184,7 @@ void MainWindow::connect_events(const ControlRow& row, QWidget* widget) {
         if (event == nullptr) {
             return;
         }
-        connect(sender, signal, this, [this, event] { raise_event(*event); });
+        connect(sender, signal, this, [this, event] { raise_event(event->name); });
         connected_.push_back(event->name);
     };
     switch (row.kind) {
@@ -280,19 +281,19 @@ void MainWindow::click_buttons_on_enter() {
 }
 
 void MainWindow::load() {
-    const EventEntry* event = find_event("Form_Load");
-    if (event == nullptr) {
+    try {
+        raise_event("Form_Load");
+    } catch (const UnknownHandler&) {
         throw std::logic_error("the event table has no Form_Load");
     }
-    raise_event(*event);
     describe_controls();
 }
 
-void MainWindow::raise_event(const EventEntry& event) {
+void MainWindow::raise_event(std::string_view handler) {
     if (reporting_fault_) {
         return;
     }
-    const std::optional<RuntimeFault> fault = dispatch(*form_, event.handler);
+    const std::optional<RuntimeFault> fault = dispatch(*form_, handler);
     if (!fault) {
         return;
     }
