@@ -205,24 +205,6 @@ void MainWindow::connect_events(const ControlRow& row, QWidget* widget) {
     }
 }
 
-// Each control lies among its siblings as the window's geometry stacks it: labels beneath
-// the buttons, spin buttons and surfaces that share their frame (the blank labels that
-// overlap the CALC button and the "cos" button must not cover them), lowered last-first
-// to keep their own order, and a frame stacked on top raised above the others.
-void MainWindow::stack_controls() {
-    for (auto row = geometry_.rbegin(); row != geometry_.rend(); ++row) {
-        if (row->stacking == Stacking::beneath) {
-            control(row->name)->lower();
-        }
-    }
-    for (const RowGeometry& row : geometry_) {
-        if (row.stacking == Stacking::on_top) {
-            control(row.name)->raise();
-        }
-    }
-    uncover_surfaces();
-}
-
 void MainWindow::set_tab_order() {
     QWidget* previous = nullptr;
     for (const ControlName& name : tab_order()) {
