@@ -251,11 +251,14 @@ TEST(PortraitArrangement, MovesWholeFramesOnlyAndHoldsEveryRow) {
 }
 
 // The columns stand one under another, left to right becoming top to bottom, each in a
-// band of the window's height, the widest filling the width and the others centred.
+// band of the window's height at its own height in the window, the widest filling the
+// width and the others centred.
 TEST(PortraitArrangement, StacksTheColumnsInBandsCentredOnTheWidest) {
     const auto landscape = window_geometry();
     const PortraitArrangement portrait = portrait_arrangement();
     const auto columns = columns_of(portrait.rows, landscape);
+    const auto columns_was = columns_of(landscape, landscape);
+    ASSERT_EQ(columns.size(), columns_was.size());
     const int band = pixels_of_twips(window_look.client_height);
     EXPECT_EQ(portrait.height, band * static_cast<int>(columns.size()));
     int widest = 0;
@@ -264,6 +267,8 @@ TEST(PortraitArrangement, StacksTheColumnsInBandsCentredOnTheWidest) {
         widest = std::max(widest, box.width);
         EXPECT_TRUE(inside(box, {0, band * static_cast<int>(c), portrait.width, band}))
             << "column " << c;
+        // Each keeps the margins above and below it that the window gives it.
+        EXPECT_EQ(box.top - band * static_cast<int>(c), columns_was[c].box.top) << "column " << c;
         const int left_margin = box.left;
         const int right_margin = portrait.width - (box.left + box.width);
         EXPECT_GE(right_margin - left_margin, 0) << "column " << c;
