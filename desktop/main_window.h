@@ -119,7 +119,7 @@ class MainWindow : public QWidget, public Ui {
     std::function<void()> command_run(std::string_view id);
     // The one road from a control's event to its handler. A runtime fault is reported to
     // the user and the window carries on with whatever the handler had done.
-    void raise_event(const EventEntry& event);
+    void raise_event(std::string_view handler);
     template <typename Control>
     Control& lookup(ControlName name) const;
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -228,52 +227,15 @@ void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, co
     }
 }
 
-// The window arranged for reading down a screen narrower than it is tall: its columns
-// of frames one under another, each in a band of the window's full height (so each
-// keeps its own margin below), the narrower ones centred under the widest. Nothing moves
-// inside a column: each frame keeps its size and its place relative to its column.
+// The window arranged for a screen narrower than it is tall, with every row in it.
 void portrait_field(JsonText& json) {
-    struct Column {
-        int left = 0;  // CSS pixels, as the window places it
-        int right = 0;
-        std::vector<const ControlRow*> frames;
-    };
-    // The frames of a column all start at the column's left edge.
-    std::map<int, Column> columns;
-    for (const ControlRow& row : layout_table()) {
-        if (row.container != window_name) {
-            continue;
-        }
-        auto [at, added] = columns.try_emplace(row.left);
-        Column& column = at->second;
-        const int left = css_pixels(row.left);
-        const int right = left + css_pixels(row.width);
-        column.left = added ? left : std::min(column.left, left);
-        column.right = added ? right : std::max(column.right, right);
-        column.frames.push_back(&row);
-    }
-    int width = 0;
-    for (const auto& [twips, column] : columns) {
-        width = std::max(width, column.right - column.left);
-    }
-    const int band = css_pixels(window_look.client_height);
+    const PortraitArrangement portrait = portrait_arrangement();
     json.key("portrait")
         .begin_object()
-        .field("width", width)
-        .field("height", band * static_cast<int>(columns.size()));
-    std::vector<FramePlace> moved;
-    int top = 0;
-    for (const auto& [twips, column] : columns) {
-        const int shift = (width - (column.right - column.left)) / 2 - column.left;
-        for (const ControlRow* frame : column.frames) {
-            moved.push_back(
-                {frame->name, css_pixels(frame->left) + shift, css_pixels(frame->top) + top});
-        }
-        top += band;
-    }
-    // Every row where this arrangement puts it, in the table's order.
+        .field("width", portrait.width)
+        .field("height", portrait.height);
     json.key("rows").begin_array();
-    for (const RowGeometry& at : window_geometry(moved)) {
+    for (const RowGeometry& at : portrait.rows) {
         json.begin_object();
         place_fields(json, at);
         json.end_object();

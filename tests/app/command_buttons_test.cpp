@@ -5,6 +5,7 @@
 
 #include "answer_display.h"
 #include "case_name.h"
+#include "dispatch.h"
 #include "event_table.h"
 #include "form.h"
 #include "form_fixture.h"
@@ -31,6 +32,25 @@ TEST(EventTable, HasThirtyOneDistinctHandlers) {
     EXPECT_EQ(names.size(), 31u);
     EXPECT_EQ(find_event("Spin_b0_SpinUp"), nullptr);
     EXPECT_EQ(find_event("command1_click"), nullptr);
+}
+
+// By name, an event runs the table's handler of that name; a name the table lacks runs
+// nothing and is refused with the name in the message.
+TEST(EventTable, DispatchByNameRunsThatHandlerOrRefusesTheName) {
+    LoadedForm run;
+    ASSERT_EQ(run.caption({"value_s"}), "");
+    EXPECT_FALSE(dispatch(run.form, "Command3_Click").has_value());
+    const std::string shown = run.caption({"value_s"});
+    EXPECT_NE(shown, "");
+    for (const char* unknown : {"command3_click", "Spin_b0_SpinUp", ""}) {
+        try {
+            dispatch(run.form, unknown);
+            ADD_FAILURE() << "'" << unknown << "' was run";
+        } catch (const UnknownHandler& refused) {
+            EXPECT_EQ(std::string(refused.what()), "no handler named " + std::string(unknown));
+        }
+    }
+    EXPECT_EQ(run.caption({"value_s"}), shown);
 }
 
 struct EmptyingCase {

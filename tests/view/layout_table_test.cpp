@@ -4,6 +4,7 @@
 #include <map>
 #include <ostream>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,15 @@ TEST(LayoutTable, EachGroupOfOptionButtonsStartsWithExactlyOneSelected) {
     }
     ASSERT_NE(find_control({"switch_c"}), nullptr);
     EXPECT_TRUE(find_control({"switch_c"})->selected);  // the window opens on cos
+}
+
+TEST(LayoutTable, RowIndexIsEachRowsPlaceAndRefusesAnUnknownName) {
+    const auto table = layout_table();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(row_index(table[i].name), i) << full_name(table[i].name);
+    }
+    EXPECT_THROW(row_index({"s_wave", 5}), std::logic_error);
+    EXPECT_THROW(row_index({"Form1"}), std::logic_error);
 }
 
 // Two buttons or spin buttons must not cover one another: a click or a tap on either must
