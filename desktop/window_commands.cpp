@@ -133,7 +133,7 @@ void MainWindow::copy_picture() {
 
 void MainWindow::show_help() {
     if (help_ == nullptr) {
-        help_ = new HelpWindow(spin_ranges(*form_), this);
+        help_ = new HelpWindow(spin_ranges(*form_), form_numbers(*form_), this);
         help_->set_zoom(zoom_factor());
     }
     help_->show();

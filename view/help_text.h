@@ -52,7 +52,13 @@ struct HelpText {
 
 const HelpText& help_text();
 
-// A glossary meaning as shown, with the bounds it tells taken from range_of.
-std::string meaning_of(const HelpTerm& term, const SpinRangeOf& range_of);
+// A glossary meaning as shown, with the bounds it tells taken from range_of and the form's
+// numbers from number_of.
+std::string meaning_of(const HelpTerm& term, const SpinRangeOf& range_of,
+                       const FormNumberOf& number_of);
+
+// A step or the readout's explanation as shown: the numbers it tells are the form's.
+std::string help_prose(std::string_view prose, const SpinRangeOf& range_of,
+                       const FormNumberOf& number_of);
 
 }  // namespace quorvel

@@ -160,7 +160,7 @@ TEST_P(GlossaryBounds, FollowTheRanges) {
     const auto term = std::find_if(glossary.begin(), glossary.end(),
                                    [](const HelpTerm& t) { return t.term == GetParam().term; });
     ASSERT_NE(term, glossary.end());
-    const std::vector<std::string> numbers = numbers_in(meaning_of(*term, edited.lookup()));
+    const std::vector<std::string> numbers = numbers_in(meaning_of(*term, edited.lookup(), {}));
     for (const ControlName spin : GetParam().spins) {
         const SpinRange range = edited.of(spin);
         for (const int bound : {range.minimum, range.maximum}) {

@@ -80,13 +80,12 @@ TEST(HelpText, NamesEveryButtonByItsCaption) {
     }
 }
 
-// Bounds are told only in the glossary, the one part a shell fills in (meaning_of): a
-// placeholder anywhere else would be shown as it is written.
-TEST(HelpText, TellsBoundsOnlyInTheGlossary) {
+// Numbers are told only in the steps, the glossary and the readout, the parts a shell
+// fills in (help_prose, meaning_of): a placeholder anywhere else would be shown as written.
+TEST(HelpText, TellsNumbersOnlyWhereAShellFillsThem) {
     const HelpText& help = help_text();
-    std::vector<std::string_view> parts = {help.title, help.intro, help.readout, help.about.summary,
+    std::vector<std::string_view> parts = {help.title, help.intro, help.about.summary,
                                            help.about.licence};
-    parts.insert(parts.end(), help.steps.begin(), help.steps.end());
     std::vector<KeyLine> lines = key_lines(Shell::desktop);
     for (KeyLine& line : key_lines(Shell::web)) {
         lines.push_back(std::move(line));
@@ -216,6 +215,36 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoomCase{"below_the_steps", 50, 100, 100},
                       ZoomCase{"above_the_steps", 400, 300, 300}),
     [](const ::testing::TestParamInfo<ZoomCase>& row) { return std::string(row.param.name); });
+
+// The numbers the steps and the readout tell are the form's: filled from a form whose
+// largest coefficient and circle constant were other numbers, the text shows those and
+// not the start values.
+TEST(HelpText, TellsTheFormsOwnNumbers) {
+    const SpinRangeOf no_spin = [](ControlName) { return std::optional<SpinRange>{}; };
+    const FormNumberOf other_form = [](std::string_view name) -> std::optional<std::string> {
+        if (name == "coef_max") {
+            return "7";
+        }
+        if (name == "pi") {
+            return "3.5";
+        }
+        return std::nullopt;
+    };
+    const HelpText& help = help_text();
+    std::string steps;
+    for (const std::string_view step : help.steps) {
+        steps += help_prose(step, no_spin, other_form);
+    }
+    const std::string readout = help_prose(help.readout, no_spin, other_form);
+    EXPECT_TRUE(contains(steps, "from 1 to 7")) << steps;
+    EXPECT_FALSE(contains(steps, "10")) << steps;
+    EXPECT_TRUE(contains(readout, "taken as 3.5")) << readout;
+    EXPECT_FALSE(contains(readout, "3.14159")) << readout;
+    // Without the form's numbers a step cannot be shown at all.
+    EXPECT_THROW(for (const std::string_view step
+                      : help.steps) help_prose(step, no_spin, {}),
+                 std::logic_error);
+}
 
 }  // namespace
 }  // namespace quorvel
