@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "case_name.h"
 #include "replay_runner.h"
 
 namespace quorvel::testing {
@@ -165,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"value_a", zeros},
                     {"value_b", zeros},
                     {"y_axis", "10"}}}}}),
-    [](const ::testing::TestParamInfo<Scenario>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
 // A press at a spinner's bound: the level, n and k spinners do nothing at all, so the
 // window's whole state is the same before and after.
@@ -213,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Spin_k_SpinDown"},
         BoundCase{"b3_down_at_0", {}, "Spin_b3_SpinDown"},
         BoundCase{"a4_down_at_0", {}, "Spin_a4_SpinDown"}),
-    [](const ::testing::TestParamInfo<BoundCase>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
 }  // namespace
 }  // namespace quorvel::testing
