@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "case_name.h"
 #include "replay_runner.h"
 
 namespace quorvel::testing {
@@ -166,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"value_a", zeros},
                     {"value_b", zeros},
                     {"y_axis", "10"}}}}}),
-    testing::CaseName{});
+    [](const ::testing::TestParamInfo<Scenario>& row) { return std::string(row.param.name); });
 
 // A press at a spinner's bound: the level, n and k spinners do nothing at all, so the
 // window's whole state is the same before and after.
@@ -214,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Spin_k_SpinDown"},
         BoundCase{"b3_down_at_0", {}, "Spin_b3_SpinDown"},
         BoundCase{"a4_down_at_0", {}, "Spin_a4_SpinDown"}),
-    testing::CaseName{});
+    [](const ::testing::TestParamInfo<BoundCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace quorvel::testing
