@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "accessible_names.h"
+#include "accessible_interfaces.h"
 #include "control_colours.h"
 #include "dispatch.h"
 #include "etched_frame.h"

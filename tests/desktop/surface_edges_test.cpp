@@ -6,7 +6,9 @@
 #include <QImage>
 #include <string>
 
+#include "case_name.h"
 #include "dispatch.h"
+#include "event_table.h"
 #include "layout.h"
 #include "main_window.h"
 #include "qt_canvas.h"
@@ -86,9 +88,7 @@ TEST_P(SurfaceEdges, TheWindowShowsTheEdgeRowsAndColumnsOfEveryPlot) {
 INSTANTIATE_TEST_SUITE_P(Trials, SurfaceEdges,
                          ::testing::Values(Extremes{"a0_at_minus_10", "Spin_a0_SpinDown"},
                                            Extremes{"a0_at_10", "Spin_a0_SpinUp"}),
-                         [](const ::testing::TestParamInfo<Extremes>& row) {
-                             return std::string(row.param.name);
-                         });
+                         testing::CaseName{});
 
 }  // namespace
 }  // namespace quorvel

@@ -63,7 +63,7 @@ class InvariantsCatch : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(InvariantsCatch, TheDamage) {
     LoadedForm w;
-    GetParam().apply(w.form);
+    ASSERT_NO_FATAL_FAILURE(GetParam().apply(w.form));
     const std::string report = joined(broken_rules(w.form));
     EXPECT_NE(report.find(GetParam().caught_as), std::string::npos) << report;
 }

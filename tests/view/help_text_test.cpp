@@ -3,15 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "case_name.h"
 #include "command_table.h"
 #include "help_text.h"
 #include "layout.h"
-#include "project_version.h"
 #include "zoom_steps.h"
 
 namespace quorvel {
@@ -178,11 +179,27 @@ INSTANTIATE_TEST_SUITE_P(
                        "Right click, Menu key: The menu with help, high contrast and copy "
                        "picture"},
                       {zoom_steps_text(), "zoom and"}}),
-    [](const ::testing::TestParamInfo<ShellKeysCase>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
-TEST(HelpText, AboutGivesTheBuildsVersionAndTheLicences) {
+// The version of the newest release in the package's changelog: its first line reads
+// "quorvel (0.1.0) unstable; urgency=medium".
+std::string changelog_version() {
+    std::ifstream changelog(QUORVEL_CHANGELOG);
+    std::string first;
+    std::getline(changelog, first);
+    const std::size_t open = first.find('(');
+    const std::size_t close = first.find(')');
+    if (open == std::string::npos || close == std::string::npos || close < open) {
+        return "";
+    }
+    return first.substr(open + 1, close - open - 1);
+}
+
+TEST(HelpText, AboutGivesTheNewestReleasesVersionAndTheLicences) {
     const HelpAbout& about = help_text().about;
-    EXPECT_EQ(about.version, QUORVEL_VERSION);
+    const std::string released = changelog_version();
+    ASSERT_FALSE(released.empty()) << "no version in " << QUORVEL_CHANGELOG;
+    EXPECT_EQ(about.version, released);
     EXPECT_TRUE(contains(about.licence, "MIT"));
     ASSERT_EQ(about.fonts.size(), 2U);
     EXPECT_TRUE(contains(about.fonts[0].licence, "SIL Open Font License 1.1"));
@@ -207,14 +224,15 @@ TEST_P(ZoomStep, MovesOneStepAndStopsAtTheEnds) {
     EXPECT_EQ(zoom_out(GetParam().from), GetParam().out);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, ZoomStep,
-    ::testing::Values(ZoomCase{"actual_size", 100, 125, 100}, ZoomCase{"first_step", 125, 150, 100},
-                      ZoomCase{"double", 200, 250, 150}, ZoomCase{"largest", 300, 300, 250},
-                      ZoomCase{"between_steps", 180, 200, 150},
-                      ZoomCase{"below_the_steps", 50, 100, 100},
-                      ZoomCase{"above_the_steps", 400, 300, 300}),
-    [](const ::testing::TestParamInfo<ZoomCase>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Steps, ZoomStep,
+                         ::testing::Values(ZoomCase{"actual_size", 100, 125, 100},
+                                           ZoomCase{"first_step", 125, 150, 100},
+                                           ZoomCase{"double", 200, 250, 150},
+                                           ZoomCase{"largest", 300, 300, 250},
+                                           ZoomCase{"between_steps", 180, 200, 150},
+                                           ZoomCase{"below_the_steps", 50, 100, 100},
+                                           ZoomCase{"above_the_steps", 400, 300, 300}),
+                         testing::CaseName{});
 
 // The numbers the steps and the readout tell are the form's: filled from a form whose
 // largest coefficient and circle constant were other numbers, the text shows those and
