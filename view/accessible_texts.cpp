@@ -3,46 +3,65 @@
 #include <array>
 
 #include "range_prose.h"
+#include "translatable.h"
 
 namespace quorvel {
 namespace {
 
 constexpr auto texts = std::to_array<AccessibleText>({
     // Frames: the group a screen reader announces when the focus enters it.
-    {{"example"}, "Example Wave", "The wave whose coefficients you are finding"},
-    {{"simulate"}, "Simulate Wave", "The sum of your trial harmonics, and the answers"},
-    {{"Frame1"}, "Essential Wave", "cos nθ or sin nθ, chosen with n and the cos and sin buttons"},
+    {{"example"}, N_("Example Wave"), N_("The wave whose coefficients you are finding")},
+    {{"simulate"}, N_("Simulate Wave"), N_("The sum of your trial harmonics, and the answers")},
+    {{"Frame1"},
+     N_("Essential Wave"),
+     N_("cos nθ or sin nθ, chosen with n and the cos and sin buttons")},
     {{"Frame2"},
-     "Example Wave times Essential Wave",
-     "The product of the two waves; CALC gives its mean S/T"},
-    {{"Frame3"}, "Spectrum", "Your coefficients as bars, one group per harmonic 0 … 4"},
-    {{"s_wave", 0}, "Coefficient a0", "Your constant term a0; set it with the spin button"},
-    {{"s_wave", 1}, "Coefficient a1", "Your cosine term a1 cos θ; set a1 with the spin button"},
-    {{"s_wave", 2}, "Coefficient a2", "Your cosine term a2 cos 2θ; set a2 with the spin button"},
-    {{"s_wave", 3}, "Coefficient a3", "Your cosine term a3 cos 3θ; set a3 with the spin button"},
-    {{"s_wave", 4}, "Coefficient a4", "Your cosine term a4 cos 4θ; set a4 with the spin button"},
-    {{"c_wave", 1}, "Coefficient b1", "Your sine term b1 sin θ; set b1 with the spin button"},
-    {{"c_wave", 2}, "Coefficient b2", "Your sine term b2 sin 2θ; set b2 with the spin button"},
-    {{"c_wave", 3}, "Coefficient b3", "Your sine term b3 sin 3θ; set b3 with the spin button"},
-    {{"c_wave", 4}, "Coefficient b4", "Your sine term b4 sin 4θ; set b4 with the spin button"},
+     N_("Example Wave times Essential Wave"),
+     N_("The product of the two waves; CALC gives its mean S/T")},
+    {{"Frame3"}, N_("Spectrum"), N_("Your coefficients as bars, one group per harmonic 0 … 4")},
+    {{"s_wave", 0}, N_("Coefficient a0"), N_("Your constant term a0; set it with the spin button")},
+    {{"s_wave", 1},
+     N_("Coefficient a1"),
+     N_("Your cosine term a1 cos θ; set a1 with the spin button")},
+    {{"s_wave", 2},
+     N_("Coefficient a2"),
+     N_("Your cosine term a2 cos 2θ; set a2 with the spin button")},
+    {{"s_wave", 3},
+     N_("Coefficient a3"),
+     N_("Your cosine term a3 cos 3θ; set a3 with the spin button")},
+    {{"s_wave", 4},
+     N_("Coefficient a4"),
+     N_("Your cosine term a4 cos 4θ; set a4 with the spin button")},
+    {{"c_wave", 1},
+     N_("Coefficient b1"),
+     N_("Your sine term b1 sin θ; set b1 with the spin button")},
+    {{"c_wave", 2},
+     N_("Coefficient b2"),
+     N_("Your sine term b2 sin 2θ; set b2 with the spin button")},
+    {{"c_wave", 3},
+     N_("Coefficient b3"),
+     N_("Your sine term b3 sin 3θ; set b3 with the spin button")},
+    {{"c_wave", 4},
+     N_("Coefficient b4"),
+     N_("Your sine term b4 sin 4θ; set b4 with the spin button")},
 
     // Push buttons and option buttons. The two RESET buttons say which RESET they are.
     {{"Command1"},
-     "RESET (new example)",
-     "A new example at the same level; hides the answers and sets your coefficients to 0"},
-    {{"Command2"}, "RESET (essential wave)", "Sets the essential wave back to n = 0, cos"},
+     N_("RESET (new example)"),
+     N_("A new example at the same level; hides the answers and sets your coefficients to 0")},
+    {{"Command2"}, N_("RESET (essential wave)"), N_("Sets the essential wave back to n = 0, cos")},
     {{"Command3"},
-     "CALC",
-     "Computes S/T, the mean of the product over k rectangles: a0 for n = 0, an/2 (cos) or "
-     "bn/2 (sin) for n ≥ 1"},
-    {{"Command4"}, "ANS", "Shows the example wave's true coefficients"},
-    {{"switch_c"}, "cos", "Makes the essential wave cos nθ, to find an"},
-    {{"switch_s"}, "sin", "Makes the essential wave sin nθ, to find bn"},
+     N_("CALC"),
+     N_("Computes S/T, the mean of the product over k rectangles: a0 for n = 0, an/2 (cos) or ")
+         N_("bn/2 (sin) for n ≥ 1")},
+    {{"Command4"}, N_("ANS"), N_("Shows the example wave's true coefficients")},
+    {{"switch_c"}, N_("cos"), N_("Makes the essential wave cos nθ, to find an")},
+    {{"switch_s"}, N_("sin"), N_("Makes the essential wave sin nθ, to find bn")},
 
     // Spin buttons, named after what they change; their value is their readout's caption.
-    // "{min}", "{max}" and "{step}" are the button's own bounds, from the form.
+    // N_("{min}"), "{max}" and "{step}" are the button's own bounds, from the form.
     {{"Spin_lebel"},
-     "level",
+     N_("level"),
      "Steps the level, how many harmonics the example has ({min} to {max}); each step draws "
      "a new example",
      {"value_lebel"}},
@@ -113,8 +132,9 @@ std::span<const AccessibleText> accessible_texts() {
     return texts;
 }
 
-std::string description_of(const AccessibleText& row, const SpinRangeOf& range_of) {
-    return with_ranges(row.description, range_of, "-", row.control);
+std::string description_of(const AccessibleText& row, const SpinRangeOf& range_of,
+                           const Catalogue& catalogue) {
+    return with_ranges(catalogue.translate(row.description), range_of, "-", row.control);
 }
 
 const AccessibleText* find_accessible_text(ControlName control) {
