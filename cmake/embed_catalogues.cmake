@@ -1,7 +1,8 @@
 # Writes a C++ source that holds every compiled catalogue as bytes, so each shell (the
 # WebAssembly page and the single-file page included) carries its languages with it and
 # reads no file at run time.
-#   cmake -DOUTPUT=file.cpp -DCATALOGUES="ja=/path/ja.mo;de=/path/de.mo" -P embed_catalogues.cmake
+#   cmake -DOUTPUT=file.cpp -DCATALOGUES="ja=/path/ja.mo|de=/path/de.mo" -P embed_catalogues.cmake
+string(REPLACE "|" ";" CATALOGUES "${CATALOGUES}")
 set(body "")
 set(rows "")
 foreach(entry IN LISTS CATALOGUES)

@@ -50,10 +50,15 @@ def main(template, output):
                     entries.append(msgid)
                 msgid, key = None, None
     with open(output, "w", encoding="utf-8") as out:
-        out.write('msgid ""\nmsgstr ""\n"Project-Id-Version: Quorvel\\n"\n"PO-Revision-Date: 2026-12-11 00:00+0000\\n"\n'
-                  '"Last-Translator: po/pseudo_translate.py\\n"\n"Language-Team: none\\n"\n"Language: en_XA\\n"\n'
-                  '"MIME-Version: 1.0\\n"\n"Content-Type: text/plain; charset=UTF-8\\n"\n'
-                  '"Content-Transfer-Encoding: 8bit\\n"\n"Plural-Forms: nplurals=2; plural=(n != 1);\\n"\n\n')
+        out.write("\n".join([
+            'msgid ""', 'msgstr ""',
+            '"Project-Id-Version: Quorvel\\n"',
+            '"PO-Revision-Date: 2026-12-11 00:00+0000\\n"',
+            '"Last-Translator: po/pseudo_translate.py\\n"',
+            '"Language-Team: none\\n"', '"Language: en_XA\\n"', '"MIME-Version: 1.0\\n"',
+            '"Content-Type: text/plain; charset=UTF-8\\n"',
+            '"Content-Transfer-Encoding: 8bit\\n"',
+            '"Plural-Forms: nplurals=2; plural=(n != 1);\\n"', "", ""]))
         for text in entries:
             out.write(f"msgid {quote(text)}\nmsgstr {quote(pseudo(text))}\n\n")
 

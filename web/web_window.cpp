@@ -117,4 +117,9 @@ OptionButton& WebWindow::option(ControlName name) {
     return found(option_at(row_index(name)), name);
 }
 
+void WebWindow::set_language(const Language& language) {
+    catalogue_ = catalogue_of(language);
+    language_ = &language;
+}
+
 }  // namespace quorvel

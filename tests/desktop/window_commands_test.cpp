@@ -280,7 +280,7 @@ TEST_F(WindowCommands, EveryControlAndPlotExplainsItselfInATooltip) {
         EXPECT_FALSE(QToolTip::text().isEmpty());
         if (const AccessibleText* text = description_of(row.name)) {
             EXPECT_EQ(QToolTip::text(), QString::fromStdString(quorvel::description_of(
-                                            *text, spin_ranges(window.form()))));
+                                            *text, spin_ranges(window.form()), Catalogue{})));
             ++own;
         }
         const bool must_have_its_own = row.kind != ControlKind::label;
