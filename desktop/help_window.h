@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include "catalogue.h"
 #include "spin_range.h"
 
 namespace quorvel {
@@ -12,13 +13,14 @@ namespace quorvel {
 // the steps of an exercise as a numbered list, a table of what the window shows and of
 // the keys, and the About part. Esc or the window's close button closes it; it scales its
 // text with the main window's zoom. The bounds it tells are range_of's, its other
-// numbers number_of's.
+// numbers number_of's;
+// its texts are in the catalogue's language.
 class HelpWindow : public QDialog {
     Q_OBJECT
 
   public:
     HelpWindow(const SpinRangeOf& range_of, const FormNumberOf& number_of,
-               QWidget* parent = nullptr);
+               const Catalogue& catalogue, QWidget* parent = nullptr);
 
     // The page as shown.
     const QTextDocument& document() const { return *browser_->document(); }

@@ -226,7 +226,7 @@ void MainWindow::name_controls() {
             throw std::logic_error("accessible names table names an unknown control: " +
                                    full_name(row.control));
         }
-        widget->setAccessibleName(text_of(row.name));
+        widget->setAccessibleName(text_of(catalogue_.translate(row.name)));
         if (!row.readout.name.empty()) {
             auto* spin = qobject_cast<SpinButton*>(widget);
             auto* readout = qobject_cast<QtLabel*>(control(row.readout));
@@ -246,7 +246,7 @@ void MainWindow::describe_controls() {
     const SpinRangeOf range_of = spin_ranges(*form_);
     for (const AccessibleText& row : accessible_texts()) {
         QWidget* widget = control(row.control);
-        const QString description = QString::fromStdString(description_of(row, range_of));
+        const QString description = QString::fromStdString(description_of(row, range_of, catalogue_));
         widget->setAccessibleDescription(description);
         // A sighted newcomer reads the same description when resting the pointer on it.
         widget->setToolTip(description);

@@ -17,6 +17,7 @@
 #include "form.h"
 #include "help_window.h"
 #include "layout.h"
+#include "catalogue.h"
 #include "palette.h"
 #include "program_look.h"
 #include "qt_window_frame.h"
@@ -137,6 +138,8 @@ class MainWindow : public QWidget, public Ui {
     QActionGroup* zoom_levels_ = nullptr;
     QAction* contrast_command_ = nullptr;
     Palette palette_ = Palette::seed;
+    // The texts of the language the window speaks (English until one is chosen).
+    Catalogue catalogue_;
     QMenu* menu_ = nullptr;
     bool watching_screen_ = false;
     QMetaObject::Connection screen_area_watch_;

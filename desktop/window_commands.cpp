@@ -133,7 +133,7 @@ void MainWindow::copy_picture() {
 
 void MainWindow::show_help() {
     if (help_ == nullptr) {
-        help_ = new HelpWindow(spin_ranges(*form_), form_numbers(*form_), this);
+        help_ = new HelpWindow(spin_ranges(*form_), form_numbers(*form_), catalogue_, this);
         help_->set_zoom(zoom_factor());
     }
     help_->show();
@@ -192,7 +192,7 @@ void MainWindow::add_commands() {
             add_zoom_levels(row);
             continue;
         }
-        auto* action = new QAction(qt_text(row.label), this);
+        auto* action = new QAction(qt_text(catalogue_.translate(row.label)), this);
         action->setShortcuts(
             QKeySequence::listFromString(qt_text(row.desktop.keys), QKeySequence::PortableText));
         action->setShortcutContext(Qt::WindowShortcut);
@@ -225,7 +225,7 @@ QMenu& MainWindow::context_menu() {
             if (id == menu_separator) {
                 menu_->addSeparator();
             } else if (id == "zoom_levels") {
-                menu_->addMenu(qt_text(find_command(id)->label))
+                menu_->addMenu(qt_text(catalogue_.translate(find_command(id)->label)))
                     ->addActions(zoom_levels_->actions());
             } else {
                 menu_->addAction(commands_.at(id));

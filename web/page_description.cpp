@@ -163,7 +163,7 @@ void arrows_field(JsonText& json, const ControlRow& row) {
 // The window's commands the page runs, in the command table's order: each one's id, menu
 // entry, whether it shows a check mark and its keys in Qt's portable form; then the
 // context menu's entries from top to bottom.
-void commands_field(JsonText& json) {
+void commands_field(JsonText& json, const Catalogue& catalogue) {
     json.key("commands").begin_array();
     for (const CommandRow& row : command_table()) {
         if (row.web.by != TakenBy::window) {
@@ -171,7 +171,7 @@ void commands_field(JsonText& json) {
         }
         json.begin_object()
             .field("id", row.id)
-            .field("label", row.label)
+            .field("label", catalogue.translate(row.label))
             .field("checkable", row.checkable)
             .key("keys")
             .begin_array();
@@ -187,7 +187,8 @@ void commands_field(JsonText& json) {
     json.end_array();
 }
 
-void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, const Form& form) {
+void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, const Form& form,
+                const Catalogue& catalogue) {
     const SpinRangeOf range_of = spin_ranges(form);
     json.field("name", full_name(row.name))
         .field("kind", kind_word(row.kind))
@@ -212,8 +213,8 @@ void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, co
     if (const AccessibleText* text = find_accessible_text(row.name)) {
         json.key("accessible")
             .begin_object()
-            .field("name", text->name)
-            .field("description", description_of(*text, range_of));
+            .field("name", catalogue.translate(text->name))
+            .field("description", description_of(*text, range_of, catalogue));
         if (!text->readout.name.empty()) {
             json.field("readout", full_name(text->readout));
         }
@@ -250,6 +251,9 @@ std::string page_description(const WebWindow& window) {
     json.begin_object()
         .field("caption", window_look.caption)
         .field("window_name", full_name(window_name))
+        .field("language", window.language().code)
+        .field("direction",
+               window.language().direction == TextDirection::right_to_left ? "rtl" : "ltr")
         .field("width", css_pixels(window_look.client_width))
         .field("height", css_pixels(window_look.client_height))
         .field("button_face", css_colour(button_face));
@@ -259,13 +263,13 @@ std::string page_description(const WebWindow& window) {
         .field("interval_ms", spin_repeat.interval_ms)
         .end_object();
     palettes_field(json);
-    commands_field(json);
+    commands_field(json, window.catalogue());
     json.key("rows").begin_array();
     const auto table = layout_table();
     const std::vector<RowGeometry> geometry = window_geometry();
     for (std::size_t i = 0; i < table.size(); ++i) {
         json.begin_object();
-        row_fields(json, table[i], geometry[i], window.form());
+        row_fields(json, table[i], geometry[i], window.form(), window.catalogue());
         json.end_object();
     }
     json.end_array();

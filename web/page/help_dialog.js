@@ -75,7 +75,7 @@ function helpAbout(about) {
   return [
     title,
     helpElement("p", { textContent: `${about.copyright}. ${about.licence}` }),
-    helpElement("p", { textContent: "Fonts:" }),
+    helpElement("p", { textContent: about.fonts_heading }),
     fonts,
   ];
 }
