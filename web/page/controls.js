@@ -229,6 +229,10 @@ function label(row) {
   element.style.textAlign = row.align;
   if (!row.transparent) element.style.background = row.back ?? "";
   element.textContent = row.caption;
+  // A readout named for a screen reader ("S/T", "n value") is a named group around its
+  // text: a plain element may not carry a name, and the group keeps it while the text
+  // is empty (S/T before the first CALC).
+  if (row.accessible?.name) element.setAttribute("role", "group");
   return {
     kind: "label",
     element,

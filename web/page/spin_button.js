@@ -37,7 +37,9 @@ export function makeSpinButton(element, row, raise, repeatTiming) {
   // The arrow under a point: above or below the line where the arrows meet, anywhere in
   // the button's tap area (tap_areas.js), which may be larger than what is drawn.
   const arrowAt = (event) => {
-    const r = element.getBoundingClientRect();
+    // Measured from the upper arrow, which stays where it is drawn however far the
+    // button's own box reaches out to its tap area.
+    const r = arrows.up.getBoundingClientRect();
     const scale = r.width / row.width;
     const x = (event.clientX - r.left) / scale;
     const y = (event.clientY - r.top) / scale;

@@ -209,7 +209,7 @@ export function applyTapAreas(root, areas) {
     const element = root.querySelector(`[data-name="${CSS.escape(name)}"]`);
     element.classList.add("tap");
     element.tapArea = area;
-    const box = element.getAttribute("role") === "radio" ? growBox(element, area)
+    const box = GROWN_ROLES.has(element.getAttribute("role")) ? growBox(element, area)
       : { x: element.clientLeft, y: element.clientTop };
     // The pseudo-element lies inside the element's border (a push button's) or padding.
     element.style.setProperty("--tap-x", `${area.x - box.x}px`);
@@ -219,15 +219,22 @@ export function applyTapAreas(root, areas) {
   }
 }
 
-// An option button has no border, so its own box can reach out to its tap area: padding
-// that draws nothing (its background stays on its content) and a margin as large the
-// other way, so what it draws stays where it was. Audits and assistive technology, which
-// measure an element's box and not its pseudo-elements, then see the area too. Where the
-// area is narrower than what is drawn, the box keeps what is drawn. Returns where the box
-// now starts, from where the element is placed.
+// An option button and a spin button have no border of their own, so each one's own box
+// can reach out to its tap area: padding that draws nothing (an option button's background
+// stays on its content, a spin button's arrows are placed inside it by quorvel.css) and a
+// margin as large the other way, so what it draws stays where it was. Audits and assistive
+// technology, which measure an element's box and not its pseudo-elements, then see the
+// area too. Where the area is narrower than what is drawn, the box keeps what is drawn.
+// Returns where the box now starts, from where the element is placed.
+const GROWN_ROLES = new Set(["radio", "spinbutton"]);
+
 function growBox(element, area) {
-  const width = parseFloat(element.style.width);
-  const height = parseFloat(element.style.height);
+  // What is drawn, as placed; the box is sized afresh at every fit.
+  element.drawnSize ??= {
+    width: parseFloat(element.style.width),
+    height: parseFloat(element.style.height),
+  };
+  const { width, height } = element.drawnSize;
   const pad = {
     left: Math.max(0, -area.x),
     top: Math.max(0, -area.y),
@@ -236,6 +243,12 @@ function growBox(element, area) {
   };
   element.style.padding = `${pad.top}px ${pad.right}px ${pad.bottom}px ${pad.left}px`;
   element.style.margin = `${-pad.top}px 0 0 ${-pad.left}px`;
+  // The box is measured border to border: the padding comes on top of what is drawn.
+  element.style.width = `${width + pad.left + pad.right}px`;
+  element.style.height = `${height + pad.top + pad.bottom}px`;
   element.style.backgroundClip = "content-box";
+  for (const [side, px] of Object.entries(pad)) {
+    element.style.setProperty(`--pad-${side}`, `${px}px`);
+  }
   return { x: -pad.left, y: -pad.top };
 }
