@@ -209,9 +209,8 @@ export function applyTapAreas(root, areas) {
     const element = root.querySelector(`[data-name="${CSS.escape(name)}"]`);
     element.classList.add("tap");
     element.tapArea = area;
-    const box = GROWN_ROLES.has(element.getAttribute("role")) ? growBox(element, area)
-      : { x: element.clientLeft, y: element.clientTop };
-    // The pseudo-element lies inside the element's border (a push button's) or padding.
+    const box = growBox(element, area);
+    // The pseudo-element lies inside the element's border (a push button's) and padding.
     element.style.setProperty("--tap-x", `${area.x - box.x}px`);
     element.style.setProperty("--tap-y", `${area.y - box.y}px`);
     element.style.setProperty("--tap-w", `${area.w}px`);
@@ -219,15 +218,14 @@ export function applyTapAreas(root, areas) {
   }
 }
 
-// An option button and a spin button have no border of their own, so each one's own box
-// can reach out to its tap area: padding that draws nothing (an option button's background
-// stays on its content, a spin button's arrows are placed inside it by quorvel.css) and a
-// margin as large the other way, so what it draws stays where it was. Audits and assistive
+// Each control's own box reaches out to its tap area: padding that draws nothing (an
+// option button's background stays on its content; a push button's face and a spin
+// button's arrows are placed on what is drawn by quorvel.css, from --pad-*) and a margin
+// as large the other way, so what it draws stays where it was. Audits and assistive
 // technology, which measure an element's box and not its pseudo-elements, then see the
 // area too. Where the area is narrower than what is drawn, the box keeps what is drawn.
-// Returns where the box now starts, from where the element is placed.
-const GROWN_ROLES = new Set(["radio", "spinbutton"]);
-
+// Returns where the box's inside (within a push button's border) now starts, from where
+// the element is placed.
 function growBox(element, area) {
   // What is drawn, as placed; the box is sized afresh at every fit.
   element.drawnSize ??= {
@@ -250,5 +248,5 @@ function growBox(element, area) {
   for (const [side, px] of Object.entries(pad)) {
     element.style.setProperty(`--pad-${side}`, `${px}px`);
   }
-  return { x: -pad.left, y: -pad.top };
+  return { x: element.clientLeft - pad.left, y: element.clientTop - pad.top };
 }
