@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fuzzes the event handlers for SECONDS (default 60): configures a separate clang build
-# with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer in build/fuzz, builds
+# Fuzzes the event handlers for SECONDS (default 60): configures the fuzz preset (clang
+# with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, in build/fuzz), builds
 # quorvel_fuzz_events and runs it from the kept inputs in fuzz/corpus. New inputs go to
 # build/fuzz/corpus; a failing input is written to build/fuzz/artifacts/ — copy it into
 # fuzz/corpus to keep it as a regression case.
@@ -10,11 +10,9 @@ seconds="${1:-60}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build/fuzz"
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUORVEL_BUILD_WINDOW=OFF -DQUORVEL_BUILD_BENCH=OFF \
-    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
-cmake --build "$build" --target quorvel_fuzz_events -j"$(nproc)"
+cd "$root"
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$(nproc)"
 
 mkdir -p "$build/corpus" "$build/artifacts"
 # Each byte is one event; 512 events already reach every bound many times over.

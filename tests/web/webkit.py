@@ -16,16 +16,13 @@ import os
 import shutil
 import socket
 import subprocess
-import sys
 import tempfile
 import time
 import urllib.error
 import urllib.request
 
 from quorvel_drive import processes
-
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from quorvel_e2e.xvfb import x_client_env, x_server  # noqa: E402
+from quorvel_drive.xvfb import x_client_env, x_server
 
 DRIVER = "WebKitWebDriver"
 LIBRARY_PACKAGE = "libwebkit2gtk-4.1-0"

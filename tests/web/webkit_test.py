@@ -22,16 +22,16 @@ import sys
 import tempfile
 from pathlib import Path
 
-# The helpers every driver shares; no bytecode is left in the source tree.
+# No bytecode is left in the source tree; the helpers every driver shares (quorvel_drive)
+# come from tests/drive through PYTHONPATH, as ctest runs it.
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "drive"))
 
+from quorvel_drive import servers  # noqa: E402
 from quorvel_drive.failure import Failure, Skipped  # noqa: E402
 from quorvel_drive.replay import raisable_events, replay_checkpoints, run_replay  # noqa: E402
 from quorvel_drive.report import run_and_report  # noqa: E402
 from quorvel_drive.steps import UP, Check  # noqa: E402
 
-import servers  # noqa: E402
 import webkit  # noqa: E402
 from browser_test import check_raised, compare, exercise_and_more, soak  # noqa: E402
 from devices_test import (DEVICES, Device, check_fit, check_frames,  # noqa: E402

@@ -4,12 +4,13 @@ import os
 import subprocess
 import time
 
+from quorvel_drive import processes
 from quorvel_drive.controls import Control
 from quorvel_drive.failure import Failure
 from quorvel_drive.images import parse_ppm
+from quorvel_drive.xvfb import x_client_env
 
 from .layout import read_layout
-from .xvfb import x_client_env
 
 TITLE = "Fourier Series"
 # How long the window may take to react to a key or a click (it is polled, not timed).
@@ -43,9 +44,7 @@ class Session:
             raise
 
     def close(self):
-        if self.app.poll() is None:
-            self.app.terminate()
-            self.app.wait(timeout=10)
+        processes.stop(self.app, timeout=10)
         self.log.close()
 
     def xdo(self, *command, timeout=60):
