@@ -19,10 +19,13 @@ run_packages=(
     qt6-wayland
 )
 web_packages=(
-    cmake make emscripten nodejs python3 python3-fonttools librsvg2-bin brotli
-    # The page's web fonts are subset from the window's own faces.
+    cmake make emscripten nodejs python3 python3-fonttools python3-brotli librsvg2-bin brotli
+    # The page's web fonts are subset from the window's own faces, written as WOFF2.
     fonts-liberation fonts-ipafont-gothic
     chromium firefox-esr python3-websocket nginx-light libnginx-mod-http-brotli-static
+    # WebKit, the engine of every browser on an iPad: WebKitGTK's MiniBrowser through its
+    # WebDriver, on a private X server.
+    webkit2gtk-driver xvfb
 )
 test_packages=(
     libgtest-dev libgmock-dev libmpfr-dev

@@ -77,8 +77,8 @@ def site_files(args):
     site = Path(args.site)
     files = finish_site.site_files(site)
     problems = []
-    hashed = [f for f in files if re.search(r"\.[0-9a-f]{10}\.(wasm|woff)$", f)]
-    if sorted(Path(f).suffix for f in hashed) != [".wasm", ".woff", ".woff", ".woff"]:
+    hashed = [f for f in files if re.search(r"\.[0-9a-f]{10}\.(wasm|woff2)$", f)]
+    if sorted(Path(f).suffix for f in hashed) != [".wasm", ".woff2", ".woff2", ".woff2"]:
         problems.append(f"the hashed files are {hashed}")
     for name in hashed:
         digest = hashlib.sha256((site / name).read_bytes()).hexdigest()[:10]
@@ -127,7 +127,7 @@ def site_files(args):
 def shipped_texts(site):
     """Every file a visitor can get, as text (compressed ones opened)."""
     for path in sorted(site.rglob("*")):
-        if path.is_file() and path.suffix not in (".png", ".woff"):
+        if path.is_file() and path.suffix not in (".png", ".woff2"):
             data = decompressed(path) if path.suffix in (".gz", ".br") else path.read_bytes()
             yield path.relative_to(site).as_posix(), data.decode("utf-8", errors="replace")
 
@@ -270,7 +270,7 @@ def headers(args, served):
     hashed names and no caching for the page, the manifest and the worker."""
     site = Path(args.site)
     wasm = next(site.glob("quorvel.*.wasm")).name
-    font = "fonts/" + next(site.glob("fonts/quorvel-serif.*.woff")).name
+    font = "fonts/" + next(site.glob("fonts/quorvel-serif.*.woff2")).name
     year = "public, max-age=31536000, immutable"
     cases = [
         # (path, file, type, cache control, compressed)
@@ -280,7 +280,7 @@ def headers(args, served):
         ("manifest.webmanifest", "manifest.webmanifest", "application/manifest+json",
          "no-cache", True),
         (wasm, wasm, "application/wasm", year, True),
-        (font, font, "font/woff", year, False),
+        (font, font, "font/woff2", year, False),
         ("icons/quorvel-192.png", "icons/quorvel-192.png", "image/png", None, False),
         ("quorvel.html", "quorvel.html", "text/html", "no-cache", True),
     ]

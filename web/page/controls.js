@@ -162,9 +162,10 @@ export function recolour(root, page, name) {
     if (row.kind === "label") {
       element.style.color = shown(row.fore ?? palette.text);
       if (!row.transparent) element.style.background = shown(row.back);
-    } else if (row.kind === "frame" || row.kind === "picture" ||
-               (row.kind === "push_button" && row.back)) {
+    } else if (row.kind === "frame" || row.kind === "picture") {
       element.style.background = shown(row.back);
+    } else if (row.kind === "push_button" && row.back) {
+      element.style.setProperty("--face", shown(row.back));
     }
   }
 }
@@ -229,6 +230,10 @@ function label(row) {
   element.style.textAlign = row.align;
   if (!row.transparent) element.style.background = row.back ?? "";
   element.textContent = row.caption;
+  // A readout named for a screen reader ("S/T", "n value") is a named group around its
+  // text: a plain element may not carry a name, and the group keeps it while the text
+  // is empty (S/T before the first CALC).
+  if (row.accessible?.name) element.setAttribute("role", "group");
   return {
     kind: "label",
     element,
@@ -244,7 +249,8 @@ function pushButton(row, raise) {
   element.type = "button";
   element.className = "push";
   face(element, row);
-  if (row.back) element.style.background = row.back;
+  // Its face is drawn by quorvel.css in this colour.
+  if (row.back) element.style.setProperty("--face", row.back);
   element.textContent = row.caption;
   element.addEventListener("click", () => raise(row.events.click));
   return { kind: "push_button", element };

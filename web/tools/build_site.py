@@ -113,8 +113,8 @@ def single_page(template, css, script, description, wasm, site, names, carried):
     def data_url(path, kind):
         return f"data:{kind};base64,{base64.b64encode(path.read_bytes()).decode()}"
 
-    css = re.sub(r'url\("(fonts/[\w.-]+\.woff)"\)',
-                 lambda m: f'url("{data_url(site / names[m.group(1)], "font/woff")}")', css)
+    css = re.sub(r'url\("(fonts/[\w.-]+\.woff2)"\)',
+                 lambda m: f'url("{data_url(site / names[m.group(1)], "font/woff2")}")', css)
     html = with_style(template, css)
     for match, attributes in list(link_tags(html)):
         rel, href = attributes.get("rel"), attributes.get("href")
@@ -187,7 +187,7 @@ def main():
     shutil.copyfile(wasm, out / names["quorvel.wasm"])
     carried = []
     for font_file in sorted(Path(args.fonts).iterdir()):
-        if font_file.suffix == ".woff":
+        if font_file.suffix == ".woff2":
             name = names[f"fonts/{font_file.name}"] = f"fonts/{hashed_name(font_file)}"
         else:
             name = f"fonts/{font_file.name}"
