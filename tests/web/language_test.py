@@ -222,8 +222,9 @@ READ_TEXTS = """(() => {
 })()"""
 
 # What every menu entry and help line would cut off, at the size it is shown.
-CUT_OFF = """[...document.querySelectorAll('#context-menu button, #help li, #help p, #help dt,
-    #help dd, #help h2, #help h3, #help button')].filter(e => e.scrollWidth > e.clientWidth)
+CUT_OFF = """[...document.querySelectorAll(['#context-menu button', '#help li', '#help p',
+    '#help dt', '#help dd', '#help h2', '#help h3', '#help button'].join(', '))]
+    .filter(e => e.scrollWidth > e.clientWidth)
     .map(e => `${e.tagName} ${e.textContent.slice(0, 40)}: ${e.scrollWidth} > ${e.clientWidth}`)"""
 
 
@@ -262,7 +263,10 @@ def pseudo(args, url):
             # A label of the window shows what the form writes, which is no text to translate.
             if owner and next(r for r in wp.rows if r["name"] == owner)["kind"] == "label":
                 continue
-            rest = re.sub(r"\[[^\]]*\]", "", text)
+            # Innermost brackets first: a bracketed text may hold brackets of its own.
+            rest, count = text, 1
+            while count:
+                rest, count = re.subn(r"\[[^\[\]]*\]", "", rest)
             for piece in kept:
                 rest = rest.replace(piece, "")
             if re.search(r"[^\W\d_]", rest):
