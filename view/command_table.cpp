@@ -67,6 +67,8 @@ constexpr auto rows = std::to_array<CommandRow>({
                       N_("The menu with help, zoom, high contrast and copy picture")),
      .web =
          other("Right click, Menu key", N_("The menu with help, high contrast and copy picture"))},
+    // The page's texts in another language: a submenu of the languages, each by its own name.
+    {.id = "language", .label = N_("Language"), .checkable = true, .web = window("", "")},
 });
 
 constexpr auto desktop_menu = std::to_array<std::string_view>({
@@ -82,7 +84,7 @@ constexpr auto desktop_menu = std::to_array<std::string_view>({
 });
 
 constexpr auto web_menu =
-    std::to_array<std::string_view>({"help", "high_contrast", "copy_picture"});
+    std::to_array<std::string_view>({"help", "high_contrast", "copy_picture", "language"});
 
 // Between alternatives in the portable form, and in the help.
 constexpr std::string_view key_separator = "; ";

@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "accessible_texts.h"
+#include "announcements.h"
 #include "command_table.h"
 #include "event_table.h"
 #include "json_text.h"
+#include "languages.h"
 #include "layout.h"
+#include "page_texts.h"
 #include "palette.h"
 #include "spin_arrows.h"
 #include "spin_ranges.h"
@@ -228,6 +231,46 @@ void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, co
     }
 }
 
+const char* direction_word(TextDirection direction) {
+    return direction == TextDirection::right_to_left ? "rtl" : "ltr";
+}
+
+// The languages a reader may choose, each by its own name; the page's own texts; and what
+// it announces after an event, each in the catalogue's language.
+void language_fields(JsonText& json, const Catalogue& catalogue) {
+    json.key("languages").begin_array();
+    for (const Language& language : languages()) {
+        if (language.listed) {
+            json.begin_object()
+                .field("code", language.code)
+                .field("name", language.name)
+                .field("direction", direction_word(language.direction))
+                .end_object();
+        }
+    }
+    json.end_array().key("texts").begin_object();
+    for (const PageText& text : page_texts()) {
+        json.field(text.key, catalogue.translate(text.english));
+    }
+    json.end_object().key("announcements").begin_array();
+    for (const Announcement& said : announcements()) {
+        json.begin_object()
+            .field("handler", said.handler)
+            .field("sentence", catalogue.translate(said.sentence))
+            .key("filled_from")
+            .begin_object();
+        for (const AnnouncedLabel& fill : said.filled_from) {
+            json.field(fill.placeholder, fill.label);
+        }
+        json.end_object();
+        if (!said.when_changed.empty()) {
+            json.field("when_changed", said.when_changed);
+        }
+        json.end_object();
+    }
+    json.end_array();
+}
+
 // The window arranged for a screen narrower than it is tall, with every row in it.
 void portrait_field(JsonText& json) {
     const PortraitArrangement portrait = portrait_arrangement();
@@ -252,8 +295,7 @@ std::string page_description(const WebWindow& window) {
         .field("caption", window_look.caption)
         .field("window_name", full_name(window_name))
         .field("language", window.language().code)
-        .field("direction",
-               window.language().direction == TextDirection::right_to_left ? "rtl" : "ltr")
+        .field("direction", direction_word(window.language().direction))
         .field("width", css_pixels(window_look.client_width))
         .field("height", css_pixels(window_look.client_height))
         .field("button_face", css_colour(button_face));
@@ -264,6 +306,7 @@ std::string page_description(const WebWindow& window) {
         .end_object();
     palettes_field(json);
     commands_field(json, window.catalogue());
+    language_fields(json, window.catalogue());
     json.key("rows").begin_array();
     const auto table = layout_table();
     const std::vector<RowGeometry> geometry = window_geometry();

@@ -91,6 +91,22 @@ export function placeTabStops(root, rows) {
   }
 }
 
+// Shows the accessible names and descriptions of `page`, the description in another
+// language, on the window `root` holds; the captions, places and states stay.
+export function relabel(root, page) {
+  for (const row of page.rows) {
+    const element = root.querySelector(`#${idOf(row.name)}`);
+    if (element) describe(element, row);
+  }
+  const frames = new Map(page.rows.map((row) => [row.name, row]));
+  for (const group of root.querySelectorAll('[role="radiogroup"]')) {
+    const name = frames.get(group.dataset.frame)?.accessible?.name;
+    if (name) group.setAttribute("aria-label", name);
+  }
+  root.querySelector("#descriptions")?.remove();
+  describeAll(root, page);
+}
+
 // Each description once, in a hidden list that the controls point at: screen readers
 // read it as the control's description, and it stays out of the reading order.
 function describeAll(built, page) {
@@ -261,6 +277,7 @@ function radioGroup(groups, container, row, rows) {
   if (!groups.has(row.container)) {
     const group = document.createElement("div");
     group.setAttribute("role", "radiogroup");
+    group.dataset.frame = row.container;
     const frame = rows.find((r) => r.name === row.container);
     if (frame?.accessible) group.setAttribute("aria-label", frame.accessible.name);
     container.appendChild(group);
