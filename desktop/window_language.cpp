@@ -71,6 +71,9 @@ void MainWindow::translate_qt_texts() {
         QCoreApplication::removeTranslator(qt_translator_.get());
         qt_translator_.reset();
     }
+    // Qt would turn the whole application right to left on loading its Arabic texts, which
+    // would mirror the exercise; left to right set once and for all keeps it as it is.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     if (language_->po_name.empty()) {
         return;
     }
