@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "command_table.h"
 #include "help_text.h"
@@ -71,18 +72,34 @@ QString page(const HelpText& help, const SpinRangeOf& range_of, const FormNumber
 
 }  // namespace
 
-HelpWindow::HelpWindow(const SpinRangeOf& range_of, const FormNumberOf& number_of,
-                       const Catalogue& catalogue, QWidget* parent)
-    : QDialog(parent), browser_(new QTextBrowser(this)) {
-    const HelpText& help = help_text();
-    const std::string_view title = catalogue.translate(help.title);
-    setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+HelpWindow::HelpWindow(SpinRangeOf range_of, FormNumberOf number_of, const Catalogue& catalogue,
+                       TextDirection direction, QWidget* parent)
+    : QDialog(parent),
+      browser_(new QTextBrowser(this)),
+      range_of_(std::move(range_of)),
+      number_of_(std::move(number_of)) {
     browser_->setOpenLinks(false);
-    browser_->setHtml(page(help, range_of, number_of, catalogue));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
+    set_language(catalogue, direction);
     set_zoom(1.0);
+}
+
+void HelpWindow::set_language(const Catalogue& catalogue, TextDirection direction) {
+    const Qt::LayoutDirection qt_direction =
+        direction == TextDirection::right_to_left ? Qt::RightToLeft : Qt::LeftToRight;
+    setLayoutDirection(qt_direction);
+    const HelpText& help = help_text();
+    const std::string_view title = catalogue.translate(help.title);
+    setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    // Every paragraph runs in the language's direction, also those that begin with a
+    // name or a key written in Latin letters.
+    QTextDocument& document = *browser_->document();
+    QTextOption option = document.defaultTextOption();
+    option.setTextDirection(qt_direction);
+    document.setDefaultTextOption(option);
+    browser_->setHtml(page(help, range_of_, number_of_, catalogue));
 }
 
 void HelpWindow::set_zoom(double factor) {

@@ -17,6 +17,8 @@ run_packages=(
     fonts-liberation fonts-ipafont-gothic
     # Opens the window natively on a Wayland desktop (else Qt goes through XWayland).
     qt6-wayland
+    # Qt's own texts (its dialogs' buttons) in the student's language.
+    qt6-translations-l10n
 )
 web_packages=(
     cmake make emscripten nodejs python3 python3-fonttools python3-brotli librsvg2-bin brotli

@@ -39,6 +39,8 @@ constexpr auto rows = std::to_array<CommandRow>({
      .web = other("Ctrl+0", N_("Back to 100 %"))},
     // The submenu of zoom steps, one checkable entry per step.
     {.id = "zoom_levels", .label = N_("Zoom"), .checkable = true, .desktop = window("", "")},
+    // The submenu of the listed languages, each by its own name.
+    {.id = "language", .label = N_("Language"), .checkable = true, .desktop = window("", "")},
     {.id = "copy_picture",
      .label = N_("Copy picture"),
      .desktop = window(
@@ -79,6 +81,7 @@ constexpr auto desktop_menu = std::to_array<std::string_view>({
     "actual_size",
     "zoom_levels",
     "high_contrast",
+    "language",
     menu_separator,
     "copy_picture",
 });
