@@ -40,7 +40,12 @@ constexpr auto rows = std::to_array<CommandRow>({
     // The submenu of zoom steps, one checkable entry per step.
     {.id = "zoom_levels", .label = N_("Zoom"), .checkable = true, .desktop = window("", "")},
     // The submenu of the listed languages, each by its own name.
-    {.id = "language", .label = N_("Language"), .checkable = true, .desktop = window("", "")},
+    // The submenu of languages, each by its own name, one checkable entry per language.
+    {.id = "language",
+     .label = N_("Language"),
+     .checkable = true,
+     .desktop = window("", ""),
+     .web = window("", "")},
     {.id = "copy_picture",
      .label = N_("Copy picture"),
      .desktop = window(
@@ -70,7 +75,6 @@ constexpr auto rows = std::to_array<CommandRow>({
      .web =
          other("Right click, Menu key", N_("The menu with help, high contrast and copy picture"))},
     // The page's texts in another language: a submenu of the languages, each by its own name.
-    {.id = "language", .label = N_("Language"), .checkable = true, .web = window("", "")},
 });
 
 constexpr auto desktop_menu = std::to_array<std::string_view>({
