@@ -16,6 +16,12 @@ PLACEHOLDER = re.compile(r"(\{[A-Za-z_][A-Za-z0-9_.]*\})")
 
 
 def pseudo(text):
+    # msgfmt wants a text and its translation to begin and end alike with a line break.
+    core = text.strip("\n")
+    if core != text:
+        head = text[:len(text) - len(text.lstrip("\n"))]
+        tail = text[len(text.rstrip("\n")):]
+        return head + pseudo(core) + tail
     parts = PLACEHOLDER.split(text)
     shown = "".join(p if PLACEHOLDER.fullmatch(p) else p.translate(ACCENTED) for p in parts)
     visible = len(PLACEHOLDER.sub("", text))
