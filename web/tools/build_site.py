@@ -219,9 +219,12 @@ def main():
     for font_file in sorted(Path(args.fonts).iterdir()):
         if font_file.suffix == ".woff2":
             name = names[f"fonts/{font_file.name}"] = f"fonts/{hashed_name(font_file)}"
-        else:
+        elif font_file.suffix == ".txt":
             name = f"fonts/{font_file.name}"
             carried.append(name)
+        else:
+            # Left in the folder by an older build (faces in another format): not the site's.
+            continue
         shutil.copyfile(font_file, out / name)
     if args.node_loader:
         shutil.copyfile(loader, out / "quorvel.js")
