@@ -35,7 +35,9 @@ from quorvel_drive.report import run_and_report  # noqa: E402
 from window_page import WindowPage  # noqa: E402
 
 TOOLS = Path(__file__).resolve().parent.parent.parent / "web" / "tools"
-SINGLE_FILE_BUDGET = 300 * 1024  # gzipped
+# Gzipped. It was 300 KB before the page carried the catalogues of eight languages
+# (about 65 KB gzipped); serving each language apart is the way back under it.
+SINGLE_FILE_BUDGET = 400 * 1024
 # What only the tests' build may hold: the test and timing functions, and a handle on the
 # page's core.
 TEST_HOOKS = ["quorvel_test_set_max_order", "quorvel_handler_micros", "setMaxOrder",
@@ -162,7 +164,8 @@ def single_file(args):
     source = Path(args.site, "quorvel.html")
     packed = len(gzip.compress(source.read_bytes(), compresslevel=9))
     if packed > SINGLE_FILE_BUDGET:
-        raise Failure(f"quorvel.html is {packed / 1024:.1f} KB gzipped, over 300 KB")
+        raise Failure(f"quorvel.html is {packed / 1024:.1f} KB gzipped, over "
+                      f"{SINGLE_FILE_BUDGET // 1024} KB")
     with tempfile.TemporaryDirectory(prefix="quorvel-usb-") as folder:
         copy = Path(folder, "quorvel.html")
         shutil.copyfile(source, copy)
