@@ -3,20 +3,62 @@
 #include <string_view>
 
 #include "command_table.h"
+#include "filled_text.h"
 #include "project_version.h"
+#include "translatable.h"
 
 namespace quorvel {
+namespace {
+
+constexpr std::string_view language_option = "--language";
+
+// "en, ar, de, …": the codes --language takes, as the Language menu lists them.
+std::string listed_codes() {
+    std::string codes;
+    for (const Language& language : languages()) {
+        if (language.listed) {
+            codes += (codes.empty() ? "" : ", ") + std::string(language.code);
+        }
+    }
+    return codes;
+}
+
+CommandLine refused(CommandLine::Refusal why, std::string_view what) {
+    CommandLine line;
+    line.action = CommandLine::Action::refuse;
+    line.refusal = why;
+    line.refused = what;
+    return line;
+}
+
+}  // namespace
 
 CommandLine read_command_line(std::span<const char* const> arguments) {
     CommandLine line;
-    for (const char* raw : arguments) {
-        const std::string_view argument(raw);
+    for (auto next = arguments.begin(); next != arguments.end(); ++next) {
+        const std::string_view argument(*next);
         if (argument == "--high-contrast") {
             line.palette = Palette::high_contrast;
             continue;
         }
+        if (argument == language_option || argument.starts_with("--language=")) {
+            std::string_view code;
+            if (argument != language_option) {
+                code = argument.substr(language_option.size() + 1);
+            } else if (next + 1 != arguments.end()) {
+                code = *++next;
+            }
+            if (code.empty()) {
+                return refused(CommandLine::Refusal::missing_language, language_option);
+            }
+            line.language = find_language(code);
+            if (line.language == nullptr) {
+                return refused(CommandLine::Refusal::unknown_language, code);
+            }
+            continue;
+        }
         if (argument != "--help" && argument != "--version") {
-            return {CommandLine::Action::refuse, std::string(argument)};
+            return refused(CommandLine::Refusal::unknown_argument, argument);
         }
         if (line.action == CommandLine::Action::open_window) {
             line.action = argument == "--help" ? CommandLine::Action::show_help
@@ -26,22 +68,55 @@ CommandLine read_command_line(std::span<const char* const> arguments) {
     return line;
 }
 
-std::string usage_text() {
+const Language& language_of(const CommandLine& line,
+                            std::span<const std::string_view> preferences) {
+    return line.language != nullptr ? *line.language : choose_language(preferences);
+}
+
+// One text per paragraph or option, so that a translator re-wraps each to 80 columns.
+std::string usage_text(const Catalogue& catalogue) {
+    const auto tr = [&catalogue](std::string_view english) {
+        return std::string(catalogue.translate(english));
+    };
     const std::string_view contrast_keys = find_command("high_contrast")->desktop.keys;
-    return "Usage: quorvel [--high-contrast] [--help | --version]\n"
-           "Opens the Fourier Series window, where the coefficients of a wave are worked\n"
-           "out by hand.\n"
-           "\n"
-           "  --high-contrast  open the window in high contrast: darker reds, greens and\n"
-           "                   outlines, every text at 4.5:1 or more (" +
-           std::string(contrast_keys) +
-           " and the\n"
-           "                   window's menu switch it at any time)\n"
-           "  --help           show this text and exit\n"
-           "  --version        show the version and exit\n"
-           "\n"
-           "It needs a display (DISPLAY or WAYLAND_DISPLAY); without a screen, run it on a\n"
-           "virtual X server: xvfb-run -a quorvel\n";
+    const std::string codes = listed_codes();
+    return tr(N_("Usage: quorvel [--high-contrast] [--language CODE] [--help | --version]\n"
+                 "Opens the Fourier Series window, where the coefficients of a wave are worked\n"
+                 "out by hand.\n")) +
+           "\n" +
+           filled(tr(N_("  --high-contrast  open the window in high contrast: darker reds, greens "
+                        "and\n"
+                        "                   outlines, every text at 4.5:1 or more ({keys} and "
+                        "the\n"
+                        "                   window's menu switch it at any time)\n")),
+                  {{"keys", contrast_keys}}) +
+           filled(tr(N_("  --language CODE  speak this language in place of the system's, one "
+                        "of:\n"
+                        "                   {codes}\n")),
+                  {{"codes", codes}}) +
+           tr(N_("  --help           show this text and exit\n")) +
+           tr(N_("  --version        show the version and exit\n")) + "\n" +
+           tr(N_("It needs a display (DISPLAY or WAYLAND_DISPLAY); without a screen, run it on "
+                 "a\n"
+                 "virtual X server: xvfb-run -a quorvel\n"));
+}
+
+std::string refusal_text(const CommandLine& line, const Catalogue& catalogue) {
+    std::string_view text;
+    switch (line.refusal) {
+        case CommandLine::Refusal::unknown_argument:
+            text = N_("unknown argument '{argument}' (quorvel --help lists those it takes)");
+            break;
+        case CommandLine::Refusal::unknown_language:
+            text =
+                N_("unknown language '{argument}' (quorvel --help lists the languages it "
+                   "speaks)");
+            break;
+        case CommandLine::Refusal::missing_language:
+            text = N_("{argument} needs a language code (quorvel --help lists them)");
+            break;
+    }
+    return "quorvel: " + filled(catalogue.translate(text), {{"argument", line.refused}}) + "\n";
 }
 
 std::string version_text() {

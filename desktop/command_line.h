@@ -3,25 +3,40 @@
 #include <span>
 #include <string>
 
+#include "catalogue.h"
+#include "languages.h"
 #include "palette.h"
 
 namespace quorvel {
 
 // What the command line asks of the program: --high-contrast opens the window in the
-// high-contrast palette; the conventional --help and --version need no display.
+// high-contrast palette, --language CODE speaks that language whatever the system's; the
+// conventional --help and --version need no display.
 struct CommandLine {
     enum class Action { open_window, show_help, show_version, refuse };
+    enum class Refusal { unknown_argument, unknown_language, missing_language };
     Action action = Action::open_window;
-    std::string refused;  // the first argument not understood, for Action::refuse
+    // For Action::refuse: why, and the argument or language code not understood.
+    Refusal refusal = Refusal::unknown_argument;
+    std::string refused;
     Palette palette = Palette::seed;
+    const Language* language = nullptr;  // nullptr: the system's
 };
 
 // Reads the arguments after the program's name. Any argument other than --high-contrast,
-// --help and --version is refused; otherwise the first of --help and --version decides.
+// --language CODE (or --language=CODE), --help and --version is refused, as is a code
+// that names no language; otherwise the first of --help and --version decides.
 CommandLine read_command_line(std::span<const char* const> arguments);
 
+// The language to speak: --language's, else the best of the system's preferences
+// (preferences best first, as QLocale::uiLanguages gives them).
+const Language& language_of(const CommandLine& line, std::span<const std::string_view> preferences);
+
 // The text --help prints, ending in a newline.
-std::string usage_text();
+std::string usage_text(const Catalogue& catalogue);
+
+// The one line, newline included, that says why the command line was refused.
+std::string refusal_text(const CommandLine& line, const Catalogue& catalogue);
 
 // "quorvel 0.1.0": the project's version, as --version prints it (without a newline).
 std::string version_text();

@@ -14,6 +14,9 @@
 #include <string_view>
 #include <vector>
 
+#include "filled_text.h"
+#include "translatable.h"
+
 namespace quorvel {
 namespace {
 
@@ -53,35 +56,46 @@ std::vector<std::string> platforms_to_try(const DisplaySettings& s) {
     return names;
 }
 
-// Why the X display cannot be used, or "" when it can.
-std::string x_reason(const DisplaySettings& s, const DisplayProbes& probes) {
+// Why a display cannot be used: a sentence in English, and the display it names.
+struct Reason {
+    std::string_view sentence;
+    std::string display;
+
+    bool operator==(const Reason&) const = default;
+};
+
+// Why the X display cannot be used, or nullopt when it can.
+std::optional<Reason> x_reason(const DisplaySettings& s, const DisplayProbes& probes) {
     if (s.x_display.empty()) {
-        return "DISPLAY is not set";
+        return Reason{N_("DISPLAY is not set."), ""};
     }
     if (!probes.x_answers(s.x_display)) {
-        return "no X server answers on the display " + s.x_display + " (DISPLAY)";
+        return Reason{N_("No X server answers on the display {display} (DISPLAY)."), s.x_display};
     }
-    return "";
+    return std::nullopt;
 }
 
-// Why the Wayland display cannot be used, or "" when it can.
-std::string wayland_reason(const DisplaySettings& s, const DisplayProbes& probes) {
+// Why the Wayland display cannot be used, or nullopt when it can.
+std::optional<Reason> wayland_reason(const DisplaySettings& s, const DisplayProbes& probes) {
     const std::string name = s.wayland_display.empty() ? "wayland-0" : s.wayland_display;
     std::string path = name;
     if (name.front() != '/') {
         if (s.runtime_dir.empty()) {
-            return "the Wayland display " + name + " cannot be found: XDG_RUNTIME_DIR is not set";
+            return Reason{
+                N_("The Wayland display {display} cannot be found: XDG_RUNTIME_DIR is not set."),
+                name};
         }
         path = s.runtime_dir + "/" + name;
     }
     if (!probes.wayland_answers(path)) {
-        return "no Wayland compositor answers on " + name + " (WAYLAND_DISPLAY)";
+        return Reason{N_("No Wayland compositor answers on {display} (WAYLAND_DISPLAY)."), name};
     }
     if (!s.wayland_plugin) {
-        return "the Wayland display " + name +
-               " needs Qt's Wayland platform plugin (Debian package qt6-wayland)";
+        return Reason{N_("The Wayland display {display} needs Qt's Wayland platform plugin "
+                         "(Debian package qt6-wayland)."),
+                      name};
     }
-    return "";
+    return std::nullopt;
 }
 
 bool x_server_answers(const std::string& display) {
@@ -126,34 +140,40 @@ bool wayland_plugin_installed() {
 }  // namespace
 
 std::optional<std::string> display_problem(const DisplaySettings& settings,
-                                           const DisplayProbes& probes) {
+                                           const DisplayProbes& probes,
+                                           const Catalogue& catalogue) {
     if (settings.platform.empty() && settings.x_display.empty() &&
         settings.wayland_display.empty() && settings.session_type != "wayland") {
-        return "quorvel: there is no display to open the window on (neither DISPLAY nor "
-               "WAYLAND_DISPLAY is set).\n"
-               "To run it without a screen, start it under a virtual X server:\n"
+        return "quorvel: " +
+               std::string(catalogue.translate(
+                   N_("There is no display to open the window on (neither DISPLAY nor "
+                      "WAYLAND_DISPLAY is set).\n"
+                      "To run it without a screen, start it under a virtual X server:\n"))) +
                "    xvfb-run -a quorvel\n";
     }
-    std::vector<std::string> reasons;
+    std::vector<Reason> reasons;
     for (const std::string& platform : platforms_to_try(settings)) {
-        std::string reason;
+        std::optional<Reason> reason;
         if (platform == "xcb") {
             reason = x_reason(settings, probes);
         } else if (platform.starts_with("wayland")) {
             reason = wayland_reason(settings, probes);
+        } else {
+            return std::nullopt;  // a platform that needs no display
         }
-        if (reason.empty()) {
+        if (!reason) {
             return std::nullopt;  // Qt will open the window here
         }
-        if (std::find(reasons.begin(), reasons.end(), reason) == reasons.end()) {
-            reasons.push_back(reason);
+        if (std::find(reasons.begin(), reasons.end(), *reason) == reasons.end()) {
+            reasons.push_back(*reason);
         }
     }
-    std::string message = "quorvel: cannot open the window: ";
-    for (std::size_t i = 0; i < reasons.size(); ++i) {
-        message += (i > 0 ? ", and " : "") + reasons[i];
+    std::string message = "quorvel: " + std::string(catalogue.translate(cannot_open_window));
+    for (const Reason& reason : reasons) {
+        message +=
+            " " + filled(catalogue.translate(reason.sentence), {{"display", reason.display}});
     }
-    return message + ".\n";
+    return message + "\n";
 }
 
 DisplaySettings current_display_settings() {

@@ -1,13 +1,17 @@
 // quorvel: the Fourier series exercise window. Its command line holds --high-contrast,
-// --help and --version.
+// --language, --help and --version.
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
 #include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "command_line.h"
 #include "display_check.h"
 #include "main_window.h"
+#include "system_languages.h"
 
 namespace {
 
@@ -19,24 +23,28 @@ constexpr const char* desktop_id = QUORVEL_APP_ID;
 int main(int argc, char* argv[]) {
     const quorvel::CommandLine line =
         quorvel::read_command_line(std::span<const char* const>(argv + 1, argv + argc));
+    // Chosen before anything is said, so that even the refusal of a command line is in
+    // the student's language.
+    const std::vector<std::string> system = quorvel::system_languages();
+    const std::vector<std::string_view> preferences(system.begin(), system.end());
+    const quorvel::Language& language = quorvel::language_of(line, preferences);
+    const quorvel::Catalogue catalogue = quorvel::catalogue_of(language);
     switch (line.action) {
         case quorvel::CommandLine::Action::show_help:
-            std::fputs(quorvel::usage_text().c_str(), stdout);
+            std::fputs(quorvel::usage_text(catalogue).c_str(), stdout);
             return 0;
         case quorvel::CommandLine::Action::show_version:
             std::printf("%s\n", quorvel::version_text().c_str());
             return 0;
         case quorvel::CommandLine::Action::refuse:
-            std::fprintf(stderr,
-                         "quorvel: unknown argument '%s' (quorvel --help lists those it takes)\n",
-                         line.refused.c_str());
+            std::fputs(quorvel::refusal_text(line, catalogue).c_str(), stderr);
             return 2;
         case quorvel::CommandLine::Action::open_window:
             break;
     }
     // Qt aborts when it cannot open a display; the user gets a plain sentence instead.
-    if (const auto problem = quorvel::display_problem(quorvel::current_display_settings(),
-                                                      quorvel::system_display_probes())) {
+    if (const auto problem = quorvel::display_problem(
+            quorvel::current_display_settings(), quorvel::system_display_probes(), catalogue)) {
         std::fputs(problem->c_str(), stderr);
         return 1;
     }
@@ -52,6 +60,7 @@ int main(int argc, char* argv[]) {
         window.setWindowIcon(icon);
     }
     window.set_palette(line.palette);
+    window.set_language(language);
     window.load();
     window.show();
     return QApplication::exec();

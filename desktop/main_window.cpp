@@ -13,6 +13,7 @@
 #include "dispatch.h"
 #include "etched_frame.h"
 #include "event_table.h"
+#include "fault_text.h"
 #include "paint_zoom.h"
 #include "qt_canvas.h"
 #include "qt_colour.h"
@@ -226,7 +227,7 @@ void MainWindow::name_controls() {
             throw std::logic_error("accessible names table names an unknown control: " +
                                    full_name(row.control));
         }
-        widget->setAccessibleName(text_of(row.name));
+        widget->setAccessibleName(text_of(catalogue_.translate(row.name)));
         if (!row.readout.name.empty()) {
             auto* spin = qobject_cast<SpinButton*>(widget);
             auto* readout = qobject_cast<QtLabel*>(control(row.readout));
@@ -246,7 +247,8 @@ void MainWindow::describe_controls() {
     const SpinRangeOf range_of = spin_ranges(*form_);
     for (const AccessibleText& row : accessible_texts()) {
         QWidget* widget = control(row.control);
-        const QString description = QString::fromStdString(description_of(row, range_of));
+        const QString description =
+            QString::fromStdString(description_of(row, range_of, catalogue_));
         widget->setAccessibleDescription(description);
         // A sighted newcomer reads the same description when resting the pointer on it.
         widget->setToolTip(description);
@@ -268,6 +270,7 @@ void MainWindow::load() {
     } catch (const UnknownHandler&) {
         throw std::logic_error("the event table has no Form_Load");
     }
+    loaded_ = true;
     describe_controls();
 }
 
@@ -284,8 +287,9 @@ void MainWindow::raise_event(std::string_view handler) {
     }
     reporting_fault_ = true;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvel"),
-                    QString::fromStdString(fault_message(*fault)), QMessageBox::Ok, this);
+                    QString::fromStdString(fault_text(*fault, catalogue_)), QMessageBox::Ok, this);
     box.setFont(zoomed_font(QApplication::font("QMessageBox"), zoom_factor()));
+    box.setLayoutDirection(popup_direction());
     box.exec();
     reporting_fault_ = false;
 }

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QMenu>
 #include <QPointer>
+#include <QTranslator>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -12,10 +13,12 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue.h"
 #include "command_table.h"
 #include "event.h"
 #include "form.h"
 #include "help_window.h"
+#include "languages.h"
 #include "layout.h"
 #include "palette.h"
 #include "program_look.h"
@@ -75,8 +78,16 @@ class MainWindow : public QWidget, public Ui {
     // change, the form and what the plots hold do not.
     void set_palette(Palette palette);
     Palette palette() const { return palette_; }
-    // What a right click or the Menu key offers: help, zoom, high contrast and copy picture.
+    // What a right click or the Menu key offers: help, zoom, high contrast, the language
+    // and copy picture.
     QMenu& context_menu();
+    // Speaks a language from now on: every name, description and tooltip, the commands,
+    // the menu, the help window if open, the dialogs and Qt's own texts. The help, the
+    // menu and the dialogs run in its direction; the exercise keeps its arrangement, and
+    // the form and the plots stay as they are.
+    void set_language(const Language& language);
+    const Language& language() const { return *language_; }
+    const Catalogue& catalogue() const { return catalogue_; }
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -116,6 +127,15 @@ class MainWindow : public QWidget, public Ui {
     // The window's own commands, each on its keys and in the context menu.
     void add_commands();
     void add_zoom_levels(const CommandRow& row);
+    void add_languages(const CommandRow& row);
+    // The commands' labels and the submenus' titles in the window's language.
+    void label_commands();
+    // The help window, the menu and its submenus in the language's direction.
+    void direct_popups();
+    Qt::LayoutDirection popup_direction() const;
+    // Qt's own texts (its dialogs' buttons, the text fields' menu) in the window's
+    // language, when Qt's translations for it are installed.
+    void translate_qt_texts();
     std::function<void()> command_run(std::string_view id);
     // The one road from a control's event to its handler. A runtime fault is reported to
     // the user and the window carries on with whatever the handler had done.
@@ -135,8 +155,17 @@ class MainWindow : public QWidget, public Ui {
     // The window's commands by their ids in the command table.
     std::map<std::string_view, QAction*> commands_;
     QActionGroup* zoom_levels_ = nullptr;
+    QActionGroup* languages_ = nullptr;
+    // The submenus, once the menu is built, to title them in another language.
+    QMenu* zoom_menu_ = nullptr;
+    QMenu* language_menu_ = nullptr;
     QAction* contrast_command_ = nullptr;
     Palette palette_ = Palette::seed;
+    // The language the window speaks (English until one is chosen) and its texts.
+    const Language* language_ = &english();
+    Catalogue catalogue_;
+    std::unique_ptr<QTranslator> qt_translator_;
+    bool loaded_ = false;
     QMenu* menu_ = nullptr;
     bool watching_screen_ = false;
     QMetaObject::Connection screen_area_watch_;

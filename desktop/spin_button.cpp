@@ -10,8 +10,22 @@
 #include <cmath>
 
 #include "spin_arrows.h"
+#include "translatable.h"
 
 namespace quorvel {
+
+SpinArrowTexts spin_arrow_texts(const Catalogue& catalogue) {
+    const auto tr = [&catalogue](std::string_view english) {
+        const std::string_view text = catalogue.translate(english);
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    return {.up_name = tr(N_("up")),
+            .down_name = tr(N_("down")),
+            .up_description = tr(N_("Steps {name} up")),
+            .down_description = tr(N_("Steps {name} down")),
+            .up_key = tr(N_("Up")),
+            .down_key = tr(N_("Down"))};
+}
 
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);

@@ -7,12 +7,27 @@
 #include <optional>
 #include <utility>
 
+#include "catalogue.h"
 #include "paint_zoom.h"
 #include "qt_label.h"
 #include "spin_range.h"
 #include "spin_repeat.h"
 
 namespace quorvel {
+
+// What assistive tools hear of a spin button's arrows, in the window's language: each
+// arrow's name, its description with "{name}" for the button's own name, and its key.
+struct SpinArrowTexts {
+    QString up_name;
+    QString down_name;
+    QString up_description;
+    QString down_description;
+    QString up_key;
+    QString down_key;
+};
+
+// The arrows' texts in the catalogue's language.
+SpinArrowTexts spin_arrow_texts(const Catalogue& catalogue);
 
 // A spin button: two arrows one above the other, filling the control. A click on the
 // upper arrow raises spinUp, on the lower one spinDown; holding the mouse on an arrow
@@ -53,6 +68,9 @@ class SpinButton : public QWidget, public Zoomable {
     void set_range(std::function<std::optional<SpinRange>()> range) { range_ = std::move(range); }
     std::optional<SpinRange> range() const { return range_ ? range_() : std::nullopt; }
 
+    void set_arrow_texts(SpinArrowTexts texts) { arrow_texts_ = std::move(texts); }
+    const SpinArrowTexts& arrow_texts() const { return arrow_texts_; }
+
   signals:
     void spinUp();
     void spinDown();
@@ -78,6 +96,7 @@ class SpinButton : public QWidget, public Zoomable {
     QPointer<QtLabel> readout_;
     std::function<std::optional<SpinRange>()> range_;
     PaintZoom zoom_;
+    SpinArrowTexts arrow_texts_ = spin_arrow_texts(Catalogue{});
 };
 
 }  // namespace quorvel

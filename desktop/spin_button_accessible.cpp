@@ -8,6 +8,10 @@
 namespace quorvel {
 namespace {
 
+bool is_up(SpinButton::Arrow arrow) {
+    return arrow == SpinButton::Arrow::up;
+}
+
 // One arrow of a spin button: a push button without a widget of its own. Its spin box
 // creates it, registers it with Qt and deletes it again.
 class SpinArrowAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -25,13 +29,17 @@ class SpinArrowAccessible final : public QAccessibleInterface, public QAccessibl
     int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
-        const QString name =
-            arrow_ == SpinButton::Arrow::up ? QStringLiteral("up") : QStringLiteral("down");
+        const SpinButton* spin = spin_.data();
+        if (spin == nullptr) {
+            return {};
+        }
+        const SpinArrowTexts& texts = spin->arrow_texts();
         switch (t) {
             case QAccessible::Name:
-                return name;
+                return is_up(arrow_) ? texts.up_name : texts.down_name;
             case QAccessible::Description:
-                return QStringLiteral("Steps %1 %2").arg(spin_box_->text(QAccessible::Name), name);
+                return QString(is_up(arrow_) ? texts.up_description : texts.down_description)
+                    .replace(QStringLiteral("{name}"), spin_box_->text(QAccessible::Name));
             default:
                 return {};
         }
@@ -71,10 +79,11 @@ class SpinArrowAccessible final : public QAccessibleInterface, public QAccessibl
         }
     }
     QStringList keyBindingsForAction(const QString& action) const override {
-        if (action != pressAction()) {
+        const SpinButton* spin = spin_.data();
+        if (action != pressAction() || spin == nullptr) {
             return {};
         }
-        return {arrow_ == SpinButton::Arrow::up ? QStringLiteral("Up") : QStringLiteral("Down")};
+        return {is_up(arrow_) ? spin->arrow_texts().up_key : spin->arrow_texts().down_key};
     }
 
   private:
@@ -163,10 +172,10 @@ void SpinButtonAccessible::doAction(const QString& action) {
 
 QStringList SpinButtonAccessible::keyBindingsForAction(const QString& action) const {
     if (action == increaseAction()) {
-        return {QStringLiteral("Up")};
+        return {spin()->arrow_texts().up_key};
     }
     if (action == decreaseAction()) {
-        return {QStringLiteral("Down")};
+        return {spin()->arrow_texts().down_key};
     }
     return QAccessibleWidget::keyBindingsForAction(action);
 }

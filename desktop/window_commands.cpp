@@ -133,7 +133,8 @@ void MainWindow::copy_picture() {
 
 void MainWindow::show_help() {
     if (help_ == nullptr) {
-        help_ = new HelpWindow(spin_ranges(*form_), form_numbers(*form_), this);
+        help_ = new HelpWindow(spin_ranges(*form_), form_numbers(*form_), catalogue_,
+                               language_->direction, this);
         help_->set_zoom(zoom_factor());
     }
     help_->show();
@@ -192,7 +193,11 @@ void MainWindow::add_commands() {
             add_zoom_levels(row);
             continue;
         }
-        auto* action = new QAction(qt_text(row.label), this);
+        if (row.id == "language") {
+            add_languages(row);
+            continue;
+        }
+        auto* action = new QAction(qt_text(catalogue_.translate(row.label)), this);
         action->setShortcuts(
             QKeySequence::listFromString(qt_text(row.desktop.keys), QKeySequence::PortableText));
         action->setShortcutContext(Qt::WindowShortcut);
@@ -225,14 +230,19 @@ QMenu& MainWindow::context_menu() {
             if (id == menu_separator) {
                 menu_->addSeparator();
             } else if (id == "zoom_levels") {
-                menu_->addMenu(qt_text(find_command(id)->label))
-                    ->addActions(zoom_levels_->actions());
+                zoom_menu_ = menu_->addMenu(qt_text(catalogue_.translate(find_command(id)->label)));
+                zoom_menu_->addActions(zoom_levels_->actions());
+            } else if (id == "language") {
+                language_menu_ =
+                    menu_->addMenu(qt_text(catalogue_.translate(find_command(id)->label)));
+                language_menu_->addActions(languages_->actions());
             } else {
                 menu_->addAction(commands_.at(id));
             }
         }
         connect(menu_, &QMenu::aboutToShow, this, [this] { offer_zoom_steps(); });
         zoom_popups();
+        direct_popups();
     }
     return *menu_;
 }

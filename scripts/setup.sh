@@ -17,12 +17,17 @@ run_packages=(
     fonts-liberation fonts-ipafont-gothic
     # Opens the window natively on a Wayland desktop (else Qt goes through XWayland).
     qt6-wayland
+    # Qt's own texts (its dialogs' buttons) in the student's language.
+    qt6-translations-l10n
 )
 web_packages=(
-    cmake make emscripten nodejs python3 python3-fonttools librsvg2-bin brotli
-    # The page's web fonts are subset from the window's own faces.
+    cmake make emscripten nodejs python3 python3-fonttools python3-brotli librsvg2-bin brotli
+    # The page's web fonts are subset from the window's own faces, written as WOFF2.
     fonts-liberation fonts-ipafont-gothic
     chromium firefox-esr python3-websocket nginx-light libnginx-mod-http-brotli-static
+    # WebKit, the engine of every browser on an iPad: WebKitGTK's MiniBrowser through its
+    # WebDriver, on a private X server.
+    webkit2gtk-driver xvfb
 )
 test_packages=(
     libgtest-dev libgmock-dev libmpfr-dev

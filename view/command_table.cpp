@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "translatable.h"
+
 namespace quorvel {
 namespace {
 
@@ -18,49 +20,61 @@ constexpr OnShell other(std::string_view keys, std::string_view description) {
 // zoom is the browser's, so the help lists its keys but the page takes none of them.
 constexpr auto rows = std::to_array<CommandRow>({
     {.id = "help",
-     .label = "How to use…",
-     .desktop = window("F1", "Open this help"),
-     .web = window("F1", "Open this help")},
-    {.desktop = other("Esc", "Close this help"), .web = other("Esc", "Close this help")},
+     .label = N_("How to use…"),
+     .desktop = window("F1", N_("Open this help")),
+     .web = window("F1", N_("Open this help"))},
+    {.desktop = other("Esc", N_("Close this help")), .web = other("Esc", N_("Close this help"))},
     {.id = "zoom_in",
-     .label = "Zoom in",
-     .desktop = window("Ctrl+=; Ctrl++", "Zoom in: 100, 125, 150, 200, 250, 300 %"),
+     .label = N_("Zoom in"),
+     .desktop = window("Ctrl+=; Ctrl++", N_("Zoom in: 100, 125, 150, 200, 250, 300 %")),
      .web = other("Ctrl+=; Ctrl++",
-                  "Zoom in, in the browser's own steps; the plots stay sharp at every zoom")},
+                  N_("Zoom in, in the browser's own steps; the plots stay sharp at every zoom"))},
     {.id = "zoom_out",
-     .label = "Zoom out",
-     .desktop = window("Ctrl+-", "Zoom out"),
-     .web = other("Ctrl+-", "Zoom out")},
+     .label = N_("Zoom out"),
+     .desktop = window("Ctrl+-", N_("Zoom out")),
+     .web = other("Ctrl+-", N_("Zoom out"))},
     {.id = "actual_size",
-     .label = "Actual size",
-     .desktop = window("Ctrl+0", "Back to 100 %"),
-     .web = other("Ctrl+0", "Back to 100 %")},
+     .label = N_("Actual size"),
+     .desktop = window("Ctrl+0", N_("Back to 100 %")),
+     .web = other("Ctrl+0", N_("Back to 100 %"))},
     // The submenu of zoom steps, one checkable entry per step.
-    {.id = "zoom_levels", .label = "Zoom", .checkable = true, .desktop = window("", "")},
-    {.id = "copy_picture",
-     .label = "Copy picture",
-     .desktop = window("Ctrl+C",
-                       "Copy a picture of the whole window, at its zoom, for a worksheet or slide"),
-     .web = window("Ctrl+C",
-                   "Copy a picture of the whole window, at its zoom, for a worksheet or slide")},
-    {.id = "high_contrast",
-     .label = "High contrast",
+    {.id = "zoom_levels", .label = N_("Zoom"), .checkable = true, .desktop = window("", "")},
+    // The submenu of the listed languages, each by its own name.
+    // The submenu of languages, each by its own name, one checkable entry per language.
+    {.id = "language",
+     .label = N_("Language"),
      .checkable = true,
-     .desktop = window("Ctrl+Alt+H",
-                       "High contrast on or off: darker reds, greens and outlines, every text at "
-                       "4.5:1 or more"),
+     .desktop = window("", ""),
+     .web = window("", "")},
+    {.id = "copy_picture",
+     .label = N_("Copy picture"),
+     .desktop = window(
+         "Ctrl+C", N_("Copy a picture of the whole window, at its zoom, for a worksheet or slide")),
+     .web =
+         window("Ctrl+C",
+                N_("Copy a picture of the whole window, at its zoom, for a worksheet or slide"))},
+    {.id = "high_contrast",
+     .label = N_("High contrast"),
+     .checkable = true,
+     .desktop =
+         window("Ctrl+Alt+H",
+                N_("High contrast on or off: darker reds, greens and outlines, every text at "
+                   "4.5:1 or more")),
      .web = window("Ctrl+Alt+H",
-                   "High contrast on or off: darker reds, greens and outlines, every text at "
-                   "4.5:1 or more")},
-    {.desktop = other("Tab, Shift+Tab", "Move the keyboard focus to the next or previous control"),
-     .web = other("Tab, Shift+Tab", "Move the keyboard focus to the next or previous control")},
-    {.desktop = other("Up, Down", "Step the spin button that has the focus"),
-     .web = other("Up, Down", "Step the spin button that has the focus")},
-    {.desktop = other("Space, Return, Enter", "Press the button that has the focus"),
-     .web = other("Space, Return, Enter", "Press the button that has the focus")},
+                   N_("High contrast on or off: darker reds, greens and outlines, every text at "
+                      "4.5:1 or more"))},
     {.desktop =
-         other("Right click, Menu key", "The menu with help, zoom, high contrast and copy picture"),
-     .web = other("Right click, Menu key", "The menu with help, high contrast and copy picture")},
+         other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control")),
+     .web = other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control"))},
+    {.desktop = other("Up, Down", N_("Step the spin button that has the focus")),
+     .web = other("Up, Down", N_("Step the spin button that has the focus"))},
+    {.desktop = other("Space, Return, Enter", N_("Press the button that has the focus")),
+     .web = other("Space, Return, Enter", N_("Press the button that has the focus"))},
+    {.desktop = other("Right click, Menu key",
+                      N_("The menu with help, zoom, high contrast and copy picture")),
+     .web =
+         other("Right click, Menu key", N_("The menu with help, high contrast and copy picture"))},
+    // The page's texts in another language: a submenu of the languages, each by its own name.
 });
 
 constexpr auto desktop_menu = std::to_array<std::string_view>({
@@ -71,16 +85,17 @@ constexpr auto desktop_menu = std::to_array<std::string_view>({
     "actual_size",
     "zoom_levels",
     "high_contrast",
+    "language",
     menu_separator,
     "copy_picture",
 });
 
 constexpr auto web_menu =
-    std::to_array<std::string_view>({"help", "high_contrast", "copy_picture"});
+    std::to_array<std::string_view>({"help", "high_contrast", "copy_picture", "language"});
 
 // Between alternatives in the portable form, and in the help.
 constexpr std::string_view key_separator = "; ";
-constexpr std::string_view shown_separator = " or ";
+constexpr std::string_view shown_separator = N_(" or ");
 
 }  // namespace
 
@@ -113,7 +128,7 @@ std::vector<std::string_view> key_texts(const OnShell& on) {
     return out;
 }
 
-std::vector<KeyLine> key_lines(Shell shell) {
+std::vector<KeyLine> key_lines(Shell shell, const Catalogue& catalogue) {
     std::vector<KeyLine> out;
     for (const CommandRow& row : rows) {
         const OnShell& on = row.on(shell);
@@ -122,10 +137,10 @@ std::vector<KeyLine> key_lines(Shell shell) {
         }
         std::string shown;
         for (const std::string_view key : key_texts(on)) {
-            shown += (shown.empty() ? std::string_view{} : shown_separator);
+            shown += (shown.empty() ? std::string_view{} : catalogue.translate(shown_separator));
             shown += key;
         }
-        out.push_back({shown, on.description});
+        out.push_back({shown, std::string(catalogue.translate(on.description))});
     }
     return out;
 }

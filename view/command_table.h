@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue.h"
+
 namespace quorvel {
 
 // The window's own commands around the exercise (the help, the zoom, high contrast, the
@@ -62,10 +64,10 @@ std::vector<std::string_view> key_texts(const OnShell& on);
 // One line of the help's Keys section: the keys as the help shows them and what they do.
 struct KeyLine {
     std::string keys;  // "Ctrl+= or Ctrl++"
-    std::string_view action;
+    std::string action;
 };
 
-// The Keys section a shell's help shows, in the table's order.
-std::vector<KeyLine> key_lines(Shell shell);
+// The Keys section a shell's help shows, in the table's order and the catalogue's language.
+std::vector<KeyLine> key_lines(Shell shell, const Catalogue& catalogue);
 
 }  // namespace quorvel

@@ -32,7 +32,8 @@ struct HelpAbout {
     std::string_view summary;  // what it is, in a few words
     std::string_view version;  // the build's project version, "0.1.0"
     std::string_view copyright;
-    std::string_view licence;  // the program's licence and where its text is
+    std::string_view licence;        // the program's licence and where its text is
+    std::string_view fonts_heading;  // over the list of fonts
     std::span<const HelpFont> fonts;
 };
 
@@ -52,13 +53,16 @@ struct HelpText {
 
 const HelpText& help_text();
 
+// The help's texts are written in English; a shell shows each in its reader's language
+// through catalogue.translate, and the two below do that themselves.
+
 // A glossary meaning as shown, with the bounds it tells taken from range_of and the form's
 // numbers from number_of.
 std::string meaning_of(const HelpTerm& term, const SpinRangeOf& range_of,
-                       const FormNumberOf& number_of);
+                       const FormNumberOf& number_of, const Catalogue& catalogue);
 
 // A step or the readout's explanation as shown: the numbers it tells are the form's.
 std::string help_prose(std::string_view prose, const SpinRangeOf& range_of,
-                       const FormNumberOf& number_of);
+                       const FormNumberOf& number_of, const Catalogue& catalogue);
 
 }  // namespace quorvel

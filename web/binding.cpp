@@ -9,10 +9,12 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "form.h"
 #include "help_description.h"
 #include "json_text.h"
+#include "languages.h"
 #include "page_description.h"
 #include "page_window.h"
 #include "runtime_fault.h"
@@ -111,7 +113,33 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_help() {
     if (!page().window) {
         return not_open();
     }
-    return reply(quorvel::help_description(page().window->form()));
+    return reply(quorvel::help_description(page().window->form(), page().window->catalogue()));
+}
+
+// Chooses the language of the page's texts from the reader's preferences, best first,
+// separated by commas ("ar,en-US"): the first the program speaks, by the whole tag or its
+// language, else English. Answers {"language": its code, "direction": "ltr" or "rtl"};
+// quorvel_page and quorvel_help then give their texts in it. The form is not touched.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_set_language(const char* preferences) {
+    if (!page().window) {
+        return not_open();
+    }
+    std::vector<std::string_view> tags;
+    std::string_view rest(preferences);
+    while (!rest.empty()) {
+        const auto comma = rest.find(',');
+        tags.push_back(rest.substr(0, comma));
+        rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
+    }
+    const quorvel::Language& chosen = quorvel::choose_language(tags);
+    page().window->set_language(chosen);
+    quorvel::JsonText json;
+    json.begin_object()
+        .field("language", chosen.code)
+        .field("direction",
+               chosen.direction == quorvel::TextDirection::right_to_left ? "rtl" : "ltr")
+        .end_object();
+    return reply(json.text());
 }
 
 // Runs a handler by name: {"fault": null or the message, "surfaces": [rows],

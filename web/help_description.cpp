@@ -23,46 +23,51 @@ constexpr struct {
 
 }  // namespace
 
-std::string help_description(const FormState& state) {
+std::string help_description(const FormState& state, const Catalogue& catalogue) {
+    const auto tr = [&catalogue](std::string_view english) { return catalogue.translate(english); };
     const SpinRangeOf range_of = spin_ranges(state);
     const FormNumberOf number_of = form_numbers(state);
     const HelpText& help = help_text();
     JsonText json;
     json.begin_object()
-        .field("title", help.title)
-        .field("intro", help.intro)
-        .field("steps_heading", help.steps_heading)
+        .field("title", tr(help.title))
+        .field("intro", tr(help.intro))
+        .field("steps_heading", tr(help.steps_heading))
         .key("steps")
         .begin_array();
     for (const std::string_view step : help.steps) {
-        json.value(help_prose(step, range_of, number_of));
+        json.value(help_prose(step, range_of, number_of, catalogue));
     }
-    json.end_array().field("glossary_heading", help.glossary_heading).key("glossary").begin_array();
+    json.end_array()
+        .field("glossary_heading", tr(help.glossary_heading))
+        .key("glossary")
+        .begin_array();
     for (const HelpTerm& term : help.glossary) {
         json.begin_array()
             .value(term.term)
-            .value(meaning_of(term, range_of, number_of))
+            .value(meaning_of(term, range_of, number_of, catalogue))
             .end_array();
     }
     json.end_array()
-        .field("readout_heading", help.readout_heading)
-        .field("readout", help_prose(help.readout, range_of, number_of))
-        .field("keys_heading", help.keys_heading)
+        .field("readout_heading", tr(help.readout_heading))
+        .field("readout", help_prose(help.readout, range_of, number_of, catalogue))
+        .field("keys_heading", tr(help.keys_heading))
         .key("keys")
         .begin_array();
-    for (const KeyLine& key : key_lines(Shell::web)) {
+    for (const KeyLine& key : key_lines(Shell::web, catalogue)) {
         json.begin_array().value(key.keys).value(key.action).end_array();
     }
     const HelpAbout& about = help.about;
     json.end_array()
-        .field("about_heading", help.about_heading)
+        .field("about_heading", tr(help.about_heading))
         .key("about")
         .begin_object()
         .field("program", about.program)
-        .field("summary", about.summary)
+        .field("summary", tr(about.summary))
         .field("version", about.version)
         .field("copyright", about.copyright)
-        .field("licence", about.licence)
+        .field("licence", tr(about.licence))
+        .field("fonts_heading", tr(about.fonts_heading))
         .key("fonts")
         .begin_array();
     for (const HelpFont& font : about.fonts) {

@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "accessible_texts.h"
+#include "announcements.h"
 #include "command_table.h"
 #include "event_table.h"
 #include "json_text.h"
+#include "languages.h"
 #include "layout.h"
+#include "page_texts.h"
 #include "palette.h"
 #include "spin_arrows.h"
 #include "spin_ranges.h"
@@ -163,7 +166,7 @@ void arrows_field(JsonText& json, const ControlRow& row) {
 // The window's commands the page runs, in the command table's order: each one's id, menu
 // entry, whether it shows a check mark and its keys in Qt's portable form; then the
 // context menu's entries from top to bottom.
-void commands_field(JsonText& json) {
+void commands_field(JsonText& json, const Catalogue& catalogue) {
     json.key("commands").begin_array();
     for (const CommandRow& row : command_table()) {
         if (row.web.by != TakenBy::window) {
@@ -171,7 +174,7 @@ void commands_field(JsonText& json) {
         }
         json.begin_object()
             .field("id", row.id)
-            .field("label", row.label)
+            .field("label", catalogue.translate(row.label))
             .field("checkable", row.checkable)
             .key("keys")
             .begin_array();
@@ -187,7 +190,8 @@ void commands_field(JsonText& json) {
     json.end_array();
 }
 
-void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, const Form& form) {
+void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, const Form& form,
+                const Catalogue& catalogue) {
     const SpinRangeOf range_of = spin_ranges(form);
     json.field("name", full_name(row.name))
         .field("kind", kind_word(row.kind))
@@ -212,8 +216,8 @@ void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, co
     if (const AccessibleText* text = find_accessible_text(row.name)) {
         json.key("accessible")
             .begin_object()
-            .field("name", text->name)
-            .field("description", description_of(*text, range_of));
+            .field("name", catalogue.translate(text->name))
+            .field("description", description_of(*text, range_of, catalogue));
         if (!text->readout.name.empty()) {
             json.field("readout", full_name(text->readout));
         }
@@ -225,6 +229,46 @@ void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, co
     if (row.kind == ControlKind::spin_button) {
         arrows_field(json, row);
     }
+}
+
+const char* direction_word(TextDirection direction) {
+    return direction == TextDirection::right_to_left ? "rtl" : "ltr";
+}
+
+// The languages a reader may choose, each by its own name; the page's own texts; and what
+// it announces after an event, each in the catalogue's language.
+void language_fields(JsonText& json, const Catalogue& catalogue) {
+    json.key("languages").begin_array();
+    for (const Language& language : languages()) {
+        if (language.listed) {
+            json.begin_object()
+                .field("code", language.code)
+                .field("name", language.name)
+                .field("direction", direction_word(language.direction))
+                .end_object();
+        }
+    }
+    json.end_array().key("texts").begin_object();
+    for (const PageText& text : page_texts()) {
+        json.field(text.key, catalogue.translate(text.english));
+    }
+    json.end_object().key("announcements").begin_array();
+    for (const Announcement& said : announcements()) {
+        json.begin_object()
+            .field("handler", said.handler)
+            .field("sentence", catalogue.translate(said.sentence))
+            .key("filled_from")
+            .begin_object();
+        for (const AnnouncedLabel& fill : said.filled_from) {
+            json.field(fill.placeholder, fill.label);
+        }
+        json.end_object();
+        if (!said.when_changed.empty()) {
+            json.field("when_changed", said.when_changed);
+        }
+        json.end_object();
+    }
+    json.end_array();
 }
 
 // The window arranged for a screen narrower than it is tall, with every row in it.
@@ -250,6 +294,8 @@ std::string page_description(const WebWindow& window) {
     json.begin_object()
         .field("caption", window_look.caption)
         .field("window_name", full_name(window_name))
+        .field("language", window.language().code)
+        .field("direction", direction_word(window.language().direction))
         .field("width", css_pixels(window_look.client_width))
         .field("height", css_pixels(window_look.client_height))
         .field("button_face", css_colour(button_face));
@@ -259,13 +305,14 @@ std::string page_description(const WebWindow& window) {
         .field("interval_ms", spin_repeat.interval_ms)
         .end_object();
     palettes_field(json);
-    commands_field(json);
+    commands_field(json, window.catalogue());
+    language_fields(json, window.catalogue());
     json.key("rows").begin_array();
     const auto table = layout_table();
     const std::vector<RowGeometry> geometry = window_geometry();
     for (std::size_t i = 0; i < table.size(); ++i) {
         json.begin_object();
-        row_fields(json, table[i], geometry[i], window.form());
+        row_fields(json, table[i], geometry[i], window.form(), window.catalogue());
         json.end_object();
     }
     json.end_array();

@@ -15,7 +15,9 @@ namespace quorvel {
 // step as the form state holds them and where its arrows lie, and from the window's
 // geometry its corner in the window, whether it is shown, its frame, its stacking and a
 // plot's uncovered parts), the Tab order, and the same corners and uncovered parts when
-// the page arranges the window for a portrait screen.
+// the page arranges the window for a portrait screen. Its texts are in the window's
+// language, which it names with its direction, beside the languages a reader may choose,
+// the page's own texts around the window and the sentences it announces after events.
 std::string page_description(const WebWindow& window);
 
 // The state after an event, as fields of the object json has open: the changed surfaces

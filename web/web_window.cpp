@@ -58,9 +58,11 @@ WebWindow::WebWindow(double device_ratio, int viewport_width, int viewport_heigh
     // The option buttons of one frame form its exclusive group.
     for (std::size_t i = 0; i < table.size(); ++i) {
         for (std::size_t j = 0; j < table.size(); ++j) {
-            if (i != j && option_at(i) != nullptr && option_at(j) != nullptr &&
+            WebOptionButton* one = option_at(i);
+            WebOptionButton* other = option_at(j);
+            if (i != j && one != nullptr && other != nullptr &&
                 table[i].container == table[j].container) {
-                option_at(i)->set_partner(*option_at(j));
+                one->set_partner(*other);
             }
         }
     }
@@ -115,6 +117,11 @@ Label& WebWindow::label(ControlName name) {
 
 OptionButton& WebWindow::option(ControlName name) {
     return found(option_at(row_index(name)), name);
+}
+
+void WebWindow::set_language(const Language& language) {
+    catalogue_ = catalogue_of(language);
+    language_ = &language;
 }
 
 }  // namespace quorvel

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form.h"
+#include "languages.h"
 #include "layout.h"
 #include "palette.h"
 #include "ui.h"
@@ -47,6 +48,11 @@ class WebWindow : public Ui {
     // Shows every surface in a palette from now on; the form is not touched.
     void set_palette(Palette palette);
 
+    // The language the page's texts are given in from now on; the form is not touched.
+    void set_language(const Language& language);
+    const Language& language() const { return *language_; }
+    const Catalogue& catalogue() const { return catalogue_; }
+
     Canvas& surface(ControlName name) override;
     Label& label(ControlName name) override;
     OptionButton& option(ControlName name) override;
@@ -59,6 +65,8 @@ class WebWindow : public Ui {
     std::vector<Control> controls_;
     WebWindowFrame frame_;
     std::unique_ptr<Form> form_;
+    const Language* language_ = &english();
+    Catalogue catalogue_;
 };
 
 }  // namespace quorvel

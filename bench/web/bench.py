@@ -34,7 +34,7 @@ HANDLERS = [("Command3_Click", "CALC, k = 50"), ("Command1_Click", "example RESE
 # What a visit fetches: the page (quorvel.js is bundled into it), the module and the three
 # faces, under their hashed names (the licence texts beside the fonts are not loaded; the
 # service worker, the manifest and the icons come after the page has started).
-PAGE_FILES = ["index.html", "quorvel.*.wasm", "fonts/*.woff"]
+PAGE_FILES = ["index.html", "quorvel.*.wasm", "fonts/*.woff2"]
 
 
 # Put into both pages before their own scripts: when the page marks "plots-painted", wait
@@ -154,7 +154,7 @@ def page_files(site):
 
 def sent_size(site, name, suffix):
     """What a server sends for the file: its .gz or .br sibling, or the file where a
-    format compresses no further (WOFF)."""
+    format compresses no further (WOFF2)."""
     path = os.path.join(site, name)
     return os.path.getsize(path + suffix if os.path.exists(path + suffix) else path)
 

@@ -121,7 +121,8 @@ TEST(SpinTexts, EachSpinButtonsDescriptionTellsItsOwnRangeAndNoOtherNumber) {
         const AccessibleText* text = find_accessible_text(row.name);
         ASSERT_NE(text, nullptr);
         const SpinRange range = edited.of(row.name);
-        const std::vector<Written> numbers = numbers_in(description_of(*text, edited.lookup()));
+        const std::vector<Written> numbers =
+            numbers_in(description_of(*text, edited.lookup(), Catalogue{}));
         for (const Written& number : numbers) {
             EXPECT_TRUE(number.value == range.minimum || number.value == range.maximum ||
                         number.value == range.step)
@@ -141,7 +142,7 @@ TEST(SpinTexts, EveryDescriptionIsFilledFromTheLoadedForm) {
     for (const AccessibleText& row : accessible_texts()) {
         SCOPED_TRACE(full_name(row.control));
         std::string shown;
-        ASSERT_NO_THROW(shown = description_of(row, spin_ranges(run.form)));
+        ASSERT_NO_THROW(shown = description_of(row, spin_ranges(run.form), Catalogue{}));
         EXPECT_EQ(shown.find('{'), std::string::npos) << shown;
     }
 }
@@ -166,7 +167,8 @@ TEST_P(GlossaryBounds, FollowTheRanges) {
     const auto term = std::find_if(glossary.begin(), glossary.end(),
                                    [](const HelpTerm& t) { return t.term == GetParam().term; });
     ASSERT_NE(term, glossary.end());
-    const std::vector<Written> numbers = numbers_in(meaning_of(*term, edited.lookup(), {}));
+    const std::vector<Written> numbers =
+        numbers_in(meaning_of(*term, edited.lookup(), {}, Catalogue{}));
     for (const ControlName spin : GetParam().spins) {
         const SpinRange range = edited.of(spin);
         for (const int bound : {range.minimum, range.maximum}) {

@@ -8,6 +8,7 @@
 
 #include "case_name.h"
 #include "display_check.h"
+#include "languages.h"
 
 namespace quorvel {
 namespace {
@@ -31,7 +32,8 @@ class DisplayCheck : public ::testing::TestWithParam<DisplayCase> {};
 TEST_P(DisplayCheck, OpensOnTheFirstDisplayQtWouldUseOrSaysWhy) {
     const DisplayProbes probes{[](const std::string& name) { return live_x.contains(name); },
                                [](const std::string& path) { return live_sockets.contains(path); }};
-    const std::optional<std::string> problem = display_problem(GetParam().settings, probes);
+    const std::optional<std::string> problem =
+        display_problem(GetParam().settings, probes, Catalogue{});
     if (GetParam().problem == nullptr) {
         EXPECT_EQ(problem, std::nullopt);
     } else {
@@ -47,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
     Table, DisplayCheck,
     ::testing::Values(
         DisplayCase{"live_x", {.x_display = ":0"}, opens},
-        DisplayCase{"dead_x", {.x_display = ":5"}, "no X server answers on the display :5"},
+        DisplayCase{"dead_x", {.x_display = ":5"}, "No X server answers on the display :5"},
         DisplayCase{
             "offscreen_needs_no_display", {.platform = "offscreen", .x_display = ":5"}, opens},
         DisplayCase{"dead_wayland_falls_back_to_live_x",
@@ -87,10 +89,35 @@ INSTANTIATE_TEST_SUITE_P(
                      .wayland_display = "wayland-9",
                      .runtime_dir = "/run/user/1000",
                      .wayland_plugin = true},
-                    "no Wayland compositor answers on wayland-9"},
+                    "No Wayland compositor answers on wayland-9"},
         DisplayCase{
             "platform_with_arguments", {.platform = "xcb:nograb", .x_display = ":0"}, opens}),
     testing::CaseName{});
+
+// Each reason is translated whole, its display named after: in every language the message
+// names the displays and keeps no placeholder.
+TEST(DisplayCheck, NamesTheDisplaysInEveryLanguage) {
+    const DisplayProbes none{[](const std::string&) { return false; },
+                             [](const std::string&) { return false; }};
+    const DisplaySettings settings{.x_display = ":5",
+                                   .wayland_display = "wayland-9",
+                                   .runtime_dir = "/run/user/1000",
+                                   .wayland_plugin = true};
+    const std::optional<std::string> english = display_problem(settings, none, Catalogue{});
+    EXPECT_EQ(english,
+              "quorvel: Cannot open the window. No Wayland compositor answers on "
+              "wayland-9 (WAYLAND_DISPLAY). No X server answers on the display :5 "
+              "(DISPLAY).\n");
+    for (const Language& language : languages()) {
+        const std::optional<std::string> problem =
+            display_problem(settings, none, catalogue_of(language));
+        ASSERT_TRUE(problem.has_value());
+        EXPECT_TRUE(problem->starts_with("quorvel: ")) << *problem;
+        EXPECT_NE(problem->find(":5"), std::string::npos) << *problem;
+        EXPECT_NE(problem->find("wayland-9"), std::string::npos) << *problem;
+        EXPECT_EQ(problem->find('{'), std::string::npos) << *problem;
+    }
+}
 
 }  // namespace
 }  // namespace quorvel

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "case_name.h"
+#include "command_line.h"
+#include "languages.h"
 #include "project_version.h"
 
 namespace quorvel {
@@ -100,8 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--help"},
                     {},
                     0,
-                    {"Usage: quorvel [--high-contrast] [--help | --version]", "--version",
-                     "--high-contrast", "xvfb-run -a quorvel"},
+                    {"Usage: quorvel [--high-contrast] [--language CODE] [--help | --version]",
+                     "--version", "--language CODE", "--high-contrast", "xvfb-run -a quorvel"},
                     {}},
         ProgramCase{"version_without_display",
                     {"--version"},
@@ -127,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"DISPLAY", "{x}"}},
                     1,
                     {},
-                    {"no X server answers on the display {x} (DISPLAY)"}},
+                    {"No X server answers on the display {x} (DISPLAY)"}},
         ProgramCase{
             "qt_option_is_not_taken", {"-platform", "offscreen"}, {}, 2, {}, {"'-platform'"}},
         ProgramCase{"file_name", {"notes.txt"}, {{"DISPLAY", "{x}"}}, 2, {}, {"'notes.txt'"}},
@@ -137,20 +139,20 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"DISPLAY", "{x}"}},
                     1,
                     {},
-                    {"quorvel: ", "no X server answers on the display {x} (DISPLAY)"}},
+                    {"quorvel: ", "No X server answers on the display {x} (DISPLAY)"}},
         ProgramCase{"dead_wayland_display",
                     {},
                     {{"WAYLAND_DISPLAY", "wayland-gone"}, {"XDG_RUNTIME_DIR", "{dir}"}},
                     1,
                     {},
-                    {"quorvel: ", "no Wayland compositor answers on wayland-gone (WAYLAND_DISPLAY)",
+                    {"quorvel: ", "No Wayland compositor answers on wayland-gone (WAYLAND_DISPLAY)",
                      "DISPLAY is not set"}},
         ProgramCase{"dead_wayland_socket_path",
                     {},
                     {{"WAYLAND_DISPLAY", "{dir}/wayland-1"}},
                     1,
                     {},
-                    {"no Wayland compositor answers on {dir}/wayland-1"}},
+                    {"No Wayland compositor answers on {dir}/wayland-1"}},
         ProgramCase{
             "both_dead",
             {},
@@ -158,6 +160,14 @@ INSTANTIATE_TEST_SUITE_P(
             1,
             {},
             {"wayland-gone (WAYLAND_DISPLAY)", "{x} (DISPLAY)"}},
+        ProgramCase{"unknown_language", {"--language", "xx"}, {}, 2, {}, {"'xx'"}},
+        ProgramCase{"language_without_code", {"--help", "--language"}, {}, 2, {}, {"--language"}},
+        ProgramCase{"language_and_help",
+                    {"--language=en", "--help"},
+                    {},
+                    0,
+                    {"Usage: quorvel", "en, ar, de, es, fr, ja, ko, pt-BR, zh-CN\n"},
+                    {}},
         ProgramCase{"x_platform_asked_for_without_display",
                     {},
                     {{"QT_QPA_PLATFORM", "xcb"}},
@@ -177,10 +187,40 @@ TEST(Program, WithoutAnyDisplaySaysHowToRunOnAVirtualServer) {
     const QString err = QString::fromUtf8(program.readAllStandardError());
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 1);
-    EXPECT_TRUE(err.startsWith(QStringLiteral("quorvel: there is no display")))
+    EXPECT_TRUE(err.startsWith(QStringLiteral("quorvel: There is no display")))
         << err.toStdString();
     EXPECT_TRUE(err.contains(QStringLiteral("    xvfb-run -a quorvel\n"))) << err.toStdString();
     EXPECT_FALSE(err.contains(QStringLiteral("build/"))) << err.toStdString();
+}
+
+// --help in the language asked for, by --language or by the system's LANGUAGE: the
+// catalogue's words, which differ from the English only where it translates them.
+TEST(Program, HelpIsInTheLanguageAskedFor) {
+    const Catalogue german = catalogue_of(*find_language("de"));
+    const std::string english = usage_text(Catalogue{});
+    const QString expected = QString::fromStdString(usage_text(german));
+    // Its first paragraph, which a translation of the text surely translates.
+    const std::string opening = english.substr(0, english.find("\n\n") + 1);
+    EXPECT_EQ(expected.toStdString() != english, german.translate(opening) != opening);
+    for (const auto& [arguments, language] :
+         {std::pair{QStringList{QStringLiteral("--language"), QStringLiteral("de"),
+                                QStringLiteral("--help")},
+                    QString()},
+          std::pair{QStringList{QStringLiteral("--help")}, QStringLiteral("de_AT:fr")}}) {
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+        if (!language.isEmpty()) {
+            env.insert(QStringLiteral("LANGUAGE"), language);
+            env.insert(QStringLiteral("LANG"), QStringLiteral("de_AT.UTF-8"));
+        }
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(QUORVEL_PROGRAM), arguments);
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_EQ(QString::fromUtf8(program.readAllStandardOutput()), expected)
+            << arguments.join(QLatin1Char(' ')).toStdString();
+    }
 }
 
 }  // namespace

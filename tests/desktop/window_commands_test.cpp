@@ -76,12 +76,12 @@ TEST_F(WindowCommands, F1OpensTheStepsOfAnExerciseAndEscClosesThem) {
     const FormNumberOf number_of = form_numbers(window.form());
     QStringList expected;
     for (const std::string_view step : help_text().steps) {
-        expected << QString::fromStdString(help_prose(step, range_of, number_of));
+        expected << QString::fromStdString(help_prose(step, range_of, number_of, Catalogue{}));
     }
     EXPECT_EQ(shown, expected);
     const QString page = help->document().toPlainText();
     EXPECT_TRUE(page.contains(
-        QString::fromStdString(help_prose(help_text().readout, range_of, number_of))));
+        QString::fromStdString(help_prose(help_text().readout, range_of, number_of, Catalogue{}))));
     EXPECT_TRUE(page.contains(text_of(help_text().about.version)));
 
     ASSERT_TRUE(QTest::qWaitFor([&] {
@@ -284,7 +284,7 @@ TEST_F(WindowCommands, EveryControlAndPlotExplainsItselfInATooltip) {
         EXPECT_FALSE(QToolTip::text().isEmpty());
         if (const AccessibleText* text = description_of(row.name)) {
             EXPECT_EQ(QToolTip::text(), QString::fromStdString(quorvel::description_of(
-                                            *text, spin_ranges(window.form()))));
+                                            *text, spin_ranges(window.form()), Catalogue{})));
             ++own;
         }
         const bool must_have_its_own = row.kind != ControlKind::label;

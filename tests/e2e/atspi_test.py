@@ -31,8 +31,8 @@ from quorvel_drive import processes  # noqa: E402
 from quorvel_drive.failure import Failure  # noqa: E402
 from quorvel_drive.replay import run_replay  # noqa: E402
 from quorvel_drive.report import run_and_report  # noqa: E402
+from quorvel_drive.xvfb import x_client_env, x_server  # noqa: E402
 from quorvel_e2e.accessibility import SYSTEM_PYTHON, PrivateBus, Reader, poll  # noqa: E402
-from quorvel_e2e.xvfb import x_client_env, x_server  # noqa: E402
 
 # What the test does, as the replay's handler names, and what it reads after each step.
 STEPS = [

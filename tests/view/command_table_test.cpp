@@ -58,7 +58,7 @@ TEST(CommandTable, KeyLinesJoinAlternatives) {
     EXPECT_EQ(key_texts(two), (std::vector<std::string_view>{"Ctrl+=", "Ctrl++"}));
     EXPECT_TRUE(key_texts(OnShell{}).empty());
     bool joined = false;
-    for (const KeyLine& line : key_lines(Shell::desktop)) {
+    for (const KeyLine& line : key_lines(Shell::desktop, Catalogue{})) {
         EXPECT_FALSE(line.keys.empty()) << line.action;
         EXPECT_EQ(line.keys.find(';'), std::string::npos) << line.keys;
         joined = joined || line.keys.find(" or ") != std::string::npos;

@@ -87,8 +87,8 @@ TEST(HelpText, TellsNumbersOnlyWhereAShellFillsThem) {
     const HelpText& help = help_text();
     std::vector<std::string_view> parts = {help.title, help.intro, help.about.summary,
                                            help.about.licence};
-    std::vector<KeyLine> lines = key_lines(Shell::desktop);
-    for (KeyLine& line : key_lines(Shell::web)) {
+    std::vector<KeyLine> lines = key_lines(Shell::desktop, Catalogue{});
+    for (KeyLine& line : key_lines(Shell::web, Catalogue{})) {
         lines.push_back(std::move(line));
     }
     for (const KeyLine& line : lines) {
@@ -121,7 +121,7 @@ std::string zoom_steps_text() {
 // What a shell's key list says: each of its keys and actions, one per line.
 std::string keys_of(Shell shell) {
     std::string out;
-    for (const KeyLine& key : key_lines(shell)) {
+    for (const KeyLine& key : key_lines(shell, Catalogue{})) {
         out += key.keys + ": " + std::string(key.action) + '\n';
     }
     return out;
@@ -152,7 +152,7 @@ TEST_P(ShellKeys, ListOnlyWhatWorksInTheShell) {
         EXPECT_FALSE(contains(listed, part)) << part << " listed in\n" << listed;
     }
     std::vector<std::string> names;
-    for (const KeyLine& key : key_lines(GetParam().shell)) {
+    for (const KeyLine& key : key_lines(GetParam().shell, Catalogue{})) {
         EXPECT_EQ(std::count(names.begin(), names.end(), key.keys), 0) << key.keys;
         names.push_back(key.keys);
     }
@@ -251,16 +251,16 @@ TEST(HelpText, TellsTheFormsOwnNumbers) {
     const HelpText& help = help_text();
     std::string steps;
     for (const std::string_view step : help.steps) {
-        steps += help_prose(step, no_spin, other_form);
+        steps += help_prose(step, no_spin, other_form, Catalogue{});
     }
-    const std::string readout = help_prose(help.readout, no_spin, other_form);
+    const std::string readout = help_prose(help.readout, no_spin, other_form, Catalogue{});
     EXPECT_TRUE(contains(steps, "from 1 to 7")) << steps;
     EXPECT_FALSE(contains(steps, "10")) << steps;
     EXPECT_TRUE(contains(readout, "taken as 3.5")) << readout;
     EXPECT_FALSE(contains(readout, "3.14159")) << readout;
     // Without the form's numbers a step cannot be shown at all.
     EXPECT_THROW(for (const std::string_view step
-                      : help.steps) help_prose(step, no_spin, {}),
+                      : help.steps) help_prose(step, no_spin, {}, Catalogue{}),
                  std::logic_error);
 }
 

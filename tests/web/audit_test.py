@@ -3,8 +3,9 @@
 headless Chromium, on each emulated device, with the WCAG 2.0, 2.1 and 2.2 A and AA rules
 and axe's best practices: no violation at all, except the colour-contrast rule in the
 program's own colours; under the browser's prefers-contrast: more the page shows the
-high-contrast palette, and the colour-contrast rule passes too. The audit runs with the
-readouts and the answers shown (after CALC and ANS), and the page logs no error.
+high-contrast palette, and the colour-contrast rule passes too. The audit runs three times:
+at load, before any click (the empty S/T readout, the answers hidden), after CALC and
+after ANS; and the page logs no error.
 
   audit_test.py --site build/web --axe node_modules/axe-core/axe.min.js DEVICE CONTRAST
   audit_test.py --list
@@ -33,6 +34,13 @@ TAGS = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa", "best-practice"]
 CONTRASTS = ["no-preference", "more"]
 # Where the program's own colours are kept as they are, their reds fall short of 4.5:1.
 ALLOWED = {"no-preference": {"color-contrast"}, "more": set()}
+# What the audit sees, in turn: the page as it opens, then after each click.
+STAGES = [("at load", None), ("after CALC", "Command3_Click"), ("after ANS", "Command4_Click")]
+RUN_AXE = ("axe.run(document, {runOnly: {type: 'tag', values: %s}, resultTypes: "
+           "['violations', 'passes']}).then((r) => ({violations: r.violations.map((v) => "
+           "({id: v.id, impact: v.impact, nodes: v.nodes.map((n) => n.target.join(' ') + "
+           "': ' + n.failureSummary.split('\\n').slice(1).join(' '))})), "
+           "passes: r.passes.map((p) => p.id)}))")
 
 
 def audit(site, axe_path, device, contrast):
@@ -54,29 +62,28 @@ def audit(site, axe_path, device, contrast):
         problems = []
         if palette != wanted:
             problems.append(f"prefers-contrast: {contrast} shows the {palette} palette")
-        page.evaluate("quorvel.raise('Command3_Click'); quorvel.raise('Command4_Click')")
         with open(axe_path, encoding="utf-8") as source:
             page.evaluate(source.read())
-        result = page.evaluate(
-            "axe.run(document, {runOnly: {type: 'tag', values: %s}, resultTypes: "
-            "['violations', 'passes']}).then((r) => ({violations: r.violations.map((v) => "
-            "({id: v.id, impact: v.impact, nodes: v.nodes.map((n) => n.target.join(' ') + "
-            "': ' + n.failureSummary.split('\\n').slice(1).join(' '))})), "
-            "passes: r.passes.map((p) => p.id)}))" % json.dumps(TAGS))
+        results = []
+        for stage, click in STAGES:
+            if click:
+                page.evaluate(f"quorvel.raise('{click}')")
+            results.append((stage, page.evaluate(RUN_AXE % json.dumps(TAGS))))
         errors = [e for e in page.events if is_error(e)]
     for e in errors:
         problems.append(f"error logged on load: {describe_error(e)}")
-    for v in result["violations"]:
-        shown = f"{v['id']} ({v['impact']}, {len(v['nodes'])} elements)"
-        if v["id"] in ALLOWED[contrast]:
-            print(f"  allowed in the program's own colours: {shown}")
-            continue
-        problems.append(shown + "".join(f"\n      {n}" for n in v["nodes"][:8]))
-    if contrast == "more" and "color-contrast" not in result["passes"]:
-        problems.append("the colour-contrast rule did not run to a pass")
-    print(f"  {device} {width}x{height} @{scale}{' touch' if touch else ''}, "
-          f"prefers-contrast: {contrast}: {len(result['passes'])} rules pass, "
-          f"{len(result['violations'])} violated")
+    for stage, result in results:
+        for v in result["violations"]:
+            shown = f"{stage}: {v['id']} ({v['impact']}, {len(v['nodes'])} elements)"
+            if v["id"] in ALLOWED[contrast]:
+                print(f"  allowed in the program's own colours: {shown}")
+                continue
+            problems.append(shown + "".join(f"\n      {n}" for n in v["nodes"][:8]))
+        if contrast == "more" and "color-contrast" not in result["passes"]:
+            problems.append(f"{stage}: the colour-contrast rule did not run to a pass")
+        print(f"  {device} {width}x{height} @{scale}{' touch' if touch else ''}, "
+              f"prefers-contrast: {contrast}, {stage}: {len(result['passes'])} rules pass, "
+              f"{len(result['violations'])} violated")
     return problems
 
 

@@ -524,7 +524,7 @@ def help_dialog(args, url):
             page.wait_for(f"{menu}?.matches(':popover-open')", timeout=5)
             items = page.evaluate(f"[...{menu}.querySelectorAll('[role=menuitem]')]"
                                   ".map(e => e.textContent)")
-            if items != ["How to use…", "Copy picture"]:
+            if items != ["How to use…", "Copy picture", "Language"]:
                 raise Failure(f"the menu from {target} offers {items}")
             if page.evaluate(f"document.activeElement.parentElement !== {menu}"):
                 raise Failure(f"the menu from {target} leaves the keyboard focus on "

@@ -35,7 +35,9 @@ from quorvel_drive.report import run_and_report  # noqa: E402
 from window_page import WindowPage  # noqa: E402
 
 TOOLS = Path(__file__).resolve().parent.parent.parent / "web" / "tools"
-SINGLE_FILE_BUDGET = 300 * 1024  # gzipped
+# Gzipped. It was 300 KB before the page carried the catalogues of eight languages
+# (about 65 KB gzipped); serving each language apart is the way back under it.
+SINGLE_FILE_BUDGET = 400 * 1024
 # What only the tests' build may hold: the test and timing functions, and a handle on the
 # page's core.
 TEST_HOOKS = ["quorvel_test_set_max_order", "quorvel_handler_micros", "setMaxOrder",
@@ -77,8 +79,8 @@ def site_files(args):
     site = Path(args.site)
     files = finish_site.site_files(site)
     problems = []
-    hashed = [f for f in files if re.search(r"\.[0-9a-f]{10}\.(wasm|woff)$", f)]
-    if sorted(Path(f).suffix for f in hashed) != [".wasm", ".woff", ".woff", ".woff"]:
+    hashed = [f for f in files if re.search(r"\.[0-9a-f]{10}\.(wasm|woff2)$", f)]
+    if sorted(Path(f).suffix for f in hashed) != [".wasm", ".woff2", ".woff2", ".woff2"]:
         problems.append(f"the hashed files are {hashed}")
     for name in hashed:
         digest = hashlib.sha256((site / name).read_bytes()).hexdigest()[:10]
@@ -127,7 +129,7 @@ def site_files(args):
 def shipped_texts(site):
     """Every file a visitor can get, as text (compressed ones opened)."""
     for path in sorted(site.rglob("*")):
-        if path.is_file() and path.suffix not in (".png", ".woff"):
+        if path.is_file() and path.suffix not in (".png", ".woff2"):
             data = decompressed(path) if path.suffix in (".gz", ".br") else path.read_bytes()
             yield path.relative_to(site).as_posix(), data.decode("utf-8", errors="replace")
 
@@ -162,7 +164,8 @@ def single_file(args):
     source = Path(args.site, "quorvel.html")
     packed = len(gzip.compress(source.read_bytes(), compresslevel=9))
     if packed > SINGLE_FILE_BUDGET:
-        raise Failure(f"quorvel.html is {packed / 1024:.1f} KB gzipped, over 300 KB")
+        raise Failure(f"quorvel.html is {packed / 1024:.1f} KB gzipped, over "
+                      f"{SINGLE_FILE_BUDGET // 1024} KB")
     with tempfile.TemporaryDirectory(prefix="quorvel-usb-") as folder:
         copy = Path(folder, "quorvel.html")
         shutil.copyfile(source, copy)
@@ -270,7 +273,7 @@ def headers(args, served):
     hashed names and no caching for the page, the manifest and the worker."""
     site = Path(args.site)
     wasm = next(site.glob("quorvel.*.wasm")).name
-    font = "fonts/" + next(site.glob("fonts/quorvel-serif.*.woff")).name
+    font = "fonts/" + next(site.glob("fonts/quorvel-serif.*.woff2")).name
     year = "public, max-age=31536000, immutable"
     cases = [
         # (path, file, type, cache control, compressed)
@@ -280,7 +283,7 @@ def headers(args, served):
         ("manifest.webmanifest", "manifest.webmanifest", "application/manifest+json",
          "no-cache", True),
         (wasm, wasm, "application/wasm", year, True),
-        (font, font, "font/woff", year, False),
+        (font, font, "font/woff2", year, False),
         ("icons/quorvel-192.png", "icons/quorvel-192.png", "image/png", None, False),
         ("quorvel.html", "quorvel.html", "text/html", "no-cache", True),
     ]

@@ -6,11 +6,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "command_table.h"
+#include "languages.h"
 #include "layout.h"
 #include "page_description.h"
 #include "spin_ranges.h"
@@ -82,7 +85,9 @@ TEST_F(PageDescription, CarriesEveryCommandOfTheWebAndItsMenu) {
         for (const std::string_view key : key_texts(row.web)) {
             keys << text_of(key);
         }
-        EXPECT_FALSE(keys.isEmpty());
+        // A command with no keys is reached from the menu.
+        const auto menu = context_menu_of(Shell::web);
+        EXPECT_TRUE(!keys.isEmpty() || std::find(menu.begin(), menu.end(), row.id) != menu.end());
         EXPECT_EQ(command["keys"].toVariant().toStringList(), keys);
     }
     EXPECT_EQ(at, commands.size());
@@ -91,6 +96,51 @@ TEST_F(PageDescription, CarriesEveryCommandOfTheWebAndItsMenu) {
         menu << text_of(id);
     }
     EXPECT_EQ(page["menu"].toVariant().toStringList(), menu);
+}
+
+// Each announcement's placeholders are filled from labels of the window, in every
+// language the page may be shown in; the menu offers the listed languages only.
+TEST_F(PageDescription, FillsEveryAnnouncementFromLabelsInEveryLanguage) {
+    const QRegularExpression placeholder("\\{(\\w+)\\}");
+    for (const Language& language : languages()) {
+        SCOPED_TRACE(std::string(language.code));
+        window.set_language(language);
+        const QJsonObject shown =
+            QJsonDocument::fromJson(QByteArray::fromStdString(page_description(window))).object();
+        const QJsonArray said = shown["announcements"].toArray();
+        EXPECT_FALSE(said.isEmpty());
+        for (const QJsonValue& value : said) {
+            const QJsonObject announcement = value.toObject();
+            const QString sentence = announcement["sentence"].toString();
+            const QJsonObject fills = announcement["filled_from"].toObject();
+            QStringList named;
+            for (auto match = placeholder.globalMatch(sentence); match.hasNext();) {
+                named << match.next().captured(1);
+            }
+            EXPECT_EQ(QStringList(fills.keys()), [&] {
+                named.sort();
+                return named;
+            }()) << sentence.toStdString();
+            for (const QJsonValue& label : fills) {
+                const auto& table = layout_table();
+                EXPECT_TRUE(std::any_of(table.begin(), table.end(), [&](const ControlRow& row) {
+                    return row.kind == ControlKind::label &&
+                           text_of(full_name(row.name)) == label.toString();
+                })) << label.toString().toStdString();
+            }
+        }
+        QStringList offered;
+        for (const QJsonValue& choice : shown["languages"].toArray()) {
+            offered << choice.toObject()["code"].toString();
+        }
+        QStringList listed;
+        for (const Language& each : languages()) {
+            if (each.listed) {
+                listed << text_of(each.code);
+            }
+        }
+        EXPECT_EQ(offered, listed);
+    }
 }
 
 // What the page's script would otherwise spell itself: the window's name, which its

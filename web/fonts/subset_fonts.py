@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Makes the page's web fonts: the desktop window's faces cut down to the characters the
-window shows, renamed (neither licence lets a changed font keep its name), as WOFF, with
+window shows, renamed (neither licence lets a changed font keep its name), as WOFF2 (its brotli
+coding from Debian's python3-brotli), with
 the licence texts beside them.
 
   subset_fonts.py GLYPHS_FILE OUT_DIR
@@ -20,10 +21,10 @@ IPA = Path("/usr/share/fonts/opentype/ipafont-gothic")
 
 # (source face, output file, family, style)
 FACES = [
-    (LIBERATION / "LiberationSerif-Regular.ttf", "quorvel-serif.woff", "Quorvel Serif", "Regular"),
-    (LIBERATION / "LiberationSerif-Italic.ttf", "quorvel-serif-italic.woff", "Quorvel Serif",
+    (LIBERATION / "LiberationSerif-Regular.ttf", "quorvel-serif.woff2", "Quorvel Serif", "Regular"),
+    (LIBERATION / "LiberationSerif-Italic.ttf", "quorvel-serif-italic.woff2", "Quorvel Serif",
      "Italic"),
-    (IPA / "ipagp.ttf", "quorvel-gothic.woff", "Quorvel Gothic", "Regular"),
+    (IPA / "ipagp.ttf", "quorvel-gothic.woff2", "Quorvel Gothic", "Regular"),
 ]
 
 LICENCES = [
@@ -51,7 +52,7 @@ def rename(font, family, style):
 
 def make_face(source, target, family, style, text):
     options = subset.Options()
-    options.flavor = "woff"
+    options.flavor = "woff2"
     options.layout_features = ["kern", "liga"]
     options.name_IDs = ["*"]
     options.name_languages = ["*"]
@@ -62,7 +63,7 @@ def make_face(source, target, family, style, text):
     subsetter.populate(text=text)
     subsetter.subset(font)
     rename(font, family, style)
-    font.flavor = "woff"
+    font.flavor = "woff2"
     font.save(target)
 
 

@@ -2,19 +2,27 @@
 // when the Menu key opened it. A click outside or Esc closes it and the focus goes back
 // where it was; Up and Down move between its items, Enter or Space runs one.
 
-// `closesOn(key)`: whether a key pressed in the menu closes it and goes on to the page.
-export function openContextMenu(event, items, closesOn) {
+// `closesOn(key)`: whether a key pressed in the menu closes it and goes on to the page;
+// `returnFocus` where the focus goes back when it closes with no command (for a submenu,
+// where it was before the menu that opened it).
+export function openContextMenu(event, items, closesOn, returnFocus = document.activeElement) {
   const menu = contextMenuElement();
-  const returnFocus = document.activeElement;
   const close = () => {
     if (menu.matches(":popover-open")) menu.hidePopover();
   };
   const buttons = items.map((item) => {
     const button = document.createElement("button");
     button.type = "button";
-    // An item with `checked` is a toggle, which says whether it is on.
-    button.setAttribute("role", item.checked === undefined ? "menuitem" : "menuitemcheckbox");
+    // An item with `checked` is a toggle, which says whether it is on, or with `lang` one
+    // of a choice of languages, which says whether it is the page's and is written in
+    // its own.
+    const role = item.lang ? "menuitemradio" : "menuitemcheckbox";
+    button.setAttribute("role", item.checked === undefined ? "menuitem" : role);
     if (item.checked !== undefined) button.setAttribute("aria-checked", String(item.checked));
+    if (item.lang) {
+      button.lang = item.lang;
+      button.dir = item.dir;
+    }
     button.tabIndex = -1;
     button.textContent = item.label;
     button.addEventListener("click", () => {

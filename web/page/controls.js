@@ -91,6 +91,22 @@ export function placeTabStops(root, rows) {
   }
 }
 
+// Shows the accessible names and descriptions of `page`, the description in another
+// language, on the window `root` holds; the captions, places and states stay.
+export function relabel(root, page) {
+  for (const row of page.rows) {
+    const element = root.querySelector(`#${idOf(row.name)}`);
+    if (element) describe(element, row);
+  }
+  const frames = new Map(page.rows.map((row) => [row.name, row]));
+  for (const group of root.querySelectorAll('[role="radiogroup"]')) {
+    const name = frames.get(group.dataset.frame)?.accessible?.name;
+    if (name) group.setAttribute("aria-label", name);
+  }
+  root.querySelector("#descriptions")?.remove();
+  describeAll(root, page);
+}
+
 // Each description once, in a hidden list that the controls point at: screen readers
 // read it as the control's description, and it stays out of the reading order.
 function describeAll(built, page) {
@@ -162,9 +178,10 @@ export function recolour(root, page, name) {
     if (row.kind === "label") {
       element.style.color = shown(row.fore ?? palette.text);
       if (!row.transparent) element.style.background = shown(row.back);
-    } else if (row.kind === "frame" || row.kind === "picture" ||
-               (row.kind === "push_button" && row.back)) {
+    } else if (row.kind === "frame" || row.kind === "picture") {
       element.style.background = shown(row.back);
+    } else if (row.kind === "push_button" && row.back) {
+      element.style.setProperty("--face", shown(row.back));
     }
   }
 }
@@ -229,6 +246,10 @@ function label(row) {
   element.style.textAlign = row.align;
   if (!row.transparent) element.style.background = row.back ?? "";
   element.textContent = row.caption;
+  // A readout named for a screen reader ("S/T", "n value") is a named group around its
+  // text: a plain element may not carry a name, and the group keeps it while the text
+  // is empty (S/T before the first CALC).
+  if (row.accessible?.name) element.setAttribute("role", "group");
   return {
     kind: "label",
     element,
@@ -244,7 +265,8 @@ function pushButton(row, raise) {
   element.type = "button";
   element.className = "push";
   face(element, row);
-  if (row.back) element.style.background = row.back;
+  // Its face is drawn by quorvel.css in this colour.
+  if (row.back) element.style.setProperty("--face", row.back);
   element.textContent = row.caption;
   element.addEventListener("click", () => raise(row.events.click));
   return { kind: "push_button", element };
@@ -255,6 +277,7 @@ function radioGroup(groups, container, row, rows) {
   if (!groups.has(row.container)) {
     const group = document.createElement("div");
     group.setAttribute("role", "radiogroup");
+    group.dataset.frame = row.container;
     const frame = rows.find((r) => r.name === row.container);
     if (frame?.accessible) group.setAttribute("aria-label", frame.accessible.name);
     container.appendChild(group);

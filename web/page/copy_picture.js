@@ -73,7 +73,7 @@ async function inlineFaces(css) {
     for (let i = 0; i < bytes.length; i += 0x8000) {
       text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
     }
-    out = out.replace(url, `url("data:font/woff;base64,${btoa(text)}")`);
+    out = out.replace(url, `url("data:font/woff2;base64,${btoa(text)}")`);
   }
   return out;
 }

@@ -16,6 +16,8 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
     height: call("quorvel_pixels_height", "number", ["number"]),
     setRatio: call("quorvel_set_device_ratio", "string", ["number"]),
     setPalette: call("quorvel_set_palette", "string", ["number"]),
+    setLanguage: call("quorvel_set_language", "string", ["string"]),
+    page: call("quorvel_page", "string", []),
   };
   const first = JSON.parse(api.open(deviceRatio, viewportWidth, viewportHeight));
   return {
@@ -27,6 +29,13 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
     setDeviceRatio: (ratio) => JSON.parse(api.setRatio(ratio)),
     // Draws the plots in high contrast (true) or in the program's own colours.
     setPalette: (high) => JSON.parse(api.setPalette(high ? 1 : 0)),
+    // Gives the page's texts in the language the core chooses for `preferences` ("de,en-US",
+    // best first): the window's description written in it. The form is not touched.
+    setLanguage(preferences) {
+      const chosen = JSON.parse(api.setLanguage(preferences));
+      if (chosen.error) throw new Error(chosen.error);
+      return JSON.parse(api.page());
+    },
     // A surface's pixels as ImageData over the module's memory, not copied: put it on its
     // canvas before the next call into the module, which may grow (and so move) the memory.
     image(row) {

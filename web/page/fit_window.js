@@ -1,8 +1,10 @@
 // Shows the window as large as the viewport allows, centred, scaled up as well as down,
-// never reflowing what lies inside a frame. A viewport narrower than it is tall gets the
+// never reflowing what lies inside a frame. A viewport no wider than it is tall gets the
 // window's columns one under another (the core's portrait arrangement), scaled to the
-// viewport's width, and scrolls down. The surfaces are drawn at the device pixels they
-// cover (device pixel ratio times the scale), so they stay crisp at any scale.
+// viewport's width, and scrolls down. The fit depends on the viewport alone: the page's
+// width, which quorvel.css keeps whether or not the page scrolls, and its height. The
+// surfaces are drawn at the device pixels they cover (device pixel ratio times the
+// scale), so they stay crisp at any scale.
 
 // The layout table's rows, each where the arrangement puts it in the window: its corner
 // and, for a plot, its uncovered parts, as the description gives them.
@@ -22,17 +24,21 @@ export function arrangedRows(page, portrait) {
 // the width instead, and the page scrolls down.
 export function fitWindow(root, page, onFit, reachesTouch) {
   let media = null;
+  // As quorvel.css decides whether the page may scroll.
   const coarse = matchMedia("(any-pointer: coarse)");
+  const upright = matchMedia("(orientation: portrait)");
   const fit = () => {
     const wide = document.documentElement.clientWidth;
     const high = innerHeight;
-    const portrait = wide < high && page.portrait !== undefined;
+    const portrait = upright.matches && page.portrait !== undefined;
     const size = portrait ? page.portrait : page;
     const rows = arrangedRows(page, portrait);
     let scale = wide / size.width;
+    let fitsWhole = false;
     if (!portrait) {
       const whole = Math.min(scale, high / size.height);
-      if (!coarse.matches || reachesTouch(rows, whole, size)) scale = whole;
+      fitsWhole = !coarse.matches || reachesTouch(rows, whole, size);
+      if (fitsWhole) scale = whole;
     }
     root.style.width = `${size.width}px`;
     root.style.height = `${size.height}px`;
@@ -49,7 +55,10 @@ export function fitWindow(root, page, onFit, reachesTouch) {
     const top = whole((high - size.height * scale) / 2);
     root.style.marginLeft = `${left}px`;
     root.style.marginTop = `${top}px`;
-    root.parentElement.style.height = `${Math.ceil(top + size.height * scale)}px`;
+    // A window fitted whole takes the viewport's height exactly: rounded up, the scaled
+    // height may pass it by a fraction of a pixel and let the page scroll.
+    const bottom = fitsWhole ? high : Math.ceil(top + size.height * scale);
+    root.parentElement.style.height = `${bottom}px`;
     onFit({ ratio: devicePixelRatio * scale, scale, rows, portrait, size });
   };
   // A zoom or a move to another screen changes the ratio: listen for the next change.
@@ -63,13 +72,8 @@ export function fitWindow(root, page, onFit, reachesTouch) {
     fit();
   };
   addEventListener("resize", fit);
-  // A scroll bar that comes or goes narrows or widens the page without a resize.
-  let lastWidth = document.documentElement.clientWidth;
-  new ResizeObserver(() => {
-    if (document.documentElement.clientWidth === lastWidth) return;
-    lastWidth = document.documentElement.clientWidth;
-    fit();
-  }).observe(document.documentElement);
+  // A touch screen attached or taken away changes whether the page may scroll, and with
+  // it the page's width.
   coarse.addEventListener("change", fit);
   watch();
   fit();

@@ -3,11 +3,14 @@
 // page that scrolls inside itself. Its command's key and the window's context menu open
 // it; Esc or its Close button closes it, and the focus goes back where it was.
 
-// `help`: the core's help text as the binding writes it. `beforeOpen` runs as the dialog
-// opens (the page stops a held spin arrow). Gives the function that opens the dialog and
-// later gives the focus back to `focusAfter`.
-export function makeHelpDialog(help, beforeOpen) {
-  const dialog = helpDialog(help);
+// `help`: the core's help text as the binding writes it; `texts` the page's texts (its
+// Close button's). `beforeOpen` runs as the dialog opens (the page stops a held spin
+// arrow). Gives the function that opens the dialog and later gives the focus back to
+// `focusAfter`, and the one that shows it in another language, open or not.
+export function makeHelpDialog(help, texts, beforeOpen) {
+  const dialog = helpElement("dialog", { id: "help", className: "help" });
+  dialog.setAttribute("aria-labelledby", "help-title");
+  dialog.append(...helpContent(help, texts));
   document.body.appendChild(dialog);
   let returnFocus = null;
 
@@ -21,7 +24,7 @@ export function makeHelpDialog(help, beforeOpen) {
     returnFocus = null;
   });
 
-  return (focusAfter) => {
+  const open = (focusAfter) => {
     // Never twice, nor over a fault the page is reporting.
     if (document.querySelector("dialog[open]")) return;
     beforeOpen();
@@ -31,12 +34,16 @@ export function makeHelpDialog(help, beforeOpen) {
     page.scrollTop = 0;
     page.focus({ preventScroll: true });
   };
+  const retext = (newHelp, newTexts) => {
+    const hadFocus = dialog.contains(document.activeElement);
+    dialog.replaceChildren(...helpContent(newHelp, newTexts));
+    if (hadFocus) dialog.querySelector(".help-page").focus({ preventScroll: true });
+  };
+  return { open, retext };
 }
 
-function helpDialog(help) {
-  const dialog = helpElement("dialog", { id: "help", className: "help" });
-  dialog.setAttribute("aria-labelledby", "help-title");
-
+// The dialog's page and its Close button.
+function helpContent(help, texts) {
   const page = helpElement("div", { className: "help-page", tabIndex: 0 });
   page.setAttribute("aria-labelledby", "help-title");
   page.append(
@@ -51,15 +58,14 @@ function helpDialog(help) {
     helpElement("h3", { textContent: help.keys_heading }),
     helpTerms(help.keys, "help-keys"),
     helpElement("h3", { textContent: help.about_heading }),
-    ...helpAbout(help.about));
+    ...helpAbout(help.about, texts));
 
   const form = helpElement("form", { method: "dialog", className: "help-buttons" });
-  form.append(helpElement("button", { id: "help-close", value: "close", textContent: "Close" }));
-  dialog.append(page, form);
-  return dialog;
+  form.append(helpElement("button", { id: "help-close", value: "close", textContent: texts.help_close }));
+  return [page, form];
 }
 
-function helpAbout(about) {
+function helpAbout(about, texts) {
   const title = helpElement("p");
   title.append(helpElement("b", { textContent: about.program }),
     ` ${about.version} — ${about.summary}`);
@@ -68,14 +74,14 @@ function helpAbout(about) {
     const item = helpElement("li", { textContent: `${font.family}: ${font.licence}` });
     if (font.file) {
       item.append(" (", helpElement("a", { href: fileAddress(font.file), target: "_blank",
-        rel: "noopener", textContent: "licence text" }), ")");
+        rel: "noopener", textContent: texts.licence_link }), ")");
     }
     fonts.append(item);
   }
   return [
     title,
     helpElement("p", { textContent: `${about.copyright}. ${about.licence}` }),
-    helpElement("p", { textContent: "Fonts:" }),
+    helpElement("p", { textContent: about.fonts_heading }),
     fonts,
   ];
 }

@@ -4,25 +4,40 @@
 // <head>, so the WebAssembly starts compiling before the body is read.
 
 import { openCore } from "./core.js";
-import { buildWindow, placeTabStops, uncoverSurfaces } from "./controls.js";
+import { buildWindow, placeTabStops, relabel, uncoverSurfaces } from "./controls.js";
 import { showFault } from "./fault_dialog.js";
 import { fitWindow } from "./fit_window.js";
 import { loadCore } from "./load_core.js";
 import { keepForOffline } from "./offline.js";
 import { announce } from "./announce.js";
+import { applyPageTexts, filled, keepInAddress, preferredLanguages } from "./language.js";
 import { makePalette } from "./palette.js";
 import { applyTapAreas, reachesTap, tapAreas } from "./tap_areas.js";
 import { installWindowCommands } from "./window_commands.js";
 
 async function start(loading) {
   await bodyRead();
-  const root = document.getElementById("window");
   const page = JSON.parse(document.getElementById("page-description").textContent);
+  // The description in the page's language, once the core has chosen it; until then the
+  // one the build put in the page.
+  const language = { described: page };
+  try {
+    return await startWindow(loading, page, language);
+  } catch (error) {
+    document.body.textContent =
+      filled(language.described.texts.could_not_start, { reason: error.message });
+    throw error;
+  }
+}
+
+async function startWindow(loading, page, language) {
+  const root = document.getElementById("window");
   let core = null;
   let reporting = false;
   let controls = [];
   let ratio = 1;  // device pixels per CSS pixel of the window, as the rasters are drawn
   let untouched = true;  // no event raised yet
+  let announced = null;  // the last event announced and its reply, said again in a new language
 
   const apply = (reply) => {
     for (const row of reply.surfaces) controls[row].paint(core.image(row), ratio);
@@ -36,7 +51,10 @@ async function start(loading) {
     const reply = core.raise(handler);
     if (reply.error) throw new Error(reply.error);
     apply(reply);
-    announce(handler, reply, core.page);
+    if (language.described.announcements.some((said) => said.handler === handler)) {
+      announced = [handler, reply];
+    }
+    announce(handler, reply, language.described);
     if (reply.fault) {
       for (const control of controls) control.stop?.();
       reporting = true;
@@ -50,16 +68,31 @@ async function start(loading) {
   root.remove();
   controls = buildWindow(root, page, raise);
   core = await openCore(loading, page, devicePixelRatio, innerWidth, innerHeight);
-  document.title = page.caption;
+  language.described = core.setLanguage(preferredLanguages());
+  applyPageTexts(root, language.described);
+  if (language.described.language !== page.language) relabel(root, language.described);
   place.insertBefore(root, next);
   // Form_Load drew at the device's ratio: show that first, so that a window that needs
   // no scaling paints each surface once (the core redraws nothing at an unchanged ratio).
   ratio = devicePixelRatio;
   apply(core.first);
   const palette = makePalette(root, core.page, core, apply);
-  installWindowCommands(root, page, core.help(), () => {
+  // Another language from the menu: every text around the window and every accessible
+  // text in it afresh, the exercise as it was.
+  const choices = {
+    current: () => language.described.language,
+    choose(code) {
+      language.described = core.setLanguage(code);
+      applyPageTexts(root, language.described);
+      relabel(root, language.described);
+      retextCommands(language.described, core.help());
+      if (announced) announce(...announced, language.described);
+      keepInAddress(language.described.language);
+    },
+  };
+  const retextCommands = installWindowCommands(root, language.described, core.help(), () => {
     for (const control of controls) control.stop?.();
-  }, palette);
+  }, palette, choices);
   // Each fit lays out the tap areas for its scale, and draws the surfaces afresh when
   // the device pixels they cover change.
   let arranged = null;
@@ -108,8 +141,4 @@ function updateReadouts(controls, page) {
 
 // The started page's core and controls, for a page built over this one (the tests'); the
 // page itself keeps them to itself.
-export const started = start(loadCore()).catch(async (error) => {
-  await bodyRead();
-  document.body.textContent = `The page could not start: ${error.message}`;
-  throw error;
-});
+export const started = start(loadCore());

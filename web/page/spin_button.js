@@ -37,13 +37,18 @@ export function makeSpinButton(element, row, raise, repeatTiming) {
   };
   // The arrow under a point: above or below the line where the arrows meet, anywhere in
   // the button's tap area (tap_areas.js), which may be larger than what is drawn.
-  const arrowAt = (event) => {
-    const r = element.getBoundingClientRect();
+  // A press is inside the area already: the browser's own hit testing, which may put the
+  // area's edge a pixel from where it is computed here, sent it to the button.
+  const arrowAt = (event, pressed = false) => {
+    // Measured from the upper arrow, which stays where it is drawn however far the
+    // button's own box reaches out to its tap area.
+    const r = arrows.up.getBoundingClientRect();
     const scale = r.width / row.width;
     const x = (event.clientX - r.left) / scale;
     const y = (event.clientY - r.top) / scale;
     const area = element.tapArea ?? { x: 0, y: 0, w: row.width, h: row.height };
-    if (x < area.x || x >= area.x + area.w || y < area.y || y >= area.y + area.h) return null;
+    const outside = x < area.x || x >= area.x + area.w || y < area.y || y >= area.y + area.h;
+    if (outside && !pressed) return null;
     return y < split ? "up" : "down";
   };
   // A finger held on an arrow makes the browser offer its context menu: not here.
@@ -60,7 +65,7 @@ export function makeSpinButton(element, row, raise, repeatTiming) {
     event.preventDefault();
     element.focus({ preventScroll: true });
     stop();
-    held = arrowAt(event);
+    held = arrowAt(event, true);
     if (!held) return;
     over = true;
     arrows[held].classList.add("held");

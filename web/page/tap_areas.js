@@ -210,9 +210,8 @@ export function applyTapAreas(root, areas) {
     const element = root.querySelector(`[data-name="${CSS.escape(name)}"]`);
     element.classList.add("tap");
     element.tapArea = area;
-    const box = element.getAttribute("role") === "radio" ? growBox(element, area)
-      : { x: element.clientLeft, y: element.clientTop };
-    // The pseudo-element lies inside the element's border (a push button's) or padding.
+    const box = growBox(element, area);
+    // The pseudo-element lies inside the element's border (a push button's) and padding.
     element.style.setProperty("--tap-x", `${area.x - box.x}px`);
     element.style.setProperty("--tap-y", `${area.y - box.y}px`);
     element.style.setProperty("--tap-w", `${area.w}px`);
@@ -220,15 +219,21 @@ export function applyTapAreas(root, areas) {
   }
 }
 
-// An option button has no border, so its own box can reach out to its tap area: padding
-// that draws nothing (its background stays on its content) and a margin as large the
-// other way, so what it draws stays where it was. Audits and assistive technology, which
-// measure an element's box and not its pseudo-elements, then see the area too. Where the
-// area is narrower than what is drawn, the box keeps what is drawn. Returns where the box
-// now starts, from where the element is placed.
+// Each control's own box reaches out to its tap area: padding that draws nothing (an
+// option button's background stays on its content; a push button's face and a spin
+// button's arrows are placed on what is drawn by quorvel.css, from --pad-*) and a margin
+// as large the other way, so what it draws stays where it was. Audits and assistive
+// technology, which measure an element's box and not its pseudo-elements, then see the
+// area too. Where the area is narrower than what is drawn, the box keeps what is drawn.
+// Returns where the box's inside (within a push button's border) now starts, from where
+// the element is placed.
 function growBox(element, area) {
-  const width = parseFloat(element.style.width);
-  const height = parseFloat(element.style.height);
+  // What is drawn, as placed; the box is sized afresh at every fit.
+  element.drawnSize ??= {
+    width: parseFloat(element.style.width),
+    height: parseFloat(element.style.height),
+  };
+  const { width, height } = element.drawnSize;
   const pad = {
     left: Math.max(0, -area.x),
     top: Math.max(0, -area.y),
@@ -237,6 +242,12 @@ function growBox(element, area) {
   };
   element.style.padding = `${pad.top}px ${pad.right}px ${pad.bottom}px ${pad.left}px`;
   element.style.margin = `${-pad.top}px 0 0 ${-pad.left}px`;
+  // The box is measured border to border: the padding comes on top of what is drawn.
+  element.style.width = `${width + pad.left + pad.right}px`;
+  element.style.height = `${height + pad.top + pad.bottom}px`;
   element.style.backgroundClip = "content-box";
-  return { x: -pad.left, y: -pad.top };
+  for (const [side, px] of Object.entries(pad)) {
+    element.style.setProperty(`--pad-${side}`, `${px}px`);
+  }
+  return { x: element.clientLeft - pad.left, y: element.clientTop - pad.top };
 }

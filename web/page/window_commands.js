@@ -5,27 +5,45 @@
 
 import { openContextMenu } from "./context_menu.js";
 import { canCopyPicture, copyPicture } from "./copy_picture.js";
+import { showFault } from "./fault_dialog.js";
 import { makeHelpDialog } from "./help_dialog.js";
 import { isSameKey, matchesKey } from "./key_text.js";
 import { onLongPress } from "./long_press.js";
 
-// `page`: the page description, whose `commands` and `menu` list the commands.
-// `beforeHelp` runs as the help opens (the page stops a held spin arrow); `palette`
-// switches high contrast.
-export function installWindowCommands(root, page, help, beforeHelp, palette) {
-  const openHelp = makeHelpDialog(help, beforeHelp);
+// `page`: the page description, whose `commands` and `menu` list the commands and
+// `languages` the languages. `beforeHelp` runs as the help opens (the page stops a held
+// spin arrow); `palette` switches high contrast; `language` gives the page's language
+// and shows the page in another. Gives the function that shows the commands' labels and
+// the help in the language of another description.
+export function installWindowCommands(root, page, help, beforeHelp, palette, language) {
+  const helpDialog = makeHelpDialog(help, page.texts, beforeHelp);
+  let texts = page.texts;
   const copy = () => copyPicture(root).catch((error) => {
     console.warn(`Copy picture failed: ${error.message}`);
+    showFault(texts.copy_failed, () => {});
   });
   // What each command does with the focus it gives back, and when its keys are its own:
   // elsewhere than on the window, or with text selected, the copy key copies text as usual.
   const actions = {
-    help: { run: (focusAfter) => openHelp(focusAfter) },
+    help: { run: (focusAfter) => helpDialog.open(focusAfter) },
     high_contrast: { run: () => palette.toggle(), checked: () => palette.isHigh() },
     copy_picture: {
       run: copy,
       offered: canCopyPicture,
       keysWork: () => windowHasFocus(root) && !getSelection()?.toString(),
+    },
+    // A submenu: the languages, each in its own name, the page's checked.
+    language: {
+      submenu: () => page.languages.map((choice) => ({
+        label: choice.name,
+        lang: choice.code,
+        dir: choice.direction,
+        checked: choice.code === language.current(),
+        run: (focusAfter) => {
+          language.choose(choice.code);
+          if (focusAfter instanceof HTMLElement) focusAfter.focus({ preventScroll: true });
+        },
+      })),
     },
   };
   const commands = new Map(page.commands.map((command) => {
@@ -49,12 +67,20 @@ export function installWindowCommands(root, page, help, beforeHelp, palette) {
   const openMenu = (event) => {
     if (document.getElementById("context-menu")?.matches(":popover-open")) return;
     const focusAfter = document.activeElement;
+    const itemOf = (entry) => ({
+      ...entry,
+      run: () => entry.run(focusAfter),
+    });
     const items = page.menu.map((id) => commands.get(id))
       .filter((command) => command.offered?.() ?? true)
-      .map((command) => ({
+      .map((command) => itemOf(command.submenu ? {
+        label: command.label,
+        // Opened where the menu was, in its place.
+        run: () => openContextMenu(event, command.submenu().map(itemOf), closesMenu, focusAfter),
+      } : {
         label: command.label,
         checked: command.checkable ? command.checked() : undefined,
-        run: () => command.run(focusAfter),
+        run: command.run,
       }));
     openContextMenu(event, items, closesMenu);
   };
@@ -63,6 +89,11 @@ export function installWindowCommands(root, page, help, beforeHelp, palette) {
     openMenu(event);
   });
   onLongPress(root, openMenu);
+  return (described, newHelp) => {
+    texts = described.texts;
+    for (const command of described.commands) commands.get(command.id).label = command.label;
+    helpDialog.retext(newHelp, texts);
+  };
 }
 
 // The focus on one of the window's controls, or on none (after a click on a label), and

@@ -4,13 +4,15 @@
 - index.html with its style sheet, the window's description and one script inside it: the
   module's loader and the page's modules, bundled by esbuild from ENTRY;
 - the module and the faces under content-hashed names (a host may keep them for a year);
-- the web app manifest and its icons, rendered from the program's SVG icon;
+- the message shown without script, one line in each language, and the web app manifest
+  with its names in each language (from LANGUAGES, the page's texts as the core gives
+  them), and its icons, rendered from the program's SVG icon;
 - with --single, the whole program as one HTML file that opens from disk: the module as
   base64, the faces as data: URLs, the fonts' licence texts carried inside;
 - the service worker and the compressed siblings (finish_site.py).
 
-  build_site.py --page DIR --entry JS --loader JS --description JSON --fonts DIR
-                --icon SVG --esbuild PROGRAM --out DIR [--single HTML] [--node-loader]
+  build_site.py --page DIR --entry JS --loader JS --description JSON --languages JSON
+                --fonts DIR --icon SVG --esbuild PROGRAM --out DIR [--single HTML] [--node-loader]
 
 --node-loader also puts the loader and the module beside the page under their own names,
 for node. OUT is emptied first: it holds what this writes and nothing else.
@@ -20,6 +22,7 @@ import argparse
 import base64
 import hashlib
 import json
+from html import escape
 import mimetypes
 import re
 import shutil
@@ -113,8 +116,8 @@ def single_page(template, css, script, description, wasm, site, names, carried):
     def data_url(path, kind):
         return f"data:{kind};base64,{base64.b64encode(path.read_bytes()).decode()}"
 
-    css = re.sub(r'url\("(fonts/[\w.-]+\.woff)"\)',
-                 lambda m: f'url("{data_url(site / names[m.group(1)], "font/woff")}")', css)
+    css = re.sub(r'url\("(fonts/[\w.-]+\.woff2)"\)',
+                 lambda m: f'url("{data_url(site / names[m.group(1)], "font/woff2")}")', css)
     html = with_style(template, css)
     for match, attributes in list(link_tags(html)):
         rel, href = attributes.get("rel"), attributes.get("href")
@@ -145,6 +148,32 @@ def local_references(html):
             if not re.match(r"(data|blob|https?|mailto):|#", a or b)]
 
 
+def with_no_script(html, languages):
+    """The message a reader without script sees, in every language, each line marked with
+    its language and direction: the page cannot tell which is theirs without script."""
+    lines = "".join(f'<p lang="{code}" dir="{language["direction"]}">'
+                    f'{escape(language["texts"]["no_script"])}</p>\n'
+                    for code, language in languages.items())
+    found = re.findall(r"<noscript>.*?</noscript>", html, re.S)
+    if len(found) != 1:
+        fail("index.html must hold one <noscript>")
+    return html.replace(found[0], f"<noscript>\n{lines}</noscript>")
+
+
+def manifest(template, languages):
+    """The web app manifest with its names in English and, by language, in the others."""
+    out = json.loads(template)
+
+    def names(texts):
+        return {"name": texts["app_name"], "short_name": texts["fault_title"],
+                "description": texts["app_description"]}
+    english = languages["en"]
+    out.update(names(english["texts"]), lang="en", dir=english["direction"])
+    out["translations"] = {code: names(language["texts"])
+                           for code, language in languages.items() if code != "en"}
+    return json.dumps(out, ensure_ascii=False, indent=2) + "\n"
+
+
 def render_icons(svg, out):
     (out / "icons").mkdir()
     source = svg.read_text(encoding="utf-8")
@@ -171,7 +200,8 @@ def render_icons(svg, out):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    for name in ("page", "entry", "loader", "description", "fonts", "icon", "esbuild", "out"):
+    for name in ("page", "entry", "loader", "description", "languages", "fonts", "icon",
+                 "esbuild", "out"):
         parser.add_argument(f"--{name}", required=True)
     parser.add_argument("--single")
     parser.add_argument("--node-loader", action="store_true")
@@ -187,19 +217,25 @@ def main():
     shutil.copyfile(wasm, out / names["quorvel.wasm"])
     carried = []
     for font_file in sorted(Path(args.fonts).iterdir()):
-        if font_file.suffix == ".woff":
+        if font_file.suffix == ".woff2":
             name = names[f"fonts/{font_file.name}"] = f"fonts/{hashed_name(font_file)}"
-        else:
+        elif font_file.suffix == ".txt":
             name = f"fonts/{font_file.name}"
             carried.append(name)
+        else:
+            # Left in the folder by an older build (faces in another format): not the site's.
+            continue
         shutil.copyfile(font_file, out / name)
     if args.node_loader:
         shutil.copyfile(loader, out / "quorvel.js")
         shutil.copyfile(wasm, out / "quorvel.wasm")
-    shutil.copyfile(page / "manifest.webmanifest", out / "manifest.webmanifest")
+    languages = json.loads(Path(args.languages).read_text(encoding="utf-8"))
+    (out / "manifest.webmanifest").write_text(
+        manifest((page / "manifest.webmanifest").read_text(encoding="utf-8"), languages),
+        encoding="utf-8")
     render_icons(Path(args.icon), out)
 
-    template = (page / "index.html").read_text(encoding="utf-8")
+    template = with_no_script((page / "index.html").read_text(encoding="utf-8"), languages)
     css = (page / "quorvel.css").read_text(encoding="utf-8")
     script = bundle(args.esbuild, Path(args.entry).resolve(), loader)
     description = Path(args.description).read_text(encoding="utf-8")

@@ -61,7 +61,7 @@ def compress(site):
     for name in site_files(site):
         path = site / name
         if path.suffix not in COMPRESSIBLE:
-            continue  # PNG and WOFF are compressed already
+            continue  # PNG and WOFF2 are compressed already
         for suffix, command in ((".gz", ["gzip", "-9", "-n", "-c"]),
                                 (".br", ["brotli", "--best", "-c"])):
             with open(f"{path}{suffix}", "wb") as out:

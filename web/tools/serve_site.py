@@ -15,10 +15,10 @@ import re
 import socket
 import sys
 
-TYPES = {".wasm": "application/wasm", ".js": "text/javascript", ".woff": "font/woff",
+TYPES = {".wasm": "application/wasm", ".js": "text/javascript", ".woff2": "font/woff2",
          ".webmanifest": "application/manifest+json", ".html": "text/html; charset=utf-8",
          ".txt": "text/plain; charset=utf-8", ".png": "image/png", ".css": "text/css"}
-HASHED = re.compile(r"\.[0-9a-f]{10}\.(wasm|woff)$")
+HASHED = re.compile(r"\.[0-9a-f]{10}\.(wasm|woff2)$")
 ENCODINGS = [("br", ".br"), ("gzip", ".gz")]
 
 

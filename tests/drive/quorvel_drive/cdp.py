@@ -20,7 +20,7 @@ CHROMIUM_FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
     "--disable-default-apps", "--disable-extensions", "--mute-audio",
-    "--force-color-profile=srgb", "--hide-scrollbars", "--remote-debugging-port=0",
+    "--force-color-profile=srgb", "--remote-debugging-port=0",
 ]
 
 
@@ -116,14 +116,16 @@ class Page:
 
 
 @contextlib.contextmanager
-def chromium(width=647, height=455, scale=1.0):
+def chromium(width=647, height=455, scale=1.0, scroll_bars=False):
     """A headless Chromium with a fresh profile; yields the Page of its one tab. By default
-    the viewport is the window's own size, where the page shows it at 100 %."""
+    the viewport is the window's own size, where the page shows it at 100 %, and scroll
+    bars are hidden; with scroll_bars, they take room as a desktop's classic ones do."""
     binary = chromium_path()
     with tempfile.TemporaryDirectory(prefix="quorvel-chromium-",
                                      ignore_cleanup_errors=True) as profile:
         process = subprocess.Popen(
-            [binary, *CHROMIUM_FLAGS, f"--user-data-dir={profile}",
+            [binary, *CHROMIUM_FLAGS, *([] if scroll_bars else ["--hide-scrollbars"]),
+             f"--user-data-dir={profile}",
              f"--window-size={width},{height}", f"--force-device-scale-factor={scale}",
              "about:blank"],
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)

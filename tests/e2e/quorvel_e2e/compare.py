@@ -11,10 +11,10 @@ from quorvel_drive.failure import Failure
 from quorvel_drive.images import differing_pixels, keep
 from quorvel_drive.replay import replay_checkpoints
 from quorvel_drive.steps import Check
+from quorvel_drive.xvfb import x_server
 
 from .steps import SETTLE_TIMEOUT
 from .window import Session
-from .xvfb import x_server
 
 
 def stem_of(out_dir, label):

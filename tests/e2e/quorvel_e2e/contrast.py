@@ -7,9 +7,9 @@ from collections import Counter
 
 from quorvel_drive.failure import Failure
 from quorvel_drive.images import write_png
+from quorvel_drive.xvfb import x_server
 
 from .window import Session
-from .xvfb import x_server
 
 TEXT_RATIO = 4.5
 # The kinds of control that show text.

@@ -7,9 +7,9 @@ from dataclasses import dataclass
 
 from quorvel_drive.failure import Failure
 from quorvel_drive.steps import UP, Check, Click, Spin
+from quorvel_drive.xvfb import x_client_env, x_server
 
 from .compare import run_steps
-from .xvfb import x_client_env, x_server
 
 # Dark desktops. The window keeps its own light look under any of them: what it shows is
 # compared, pixel for pixel, with the replay, which draws on no desktop at all.

@@ -8,9 +8,9 @@ from quorvel_drive import processes
 from quorvel_drive.controls import Control
 from quorvel_drive.failure import Failure
 from quorvel_drive.images import parse_ppm
+from quorvel_drive.xvfb import x_client_env
 
 from .layout import read_layout
-from .xvfb import x_client_env
 
 TITLE = "Fourier Series"
 # How long the window may take to react to a key or a click (it is polled, not timed).

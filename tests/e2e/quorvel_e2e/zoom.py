@@ -9,9 +9,9 @@ import time
 from quorvel_drive.failure import Failure
 from quorvel_drive.images import differing_pixels, write_png
 from quorvel_drive.steps import UP, Click, Spin
+from quorvel_drive.xvfb import x_server
 
 from .window import REACT_TIMEOUT, Session
-from .xvfb import x_server
 
 SCREEN = "2048x1536x24"
 ROAD = [Spin("Spin_a0", UP, 2), Spin("Spin_n", UP), Click("Command3"), Click("switch_s"),

@@ -1,0 +1,16 @@
+# Fails unless the installed desktop entry names the program and the metainfo sums it up in
+# every language there is a catalogue for.
+file(GLOB po_files ${PO_DIR}/*.po)
+file(READ ${DESKTOP_ENTRY} desktop)
+file(READ ${METAINFO} metainfo)
+foreach(po IN LISTS po_files)
+    get_filename_component(lang ${po} NAME_WE)
+    if(NOT desktop MATCHES "\nComment\\[${lang}\\]=[^\n]+")
+        message(FATAL_ERROR "the desktop entry has no Comment[${lang}]")
+    endif()
+    if(NOT metainfo MATCHES "<summary xml:lang=\"${lang}\">[^<]+</summary>")
+        message(FATAL_ERROR "the metainfo has no summary in ${lang}")
+    endif()
+endforeach()
+list(LENGTH po_files count)
+message(STATUS "both entries carry ${count} languages")
