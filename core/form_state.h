@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "fixed_array.h"
 #include "int16.h"
 #include "random_source.h"
@@ -36,6 +38,10 @@ struct FormState {
     Int16 ans_shown;  // 0 = False, -1 = True
 
     RandomSource rnd;
+
+    // The random source's state just before the current example was drawn: with lebel it
+    // names the exercise on the form, and so gives its code.
+    std::uint32_t example_drawn_from = 0;
 };
 
 }  // namespace quorvel

@@ -1,5 +1,5 @@
 // quorvel: the Fourier series exercise window. Its command line holds --high-contrast,
-// --help and --version.
+// --exercise CODE, --help and --version.
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
@@ -7,6 +7,7 @@
 
 #include "command_line.h"
 #include "display_check.h"
+#include "exercise_opening.h"
 #include "main_window.h"
 
 namespace {
@@ -31,6 +32,9 @@ int main(int argc, char* argv[]) {
                          "quorvel: unknown argument '%s' (quorvel --help lists those it takes)\n",
                          line.refused.c_str());
             return 2;
+        case quorvel::CommandLine::Action::refuse_exercise:
+            std::fprintf(stderr, "quorvel: --exercise: %s\n", line.refused.c_str());
+            return 2;
         case quorvel::CommandLine::Action::open_window:
             break;
     }
@@ -53,6 +57,9 @@ int main(int argc, char* argv[]) {
     }
     window.set_palette(line.palette);
     window.load();
+    if (line.exercise) {
+        quorvel::start_exercise(window.form(), *line.exercise);
+    }
     window.show();
     return QApplication::exec();
 }

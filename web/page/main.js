@@ -10,6 +10,7 @@ import { fitWindow } from "./fit_window.js";
 import { loadCore } from "./load_core.js";
 import { keepForOffline } from "./offline.js";
 import { announce } from "./announce.js";
+import { followExerciseLinks } from "./exercise_link.js";
 import { makePalette } from "./palette.js";
 import { applyTapAreas, reachesTap, tapAreas } from "./tap_areas.js";
 import { installWindowCommands } from "./window_commands.js";
@@ -30,6 +31,11 @@ async function start(loading) {
     for (const [row, selected] of reply.options) controls[row].set(selected);
     updateReadouts(controls, core.page);
   };
+  const report = (message) => {
+    for (const control of controls) control.stop?.();
+    reporting = true;
+    showFault(message, () => { reporting = false; });
+  };
   const raise = (handler) => {
     if (reporting) return;
     untouched = false;
@@ -37,11 +43,21 @@ async function start(loading) {
     if (reply.error) throw new Error(reply.error);
     apply(reply);
     announce(handler, reply, core.page);
-    if (reply.fault) {
-      for (const control of controls) control.stop?.();
-      reporting = true;
-      showFault(reply.fault, () => { reporting = false; });
+    if (reply.fault) report(reply.fault);
+  };
+  // A code that names no exercise changes nothing; the dialog says what is wrong with it.
+  const openExercise = (code) => {
+    if (reporting) return;
+    const reply = core.openExercise(code);
+    if (reply.error) {
+      report(`This exercise code cannot be opened: ${reply.error}.`);
+      return;
     }
+    untouched = false;
+    apply(reply);
+    // The same sentence as RESET's: a new example, answers hidden.
+    announce("Command1_Click", reply, core.page);
+    if (reply.fault) report(reply.fault);
   };
 
   // The controls are built while the WebAssembly still compiles, off the document, which
@@ -81,8 +97,9 @@ async function start(loading) {
   // next frame, which shows them.
   performance.mark("plots-painted");
   root.removeAttribute("aria-busy");
+  followExerciseLinks(openExercise);
   keepForOffline(() => untouched);
-  return { core, controls, raise };
+  return { core, controls, raise, openExercise };
 }
 
 function bodyRead() {
