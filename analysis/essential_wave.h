@@ -11,6 +11,9 @@ void get_ess(Form& f);
 // essential wave and the product are redrawn.
 void essential_wave_changed(Form& f);
 
+// The order n of the essential wave, 0 … n_max: up and down by one, each accepted step
+// shows the new n and redraws the essential wave and the product; a press at a bound
+// does nothing.
 void Spin_n_SpinUp(Form& f);
 void Spin_n_SpinDown(Form& f);
 

@@ -17,6 +17,9 @@ void calc_sqr(Form& f);
 // below its exact value shows one unit less in the fourth decimal), as text.
 std::string s_over_t_text(float s_over_t);
 
+// k, the number of rectangles for the mean, 10 … div_k_max in steps of 10: each accepted
+// step shows the new k, empties the S/T readout, works out the rectangles' width again
+// and redraws the product; a press at a bound does nothing.
 void Spin_k_SpinUp(Form& f);
 void Spin_k_SpinDown(Form& f);
 

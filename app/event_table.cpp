@@ -52,13 +52,4 @@ const EventEntry* find_event(std::string_view name) {
     return nullptr;
 }
 
-std::optional<RuntimeFault> dispatch(Form& form, Handler handler) {
-    try {
-        handler(form);
-    } catch (const RuntimeFault& fault) {
-        return fault;
-    }
-    return std::nullopt;
-}
-
 }  // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "number_text.h"
+
 namespace quorvel {
 namespace {
 
@@ -59,6 +61,18 @@ std::optional<SpinRange> spin_range(const FormState& state, ControlName spin) {
 
 SpinRangeOf spin_ranges(const FormState& state) {
     return [&state](ControlName spin) { return spin_range(state, spin); };
+}
+
+FormNumberOf form_numbers(const FormState& state) {
+    return [&state](std::string_view name) -> std::optional<std::string> {
+        if (name == "coef_max") {
+            return state.coef_max.text();
+        }
+        if (name == "pi") {
+            return text_of(state.pi);
+        }
+        return std::nullopt;
+    };
 }
 
 }  // namespace quorvel

@@ -15,4 +15,9 @@ std::optional<SpinRange> spin_range(const FormState& state, ControlName spin);
 // spin_range over a state that outlives the lookup, for the texts that tell the bounds.
 SpinRangeOf spin_ranges(const FormState& state);
 
+// The form's numbers that texts tell by name, written as the window writes them:
+// "coef_max" (the largest coefficient, the plots' half-range) and "pi" (the circle
+// constant every plot and mean is computed with), over a state that outlives the lookup.
+FormNumberOf form_numbers(const FormState& state);
+
 }  // namespace quorvel

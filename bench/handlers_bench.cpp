@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-#include "event_table.h"
+#include "dispatch.h"
 #include "main_window.h"
 
 namespace {
@@ -21,8 +21,8 @@ std::unique_ptr<MainWindow> fresh_window() {
 }
 
 void raise(MainWindow& w, std::string_view handler) {
-    const quorvel::EventEntry* e = quorvel::find_event(handler);
-    if (e == nullptr || quorvel::dispatch(w.form(), e->handler).has_value()) {
+    // An unknown name throws, which ends the benchmark as surely as the abort.
+    if (quorvel::dispatch(w.form(), handler).has_value()) {
         std::abort();
     }
 }

@@ -4,33 +4,20 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <random>
 #include <vector>
 
-#include "form_state.h"
+#include "program_angles.h"
 #include "trig.h"
-#include "wave_sampling.h"
 
 namespace {
 
+// n·θ for every plot sample θ with the start values, in the order the plots form them.
 std::vector<double> plot_angles() {
-    quorvel::FormState s;
-    s.pi = 3.14159f;
-    s.periods = quorvel::Int16(1);
     std::vector<double> out;
-    quorvel::for_each_sample(quorvel::angle_end(s), [&](float theta) {
+    for (const float theta : quorvel::testing::plot_samples(quorvel::testing::start_values())) {
         for (int n = 1; n <= 4; ++n) {
             out.push_back(static_cast<double>(static_cast<float>(n) * theta));
         }
-    });
-    return out;
-}
-
-std::vector<double> spread_angles() {
-    std::mt19937_64 draw(1);
-    std::vector<double> out(4096);
-    for (double& x : out) {
-        x = static_cast<double>(draw() >> 11) * 0x1p-53 * 65536.0;
     }
     return out;
 }
@@ -56,7 +43,7 @@ double platform_sin(double x) {
 }
 
 const std::vector<double> plots = plot_angles();
-const std::vector<double> spread = spread_angles();
+const std::vector<double> spread = quorvel::testing::sweep(4096, 65536.0, 1);
 
 void BM_CosRn_PlotAngles(benchmark::State& s) {
     run<quorvel::cos_rn>(s, plots);

@@ -56,11 +56,11 @@ inline constexpr std::array<DoubleDouble, 30> inverse_factorial = {{
 }};
 
 // sin(j/64) and cos(j/64) for j = 0 … 51 (one step beyond π/4), nearest double-doubles.
-struct SineCosine {
+struct SineCosineAtSixtyFourth {
     DoubleDouble sin;
     DoubleDouble cos;
 };
-inline constexpr std::array<SineCosine, 52> at_sixty_fourths = {{
+inline constexpr std::array<SineCosineAtSixtyFourth, 52> at_sixty_fourths = {{
     {{0x0p+0, 0x0p+0}, {0x1p+0, 0x0p+0}},
     {{0x1.fffaaaaeeeed5p-7, -0x1.2ab639a9f0776p-63}, {0x1.fff000155549fp-1, 0x1.28a28a03a5ef3p-55}},
     {{0x1.ffeaaaeeee86fp-6, -0x1.cd406fb224ae2p-60},

@@ -4,6 +4,7 @@
 #include <utility>
 #include <variant>
 
+#include "command_table.h"
 #include "form_state.h"
 #include "project_version.h"
 
@@ -59,12 +60,15 @@ CommandLine read_command_line(std::span<const char* const> arguments) {
 }
 
 std::string usage_text() {
+    const std::string_view contrast_keys = find_command("high_contrast")->desktop.keys;
     return "Usage: quorvel [--high-contrast] [--exercise CODE] [--help | --version]\n"
            "Opens the Fourier Series window, where the coefficients of a wave are worked\n"
            "out by hand.\n"
            "\n"
            "  --high-contrast  open the window in high contrast: darker reds, greens and\n"
-           "                   outlines, every text at 4.5:1 or more (Ctrl+Alt+H and the\n"
+           "                   outlines, every text at 4.5:1 or more (" +
+           std::string(contrast_keys) +
+           " and the\n"
            "                   window's menu switch it at any time)\n"
            "  --help           show this text and exit\n"
            "  --version        show the version and exit\n"

@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "command_table.h"
 #include "help_text.h"
 
 namespace quorvel {
@@ -23,30 +24,28 @@ QString heading(std::string_view text) {
 }
 
 // Qt's rich text is enough for this page: headings, an ordered list and two tables.
-QString page(const HelpText& help, const SpinRangeOf& range_of) {
+QString page(const HelpText& help, const SpinRangeOf& range_of, const FormNumberOf& number_of) {
     QString html =
         QStringLiteral("<h2>%1</h2><p>%2</p>").arg(escaped(help.title), escaped(help.intro));
 
     html += heading(help.steps_heading) + QStringLiteral("<ol>");
     for (const std::string_view step : help.steps) {
-        html += QStringLiteral("<li>%1</li>").arg(escaped(step));
+        html += QStringLiteral("<li>%1</li>").arg(escaped(help_prose(step, range_of, number_of)));
     }
     html += QStringLiteral("</ol>");
 
     html += heading(help.glossary_heading) + QStringLiteral("<table cellpadding=\"3\">");
     for (const HelpTerm& term : help.glossary) {
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                    .arg(escaped(term.term), escaped(meaning_of(term, range_of)));
+                    .arg(escaped(term.term), escaped(meaning_of(term, range_of, number_of)));
     }
     html += QStringLiteral("</table>");
 
-    html += heading(help.readout_heading) + QStringLiteral("<p>%1</p>").arg(escaped(help.readout));
+    html += heading(help.readout_heading) +
+            QStringLiteral("<p>%1</p>").arg(escaped(help_prose(help.readout, range_of, number_of)));
 
     html += heading(help.keys_heading) + QStringLiteral("<table cellpadding=\"3\">");
-    for (const HelpKey& key : help.keys) {
-        if (!key.works_in(Shell::desktop)) {
-            continue;
-        }
+    for (const KeyLine& key : key_lines(Shell::desktop)) {
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
                     .arg(escaped(key.keys), escaped(key.action));
     }
@@ -66,12 +65,12 @@ QString page(const HelpText& help, const SpinRangeOf& range_of) {
 
 }  // namespace
 
-HelpWindow::HelpWindow(const SpinRangeOf& range_of, QWidget* parent)
+HelpWindow::HelpWindow(const SpinRangeOf& range_of, const FormNumberOf& number_of, QWidget* parent)
     : QDialog(parent), browser_(new QTextBrowser(this)) {
     const HelpText& help = help_text();
     setWindowTitle(QString::fromUtf8(help.title.data(), static_cast<qsizetype>(help.title.size())));
     browser_->setOpenLinks(false);
-    browser_->setHtml(page(help, range_of));
+    browser_->setHtml(page(help, range_of, number_of));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

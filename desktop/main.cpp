@@ -13,7 +13,7 @@
 namespace {
 
 // The id of the installed desktop entry, which also names the installed theme icon.
-constexpr const char* desktop_id = "io.github.quorvel.Quorvel";
+constexpr const char* desktop_id = QUORVEL_APP_ID;
 
 }  // namespace
 

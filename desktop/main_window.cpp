@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "accessible_names.h"
+#include "accessible_interfaces.h"
 #include "control_colours.h"
+#include "dispatch.h"
 #include "etched_frame.h"
 #include "event_table.h"
 #include "paint_zoom.h"
@@ -183,7 +184,7 @@ void MainWindow::connect_events(const ControlRow& row, QWidget* widget) {
         if (event == nullptr) {
             return;
         }
-        connect(sender, signal, this, [this, event] { raise_event(*event); });
+        connect(sender, signal, this, [this, event] { raise_event(event->name); });
         connected_.push_back(event->name);
     };
     switch (row.kind) {
@@ -202,24 +203,6 @@ void MainWindow::connect_events(const ControlRow& row, QWidget* widget) {
         case ControlKind::picture:
             break;
     }
-}
-
-// Each control lies among its siblings as the window's geometry stacks it: labels beneath
-// the buttons, spin buttons and surfaces that share their frame (the blank labels that
-// overlap the CALC button and the "cos" button must not cover them), lowered last-first
-// to keep their own order, and a frame stacked on top raised above the others.
-void MainWindow::stack_controls() {
-    for (auto row = geometry_.rbegin(); row != geometry_.rend(); ++row) {
-        if (row->stacking == Stacking::beneath) {
-            control(row->name)->lower();
-        }
-    }
-    for (const RowGeometry& row : geometry_) {
-        if (row.stacking == Stacking::on_top) {
-            control(row.name)->raise();
-        }
-    }
-    uncover_surfaces();
 }
 
 void MainWindow::set_tab_order() {
@@ -280,19 +263,19 @@ void MainWindow::click_buttons_on_enter() {
 }
 
 void MainWindow::load() {
-    const EventEntry* event = find_event("Form_Load");
-    if (event == nullptr) {
+    try {
+        raise_event("Form_Load");
+    } catch (const UnknownHandler&) {
         throw std::logic_error("the event table has no Form_Load");
     }
-    raise_event(*event);
     describe_controls();
 }
 
-void MainWindow::raise_event(const EventEntry& event) {
+void MainWindow::raise_event(std::string_view handler) {
     if (reporting_fault_) {
         return;
     }
-    const std::optional<RuntimeFault> fault = dispatch(*form_, event.handler);
+    const std::optional<RuntimeFault> fault = dispatch(*form_, handler);
     if (!fault) {
         return;
     }

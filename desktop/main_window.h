@@ -5,12 +5,14 @@
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "command_table.h"
 #include "event.h"
 #include "form.h"
 #include "help_window.h"
@@ -113,9 +115,11 @@ class MainWindow : public QWidget, public Ui {
     void zoom_popups();
     // The window's own commands, each on its keys and in the context menu.
     void add_commands();
+    void add_zoom_levels(const CommandRow& row);
+    std::function<void()> command_run(std::string_view id);
     // The one road from a control's event to its handler. A runtime fault is reported to
     // the user and the window carries on with whatever the handler had done.
-    void raise_event(const EventEntry& event);
+    void raise_event(std::string_view handler);
     template <typename Control>
     Control& lookup(ControlName name) const;
 
@@ -128,10 +132,9 @@ class MainWindow : public QWidget, public Ui {
     std::unique_ptr<Form> form_;
     bool reporting_fault_ = false;
     int zoom_percent_ = 100;
-    QAction* help_command_ = nullptr;
-    QList<QAction*> zoom_commands_;
+    // The window's commands by their ids in the command table.
+    std::map<std::string_view, QAction*> commands_;
     QActionGroup* zoom_levels_ = nullptr;
-    QAction* copy_command_ = nullptr;
     QAction* contrast_command_ = nullptr;
     Palette palette_ = Palette::seed;
     QMenu* menu_ = nullptr;

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "spin_arrows.h"
+
 namespace quorvel {
 
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
@@ -19,13 +21,14 @@ SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
 
 namespace {
 
-// The upper arrow takes the top half (rounded down), the lower arrow the rest.
+ArrowPlace place_of(QSize size, SpinButton::Arrow arrow) {
+    return spin_arrow(size.width(), size.height(),
+                      arrow == SpinButton::Arrow::up ? SpinArrow::up : SpinArrow::down);
+}
+
 QRect arrow_in(QSize size, SpinButton::Arrow arrow) {
-    const int split = size.height() / 2;
-    if (arrow == SpinButton::Arrow::up) {
-        return {0, 0, size.width(), split};
-    }
-    return {0, split, size.width(), size.height() - split};
+    const ArrowPlace place = place_of(size, arrow);
+    return {0, place.top, size.width(), place.height};
 }
 
 }  // namespace
@@ -184,7 +187,7 @@ void SpinButton::paintEvent(QPaintEvent* /*event*/) {
 
         // A solid triangle built from whole pixel rows, so it stays sharp at any size:
         // each row is two pixels wider than the one nearer the tip.
-        const int rows = std::max(1, std::min((r.width() - 3) / 4 + 1, (r.height() - 4) / 2));
+        const int rows = place_of(whole.size(), arrow).rows;
         const int middle = r.left() + (r.width() - 1) / 2;
         const int first = r.top() + (r.height() - rows) / 2 + (pressed ? 1 : 0);
         for (int row = 0; row < rows; ++row) {

@@ -10,12 +10,14 @@
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "command_table.h"
 #include "layout.h"
 #include "main_window.h"
 #include "paint_zoom.h"
@@ -25,64 +27,6 @@
 #include "zoom_steps.h"
 
 namespace quorvel {
-namespace {
-
-QRect logical_rect(const PixelRect& at) {
-    return {at.left, at.top, at.width, at.height};
-}
-
-}  // namespace
-
-// Every control at its zoomed place: its rectangle in window coordinates, scaled and
-// rounded edge by edge, then made relative to its container's zoomed corner.
-void MainWindow::place_controls() {
-    const double factor = zoom_factor();
-    std::map<Key, QPoint> corners;
-    for (const RowGeometry& row : geometry_) {
-        const ZoomedPlace place = zoomed_place(logical_rect(row.rect), factor);
-        const ControlName in = find_control(row.name)->container;
-        const QPoint container = in == window_name ? QPoint(0, 0) : corners.at({in.name, in.index});
-        corners.emplace(Key{row.name.name, row.name.index}, place.in_window.topLeft());
-        QWidget* widget = control(row.name);
-        widget->setGeometry(place.in_window.translated(-container));
-        if (auto* zoomable = dynamic_cast<Zoomable*>(widget)) {
-            zoomable->set_paint_zoom(place.paint);
-        }
-    }
-    setFixedSize(zoomed_client_size(zoom_percent_));
-}
-
-// Neighbouring frames overlap by a pixel or more, and a frame stacked above its neighbour
-// would hide the edge rows of the neighbour's plots: a0 = -10 and the troughs of an
-// amplitude-10 harmonic are drawn on the last row. Each frame therefore leaves out of its
-// shape the parts of the plots that the window's geometry finds it overlapping; nothing
-// moves. The parts are zoomed edge by edge as the controls are, so a zoom reshapes them.
-void MainWindow::uncover_surfaces() {
-    const double factor = zoom_factor();
-    std::map<Key, QRegion> shapes;
-    for (const RowGeometry& plot : geometry_) {
-        for (const UncoveredPart& part : plot.uncovered) {
-            const QWidget* frame = control(part.frame);
-            auto [shape, added] =
-                shapes.try_emplace(Key{part.frame.name, part.frame.index}, frame->rect());
-            shape->second -=
-                zoomed_place(logical_rect(part.rect), factor).in_window.translated(-frame->pos());
-        }
-    }
-    for (const ControlRow& row : layout_table()) {
-        if (!(row.container == window_name)) {
-            continue;
-        }
-        QWidget* frame = control(row.name);
-        const auto shape = shapes.find(Key{row.name.name, row.name.index});
-        if (shape == shapes.end()) {
-            frame->clearMask();
-        } else {
-            frame->setMask(shape->second);
-        }
-    }
-}
-
 void MainWindow::set_zoom(int percent) {
     if (std::find(zoom_steps.begin(), zoom_steps.end(), percent) == zoom_steps.end()) {
         throw std::invalid_argument("not one of the window's zoom steps: " +
@@ -141,7 +85,7 @@ bool MainWindow::zoom_step_offered(int percent) const {
 
 void MainWindow::offer_zoom_steps() {
     const int next = zoom_in(zoom_percent_);
-    zoom_commands_.front()->setEnabled(next != zoom_percent_ && zoom_step_offered(next));
+    commands_.at("zoom_in")->setEnabled(next != zoom_percent_ && zoom_step_offered(next));
     for (QAction* level : zoom_levels_->actions()) {
         level->setEnabled(zoom_step_offered(level->data().toInt()));
     }
@@ -189,7 +133,7 @@ void MainWindow::copy_picture() {
 
 void MainWindow::show_help() {
     if (help_ == nullptr) {
-        help_ = new HelpWindow(spin_ranges(*form_), this);
+        help_ = new HelpWindow(spin_ranges(*form_), form_numbers(*form_), this);
         help_->set_zoom(zoom_factor());
     }
     help_->show();
@@ -197,39 +141,74 @@ void MainWindow::show_help() {
     help_->activateWindow();
 }
 
+namespace {
+
+QString qt_text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+// What each of the window's commands does when its keys or its menu entry trigger it.
+std::function<void()> MainWindow::command_run(std::string_view id) {
+    if (id == "help") {
+        return [this] { show_help(); };
+    }
+    if (id == "zoom_in") {
+        return [this] {
+            // The frame may have grown since the command was last offered.
+            if (const int next = zoom_in(zoom_percent_); zoom_step_offered(next)) {
+                set_zoom(next);
+            } else {
+                offer_zoom_steps();
+            }
+        };
+    }
+    if (id == "zoom_out") {
+        return [this] { set_zoom(zoom_out(zoom_percent_)); };
+    }
+    if (id == "actual_size") {
+        return [this] { set_zoom(actual_size); };
+    }
+    if (id == "copy_picture") {
+        return [this] { copy_picture(); };
+    }
+    if (id == "high_contrast") {
+        return [this] {
+            set_palette(contrast_command_->isChecked() ? Palette::high_contrast : Palette::seed);
+        };
+    }
+    throw std::logic_error("the desktop has no command " + std::string(id));
+}
+
 // The actions carry the keys from the start; the menu that lists them is built the first
 // time it is asked for, so a window that is never right-clicked does not pay for it.
 void MainWindow::add_commands() {
-    const auto command = [this](const QString& text, QList<QKeySequence> keys, auto slot) {
-        auto* action = new QAction(text, this);
-        action->setShortcuts(keys);
+    for (const CommandRow& row : command_table()) {
+        if (row.desktop.by != TakenBy::window) {
+            continue;
+        }
+        if (row.id == "zoom_levels") {
+            add_zoom_levels(row);
+            continue;
+        }
+        auto* action = new QAction(qt_text(row.label), this);
+        action->setShortcuts(
+            QKeySequence::listFromString(qt_text(row.desktop.keys), QKeySequence::PortableText));
         action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, slot);
+        action->setCheckable(row.checkable);
+        connect(action, &QAction::triggered, this, command_run(row.id));
         addAction(action);
-        return action;
-    };
-    help_command_ =
-        command(QStringLiteral("How to use…"), {QKeySequence(Qt::Key_F1)}, [this] { show_help(); });
-    zoom_commands_ = {
-        command(QStringLiteral("Zoom in"),
-                {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
-                [this] {
-                    // The frame may have grown since the command was last offered.
-                    if (const int next = zoom_in(zoom_percent_); zoom_step_offered(next)) {
-                        set_zoom(next);
-                    } else {
-                        offer_zoom_steps();
-                    }
-                }),
-        command(QStringLiteral("Zoom out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-                [this] { set_zoom(zoom_out(zoom_percent_)); }),
-        command(QStringLiteral("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
-                [this] { set_zoom(actual_size); }),
-    };
+        commands_.emplace(row.id, action);
+    }
+    contrast_command_ = commands_.at("high_contrast");
+}
+
+void MainWindow::add_zoom_levels(const CommandRow& row) {
     zoom_levels_ = new QActionGroup(this);
     for (const int step : zoom_steps) {
         auto* level = new QAction(QStringLiteral("%1 %").arg(step), zoom_levels_);
-        level->setCheckable(true);
+        level->setCheckable(row.checkable);
         level->setChecked(step == zoom_percent_);
         level->setData(step);
         connect(level, &QAction::triggered, this, [this, step] {
@@ -237,25 +216,21 @@ void MainWindow::add_commands() {
             set_zoom(zoom_step_offered(step) ? step : zoom_percent_);
         });
     }
-    copy_command_ = command(QStringLiteral("Copy picture"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
-                            [this] { copy_picture(); });
-    contrast_command_ = command(
-        QStringLiteral("High contrast"), {QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H)}, [this] {
-            set_palette(contrast_command_->isChecked() ? Palette::high_contrast : Palette::seed);
-        });
-    contrast_command_->setCheckable(true);
 }
 
 QMenu& MainWindow::context_menu() {
     if (menu_ == nullptr) {
         menu_ = new QMenu(this);
-        menu_->addAction(help_command_);
-        menu_->addSeparator();
-        menu_->addActions(zoom_commands_);
-        menu_->addMenu(QStringLiteral("Zoom"))->addActions(zoom_levels_->actions());
-        menu_->addAction(contrast_command_);
-        menu_->addSeparator();
-        menu_->addAction(copy_command_);
+        for (const std::string_view id : context_menu_of(Shell::desktop)) {
+            if (id == menu_separator) {
+                menu_->addSeparator();
+            } else if (id == "zoom_levels") {
+                menu_->addMenu(qt_text(find_command(id)->label))
+                    ->addActions(zoom_levels_->actions());
+            } else {
+                menu_->addAction(commands_.at(id));
+            }
+        }
         connect(menu_, &QMenu::aboutToShow, this, [this] { offer_zoom_steps(); });
         zoom_popups();
     }

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "event_table.h"
+#include "dispatch.h"
 #include "form.h"
 #include "form_fixture.h"
 #include "invariants.h"

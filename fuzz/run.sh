@@ -1,21 +1,20 @@
 #!/usr/bin/env bash
-# Fuzzes for SECONDS in all (default 60): configures a separate clang build with
-# libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer in build/fuzz, builds the two
-# targets and runs each for its share of the time: the event handlers (two thirds) from
-# the kept inputs in fuzz/corpus, the exercise code reader (a third) from fuzz/code_corpus.
-# New inputs go to build/fuzz/corpus and build/fuzz/code_corpus; a failing input is written
-# to build/fuzz/artifacts/ — copy it into the kept inputs to keep it as a regression case.
+# Fuzzes for SECONDS in all (default 60): configures the fuzz preset (clang with
+# libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, in build/fuzz), builds its
+# two targets and runs each for its share of the time: the event handlers (two thirds)
+# from the kept inputs in fuzz/corpus, the exercise code reader (a third) from
+# fuzz/code_corpus. New inputs go to build/fuzz/corpus and build/fuzz/code_corpus; a
+# failing input is written to build/fuzz/artifacts/ — copy it into the kept inputs to keep
+# it as a regression case.
 set -euo pipefail
 
 seconds="${1:-60}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build/fuzz"
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUORVEL_BUILD_WINDOW=OFF -DQUORVEL_BUILD_BENCH=OFF \
-    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
-cmake --build "$build" --target quorvel_fuzz_events quorvel_fuzz_exercise_code -j"$(nproc)"
+cd "$root"
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$(nproc)"
 
 code_seconds=$(( seconds / 3 > 0 ? seconds / 3 : 1 ))
 event_seconds=$(( seconds - code_seconds > 0 ? seconds - code_seconds : 1 ))

@@ -23,6 +23,7 @@
 #include <string_view>
 #include <utility>
 
+#include "dispatch.h"
 #include "event_table.h"
 #include "exercise_opening.h"
 #include "main_window.h"
@@ -54,11 +55,6 @@ void print_state(quorvel::MainWindow& window, std::string_view event,
                  const std::optional<quorvel::RuntimeFault>& fault) {
     std::cout << quorvel::state_json(window.form(), event, fault ? &*fault : nullptr) << '\n'
               << std::flush;
-}
-
-std::optional<quorvel::RuntimeFault> run(quorvel::MainWindow& window,
-                                         const quorvel::EventEntry& event) {
-    return quorvel::dispatch(window.form(), event.handler);
 }
 
 // The rest of a line after its first word, or nullopt when the line begins with another.
@@ -114,12 +110,12 @@ int main(int argc, char* argv[]) {
     quorvel::use_program_look();
 
     quorvel::MainWindow window;
-    const quorvel::EventEntry* load = quorvel::find_event("Form_Load");
-    if (load == nullptr) {
+    try {
+        print_state(window, "Form_Load", quorvel::dispatch(window.form(), "Form_Load"));
+    } catch (const quorvel::UnknownHandler&) {
         std::cerr << "the event table has no Form_Load\n";
         return 2;
     }
-    print_state(window, load->name, run(window, *load));
 
     std::string raw;
     int line_number = 0;
@@ -153,11 +149,11 @@ int main(int argc, char* argv[]) {
             }
             continue;
         }
-        const quorvel::EventEntry* event = quorvel::find_event(line);
-        if (event == nullptr) {
+        try {
+            print_state(window, line, quorvel::dispatch(window.form(), line));
+        } catch (const quorvel::UnknownHandler&) {
             return fail(line_number, "no handler named '" + std::string(line) + "'");
         }
-        print_state(window, event->name, run(window, *event));
     }
     return 0;
 }

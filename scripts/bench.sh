@@ -9,17 +9,32 @@ cd "$(dirname "$0")/.."
 # Installs whatever is missing, hyperfine and GNU time included.
 scripts/setup.sh bench
 echo "== load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
-# The release build, with the benchmarks, which its preset leaves out.
-cmake --preset release -DQUORVEL_BUILD_BENCH=ON >/dev/null
-cmake --build --preset release -j"$(nproc)" >/dev/null
-bench=build/release/bench
-out=build/release/bench-results
+# The release build with the benchmarks: the bench preset, in build/bench.
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j"$(nproc)" >/dev/null
+bench=build/bench/bench
+out=build/bench/bench-results
 mkdir -p "$out"
 
+# shown PATTERN FILE COMMAND...: runs COMMAND with its output into FILE, then shows the
+# lines that match PATTERN. A command that fails fails the benchmark, with all it printed;
+# its warnings (stderr) show as they come.
+shown() {
+    local pattern=$1 file=$2
+    shift 2
+    if ! "$@" >"$file"; then
+        cat "$file" >&2
+        echo "bench: failed: $*" >&2
+        return 1
+    fi
+    grep -E "$pattern" "$file"
+}
+
 echo "== handlers (median of 10 repetitions, offscreen)"
-QT_QPA_PLATFORM=offscreen "$bench/quorvel_handler_bench" --benchmark_repetitions=10 \
+shown "_median|^Benchmark|^-" "$out/handlers.txt" \
+    env QT_QPA_PLATFORM=offscreen "$bench/quorvel_handler_bench" --benchmark_repetitions=10 \
     --benchmark_report_aggregates_only=true --benchmark_out="$out/handlers.json" \
-    --benchmark_out_format=json | grep -E "_median|^Benchmark|^-" || true
+    --benchmark_out_format=json
 
 # Xvfb picks a free display itself and writes its number to fd 3 once it accepts clients.
 work=$(mktemp -d)
@@ -62,11 +77,14 @@ echo "== peak resident memory (median of 15 alternating runs each)"
 : >"$out/memory-first-paint.txt"
 for _ in $(seq 15); do
     for probe in quorvel_startup_probe empty_window_probe; do
-        read -r hwm _ < <("$bench/$probe" --settle 400) ||
-            { echo "bench: $probe printed no memory figure" >&2; exit 1; }
+        settled=$("$bench/$probe" --settle 400) ||
+            { echo "bench: $probe --settle 400 failed" >&2; exit 1; }
+        read -r hwm _ <<<"$settled"
+        [[ -n $hwm ]] || { echo "bench: $probe printed no memory figure" >&2; exit 1; }
         echo "$probe $hwm" >>"$out/memory-settled.txt"
-        echo "$probe $(/usr/bin/time -f %M "$bench/$probe" 2>&1 >/dev/null | tail -n 1)" \
-            >>"$out/memory-first-paint.txt"
+        /usr/bin/time -o "$work/peak" -f %M "$bench/$probe" >/dev/null ||
+            { echo "bench: $probe failed" >&2; exit 1; }
+        echo "$probe $(tail -n 1 "$work/peak")" >>"$out/memory-first-paint.txt"
     done
 done
 median() {

@@ -12,7 +12,7 @@ constexpr auto steps = std::to_array<std::string_view>({
     "Look at the Example Wave (W0). It is y(θ) = a0 + Σ [an·cos nθ + bn·sin nθ], and your "
     "task is to find its whole-number coefficients. The level (\"lebel=\") says how many "
     "harmonics it has: at level 1 only a0, a1 and b1 are there; every coefficient it has is "
-    "a whole number from 1 to 10.",
+    "a whole number from 1 to {coef_max}.",
 
     "Leave n at 0 and press CALC. With n = 0 the Essential Wave (E) is the constant 1, so "
     "the product (W2) is the example itself: CALC draws the rectangles under it and S/T "
@@ -56,38 +56,16 @@ constexpr auto glossary = std::to_array<HelpTerm>({
     {"S1 … S4", "Your sine terms bn·sin nθ, set the same way ({Spin_b1.min} to {Spin_b1.max})."},
     {"Spectol",
      "The spectrum chart of your coefficients: a bar for a0 over \"0\", and over each "
-     "harmonic 1/T … 4/T a red bar for an and a blue bar for bn, up to 10 at the top."},
+     "harmonic 1/T … 4/T a red bar for an and a blue bar for bn, up to {coef_max} at the top."},
     {"T", "Marks the end of one period in every plot."},
 });
 
 constexpr std::string_view readout =
-    "CALC adds up k samples in single-precision arithmetic, with π taken as 3.14159, so a "
+    "CALC adds up k samples in single-precision arithmetic, with π taken as {pi}, so a "
     "mean that should be exactly 3 can come out a hair below it, as 2.99999…. The readout "
     "is then cut to four decimals (floored, not rounded), which shows 2.9999; likewise -3 "
     "can read -3.0001. Every coefficient is a whole number: take the nearest one (for "
     "n ≥ 1, the nearest whole number to 2 × S/T).";
-
-// The desktop window zooms in its own steps and its menu offers them; on the web page
-// zoom is the browser's.
-constexpr auto keys = std::to_array<HelpKey>({
-    {"F1", "Open this help"},
-    {"Esc", "Close this help"},
-    {"Ctrl+= or Ctrl++", "Zoom in: 100, 125, 150, 200, 250, 300 %", Shell::desktop},
-    {"Ctrl+= or Ctrl++", "Zoom in, in the browser's own steps; the plots stay sharp at every zoom",
-     Shell::web},
-    {"Ctrl+-", "Zoom out"},
-    {"Ctrl+0", "Back to 100 %"},
-    {"Ctrl+C", "Copy a picture of the whole window, at its zoom, for a worksheet or slide"},
-    {"Ctrl+Alt+H",
-     "High contrast on or off: darker reds, greens and outlines, every text at "
-     "4.5:1 or more"},
-    {"Tab, Shift+Tab", "Move the keyboard focus to the next or previous control"},
-    {"Up, Down", "Step the spin button that has the focus"},
-    {"Space, Return, Enter", "Press the button that has the focus"},
-    {"Right click, Menu key", "The menu with help, zoom, high contrast and copy picture",
-     Shell::desktop},
-    {"Right click, Menu key", "The menu with help, high contrast and copy picture", Shell::web},
-});
 
 constexpr auto fonts = std::to_array<HelpFont>({
     {"Liberation Serif, Liberation Sans", "SIL Open Font License 1.1"},
@@ -107,7 +85,6 @@ constexpr HelpText text{
     .readout_heading = "Why S/T can read 2.9999 for 3",
     .readout = readout,
     .keys_heading = "Keys",
-    .keys = keys,
     .about_heading = "About",
     .about =
         {
@@ -127,8 +104,14 @@ const HelpText& help_text() {
     return text;
 }
 
-std::string meaning_of(const HelpTerm& term, const SpinRangeOf& range_of) {
-    return with_ranges(term.meaning, range_of, "−");
+std::string meaning_of(const HelpTerm& term, const SpinRangeOf& range_of,
+                       const FormNumberOf& number_of) {
+    return help_prose(term.meaning, range_of, number_of);
+}
+
+std::string help_prose(std::string_view prose, const SpinRangeOf& range_of,
+                       const FormNumberOf& number_of) {
+    return with_ranges(prose, range_of, "−", {}, number_of);
 }
 
 }  // namespace quorvel

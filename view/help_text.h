@@ -1,10 +1,10 @@
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "command_table.h"
 #include "spin_range.h"
 
 namespace quorvel {
@@ -19,20 +19,6 @@ namespace quorvel {
 struct HelpTerm {
     std::string_view term;
     std::string_view meaning;
-};
-
-// The program's shells, for what only one of them has.
-enum class Shell { desktop, web };
-
-// A key or key combination and what it does. Most keys work alike in every shell; a few
-// belong to one (the desktop window zooms itself, the web page leaves zoom to the
-// browser), and each shell lists only the keys that work in it.
-struct HelpKey {
-    std::string_view keys;
-    std::string_view action;
-    std::optional<Shell> only = std::nullopt;  // the one shell it works in, or every shell
-
-    constexpr bool works_in(Shell shell) const { return !only || *only == shell; }
 };
 
 // A font the window's text is set in and the licence it comes under.
@@ -58,16 +44,21 @@ struct HelpText {
     std::string_view glossary_heading;
     std::span<const HelpTerm> glossary;
     std::string_view readout_heading;
-    std::string_view readout;  // why S/T can read 2.9999 for 3
-    std::string_view keys_heading;
-    std::span<const HelpKey> keys;  // every shell's: a shell shows those that work in it
+    std::string_view readout;       // why S/T can read 2.9999 for 3
+    std::string_view keys_heading;  // over the shell's key_lines (command_table.h)
     std::string_view about_heading;
     HelpAbout about;
 };
 
 const HelpText& help_text();
 
-// A glossary meaning as shown, with the bounds it tells taken from range_of.
-std::string meaning_of(const HelpTerm& term, const SpinRangeOf& range_of);
+// A glossary meaning as shown, with the bounds it tells taken from range_of and the form's
+// numbers from number_of.
+std::string meaning_of(const HelpTerm& term, const SpinRangeOf& range_of,
+                       const FormNumberOf& number_of);
+
+// A step or the readout's explanation as shown: the numbers it tells are the form's.
+std::string help_prose(std::string_view prose, const SpinRangeOf& range_of,
+                       const FormNumberOf& number_of);
 
 }  // namespace quorvel

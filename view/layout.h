@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -84,6 +85,9 @@ struct WindowLook {
 
 inline constexpr WindowLook window_look{};
 
+// The spectrum plot's background, which the high-contrast palette keeps its bars legible on.
+inline constexpr Colour light_green{0x00C0FFC0};
+
 // A picture surface's stored settings as its row gives them; system_face stands in for a
 // background the row leaves to the system.
 SurfaceLook surface_look(const ControlRow& row, Colour system_face);
@@ -96,6 +100,9 @@ std::span<const ControlName> tab_order();
 
 // The row of one control, or nullptr.
 const ControlRow* find_control(ControlName name);
+
+// Where a control's row stands in the table; std::logic_error for a name the table lacks.
+std::size_t row_index(ControlName name);
 
 inline constexpr int twips_per_pixel = 15;
 

@@ -1,5 +1,7 @@
 #include <array>
 #include <optional>
+#include <stdexcept>
+#include <string>
 
 #include "layout.h"
 
@@ -8,7 +10,6 @@ namespace {
 
 // Colours used only by the window description.
 constexpr Colour cyan{0x00FFFF00};
-constexpr Colour light_green{0x00C0FFC0};
 constexpr Colour yellow{0x0000FFFF};
 
 using colours::black;
@@ -390,6 +391,14 @@ const ControlRow* find_control(ControlName name) {
         }
     }
     return nullptr;
+}
+
+std::size_t row_index(ControlName name) {
+    const ControlRow* row = find_control(name);
+    if (row == nullptr) {
+        throw std::logic_error("the layout table has no control " + std::string(name.name));
+    }
+    return static_cast<std::size_t>(row - controls.data());
 }
 
 }  // namespace quorvel

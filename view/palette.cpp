@@ -8,8 +8,6 @@
 namespace quorvel {
 namespace {
 
-constexpr Colour light_green{0x00C0FFC0};
-
 // Where the high-contrast palette differs from the program's colours: each is the
 // program's hue made darker, just far enough for text on the palest face it stands on
 // (the spectrum's cyan) and for lines on a white plot.

@@ -14,7 +14,9 @@ namespace quorvel {
 // procedures and the layout table name them); a palette decides the colour each becomes
 // on screen, so a choice of palette changes pixels and never the form's state.
 enum class Palette : std::uint8_t {
-    seed,           // the window's own look: every colour as asked
+    // The program's own colours, each shown as asked: the window opens in it, and the other
+    // palette is made from it by darkening some of its colours.
+    seed,
     high_contrast,  // every text at 4.5:1 or more, every line, bar and frame at 3:1 or more
 };
 

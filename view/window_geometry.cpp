@@ -1,6 +1,7 @@
 #include "window_geometry.h"
 
 #include <algorithm>
+#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -30,13 +31,6 @@ const ControlRow& top_frame_of(const ControlRow& row) {
     return *at;
 }
 
-std::ptrdiff_t table_index(ControlName name) {
-    const auto table = layout_table();
-    return std::find_if(table.begin(), table.end(),
-                        [name](const ControlRow& row) { return row.name == name; }) -
-           table.begin();
-}
-
 // The common part of two rectangles, or nullopt when they share no pixel.
 std::optional<PixelRect> common_part(const PixelRect& a, const PixelRect& b) {
     const int left = std::max(a.left, b.left);
@@ -47,6 +41,35 @@ std::optional<PixelRect> common_part(const PixelRect& a, const PixelRect& b) {
         return std::nullopt;
     }
     return PixelRect{left, top, right - left, bottom - top};
+}
+
+// A column of top-level frames: those whose left edges coincide.
+struct Column {
+    int left = 0;  // pixels, as the window places it
+    int right = 0;
+    std::vector<const ControlRow*> frames;
+};
+
+// The columns from left to right.
+std::vector<Column> frame_columns() {
+    std::map<int, Column> columns;
+    for (const ControlRow& row : layout_table()) {
+        if (row.container != window_name) {
+            continue;
+        }
+        auto [at, added] = columns.try_emplace(row.left);
+        Column& column = at->second;
+        const int left = pixels_of_twips(row.left);
+        const int right = left + pixels_of_twips(row.width);
+        column.left = added ? left : std::min(column.left, left);
+        column.right = added ? right : std::max(column.right, right);
+        column.frames.push_back(&row);
+    }
+    std::vector<Column> out;
+    for (auto& [twips, column] : columns) {
+        out.push_back(std::move(column));
+    }
+    return out;
 }
 
 }  // namespace
@@ -63,11 +86,33 @@ const char* stacking_word(Stacking stacking) {
     return "unknown";
 }
 
+PortraitArrangement portrait_arrangement() {
+    const std::vector<Column> columns = frame_columns();
+    int width = 0;
+    for (const Column& column : columns) {
+        width = std::max(width, column.right - column.left);
+    }
+    const int band = pixels_of_twips(window_look.client_height);
+    std::vector<FramePlace> moved;
+    int top = 0;
+    for (const Column& column : columns) {
+        const int shift = (width - (column.right - column.left)) / 2 - column.left;
+        for (const ControlRow* frame : column.frames) {
+            moved.push_back({frame->name, pixels_of_twips(frame->left) + shift,
+                             pixels_of_twips(frame->top) + top});
+        }
+        top += band;
+    }
+    return {.width = width,
+            .height = band * static_cast<int>(columns.size()),
+            .rows = window_geometry(moved)};
+}
+
 bool lies_above(const RowGeometry& upper, const RowGeometry& lower) {
     if (upper.stacking != lower.stacking) {
         return upper.stacking > lower.stacking;
     }
-    return table_index(upper.name) > table_index(lower.name);
+    return row_index(upper.name) > row_index(lower.name);
 }
 
 std::vector<RowGeometry> window_geometry(std::span<const FramePlace> moved) {
@@ -94,7 +139,7 @@ std::vector<RowGeometry> window_geometry(std::span<const FramePlace> moved) {
         if (find_control(plot.name)->kind != ControlKind::picture || !plot.shown) {
             continue;
         }
-        const RowGeometry& own = out[static_cast<std::size_t>(table_index(plot.frame))];
+        const RowGeometry& own = out[row_index(plot.frame)];
         for (const RowGeometry& frame : out) {
             if (!(frame.name == frame.frame) || frame.name == plot.frame || !frame.shown) {
                 continue;

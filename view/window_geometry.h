@@ -50,6 +50,17 @@ struct FramePlace {
 // its own overlap.
 std::vector<RowGeometry> window_geometry(std::span<const FramePlace> moved = {});
 
+// The window arranged for reading down a screen narrower than it is tall: its columns
+// of frames one under another, each in a band of the window's full height (so each
+// keeps its own margin below), the narrower ones centred under the widest. Nothing moves
+// inside a column: each frame keeps its size and its place relative to its column.
+struct PortraitArrangement {
+    int width = 0;                  // pixels: the widest column
+    int height = 0;                 // pixels: one band per column
+    std::vector<RowGeometry> rows;  // as window_geometry gives them, the frames moved
+};
+PortraitArrangement portrait_arrangement();
+
 // Whether top-level frame `upper` lies above top-level frame `lower` where they overlap.
 bool lies_above(const RowGeometry& upper, const RowGeometry& lower);
 

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "command_table.h"
 #include "help_text.h"
 #include "json_text.h"
 #include "spin_ranges.h"
@@ -24,6 +25,7 @@ constexpr struct {
 
 std::string help_description(const FormState& state) {
     const SpinRangeOf range_of = spin_ranges(state);
+    const FormNumberOf number_of = form_numbers(state);
     const HelpText& help = help_text();
     JsonText json;
     json.begin_object()
@@ -33,22 +35,23 @@ std::string help_description(const FormState& state) {
         .key("steps")
         .begin_array();
     for (const std::string_view step : help.steps) {
-        json.value(step);
+        json.value(help_prose(step, range_of, number_of));
     }
     json.end_array().field("glossary_heading", help.glossary_heading).key("glossary").begin_array();
     for (const HelpTerm& term : help.glossary) {
-        json.begin_array().value(term.term).value(meaning_of(term, range_of)).end_array();
+        json.begin_array()
+            .value(term.term)
+            .value(meaning_of(term, range_of, number_of))
+            .end_array();
     }
     json.end_array()
         .field("readout_heading", help.readout_heading)
-        .field("readout", help.readout)
+        .field("readout", help_prose(help.readout, range_of, number_of))
         .field("keys_heading", help.keys_heading)
         .key("keys")
         .begin_array();
-    for (const HelpKey& key : help.keys) {
-        if (key.works_in(Shell::web)) {
-            json.begin_array().value(key.keys).value(key.action).end_array();
-        }
+    for (const KeyLine& key : key_lines(Shell::web)) {
+        json.begin_array().value(key.keys).value(key.action).end_array();
     }
     const HelpAbout& about = help.about;
     json.end_array()

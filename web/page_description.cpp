@@ -2,16 +2,18 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "accessible_texts.h"
+#include "command_table.h"
 #include "event_table.h"
 #include "json_text.h"
 #include "layout.h"
 #include "palette.h"
+#include "spin_arrows.h"
 #include "spin_ranges.h"
 #include "spin_repeat.h"
 #include "window_geometry.h"
@@ -142,6 +144,49 @@ void place_fields(JsonText& json, const RowGeometry& at) {
     json.end_array();
 }
 
+// A spin button's arrows as the desktop lays them out in its size: each one's top and
+// height in the button and the rows of its triangle.
+void arrows_field(JsonText& json, const ControlRow& row) {
+    json.key("arrows").begin_object();
+    for (const auto& [word, arrow] : {std::pair{"up", SpinArrow::up}, {"down", SpinArrow::down}}) {
+        const ArrowPlace place = spin_arrow(css_pixels(row.width), css_pixels(row.height), arrow);
+        json.key(word)
+            .begin_object()
+            .field("top", place.top)
+            .field("height", place.height)
+            .field("rows", place.rows)
+            .end_object();
+    }
+    json.end_object();
+}
+
+// The window's commands the page runs, in the command table's order: each one's id, menu
+// entry, whether it shows a check mark and its keys in Qt's portable form; then the
+// context menu's entries from top to bottom.
+void commands_field(JsonText& json) {
+    json.key("commands").begin_array();
+    for (const CommandRow& row : command_table()) {
+        if (row.web.by != TakenBy::window) {
+            continue;
+        }
+        json.begin_object()
+            .field("id", row.id)
+            .field("label", row.label)
+            .field("checkable", row.checkable)
+            .key("keys")
+            .begin_array();
+        for (const std::string_view key : key_texts(row.web)) {
+            json.value(key);
+        }
+        json.end_array().end_object();
+    }
+    json.end_array().key("menu").begin_array();
+    for (const std::string_view id : context_menu_of(Shell::web)) {
+        json.value(id);
+    }
+    json.end_array();
+}
+
 void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, const Form& form) {
     const SpinRangeOf range_of = spin_ranges(form);
     json.field("name", full_name(row.name))
@@ -177,54 +222,20 @@ void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, co
     if (const std::optional<SpinRange> range = spin_range(form, row.name)) {
         json.field("min", range->minimum).field("max", range->maximum).field("step", range->step);
     }
+    if (row.kind == ControlKind::spin_button) {
+        arrows_field(json, row);
+    }
 }
 
-// The window arranged for reading down a screen narrower than it is tall: its columns
-// of frames one under another, each in a band of the window's full height (so each
-// keeps its own margin below), the narrower ones centred under the widest. Nothing moves
-// inside a column: each frame keeps its size and its place relative to its column.
+// The window arranged for a screen narrower than it is tall, with every row in it.
 void portrait_field(JsonText& json) {
-    struct Column {
-        int left = 0;  // CSS pixels, as the window places it
-        int right = 0;
-        std::vector<const ControlRow*> frames;
-    };
-    // The frames of a column all start at the column's left edge.
-    std::map<int, Column> columns;
-    for (const ControlRow& row : layout_table()) {
-        if (row.container != window_name) {
-            continue;
-        }
-        auto [at, added] = columns.try_emplace(row.left);
-        Column& column = at->second;
-        const int left = css_pixels(row.left);
-        const int right = left + css_pixels(row.width);
-        column.left = added ? left : std::min(column.left, left);
-        column.right = added ? right : std::max(column.right, right);
-        column.frames.push_back(&row);
-    }
-    int width = 0;
-    for (const auto& [twips, column] : columns) {
-        width = std::max(width, column.right - column.left);
-    }
-    const int band = css_pixels(window_look.client_height);
+    const PortraitArrangement portrait = portrait_arrangement();
     json.key("portrait")
         .begin_object()
-        .field("width", width)
-        .field("height", band * static_cast<int>(columns.size()));
-    std::vector<FramePlace> moved;
-    int top = 0;
-    for (const auto& [twips, column] : columns) {
-        const int shift = (width - (column.right - column.left)) / 2 - column.left;
-        for (const ControlRow* frame : column.frames) {
-            moved.push_back(
-                {frame->name, css_pixels(frame->left) + shift, css_pixels(frame->top) + top});
-        }
-        top += band;
-    }
-    // Every row where this arrangement puts it, in the table's order.
+        .field("width", portrait.width)
+        .field("height", portrait.height);
     json.key("rows").begin_array();
-    for (const RowGeometry& at : window_geometry(moved)) {
+    for (const RowGeometry& at : portrait.rows) {
         json.begin_object();
         place_fields(json, at);
         json.end_object();
@@ -238,6 +249,7 @@ std::string page_description(const WebWindow& window) {
     JsonText json;
     json.begin_object()
         .field("caption", window_look.caption)
+        .field("window_name", full_name(window_name))
         .field("width", css_pixels(window_look.client_width))
         .field("height", css_pixels(window_look.client_height))
         .field("button_face", css_colour(button_face));
@@ -247,6 +259,7 @@ std::string page_description(const WebWindow& window) {
         .field("interval_ms", spin_repeat.interval_ms)
         .end_object();
     palettes_field(json);
+    commands_field(json);
     json.key("rows").begin_array();
     const auto table = layout_table();
     const std::vector<RowGeometry> geometry = window_geometry();

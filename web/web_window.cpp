@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "dispatch.h"
 #include "event_table.h"
 #include "palette.h"
 
@@ -73,21 +74,7 @@ bool WebWindow::knows(std::string_view handler) const {
 }
 
 std::optional<RuntimeFault> WebWindow::raise(std::string_view handler) {
-    const EventEntry* event = find_event(handler);
-    if (event == nullptr) {
-        throw std::invalid_argument("no handler named " + std::string(handler));
-    }
-    return dispatch(*form_, event->handler);
-}
-
-std::size_t WebWindow::row_of(ControlName name) const {
-    const auto table = layout_table();
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (table[i].name == name) {
-            return i;
-        }
-    }
-    throw std::logic_error("the layout table has no control " + std::string(name.name));
+    return dispatch(*form_, handler);
 }
 
 WebCanvas* WebWindow::canvas_at(std::size_t row) const {
@@ -119,15 +106,15 @@ void WebWindow::set_palette(Palette palette) {
 }
 
 Canvas& WebWindow::surface(ControlName name) {
-    return found(canvas_at(row_of(name)), name);
+    return found(canvas_at(row_index(name)), name);
 }
 
 Label& WebWindow::label(ControlName name) {
-    return found(label_at(row_of(name)), name);
+    return found(label_at(row_index(name)), name);
 }
 
 OptionButton& WebWindow::option(ControlName name) {
-    return found(option_at(row_of(name)), name);
+    return found(option_at(row_index(name)), name);
 }
 
 }  // namespace quorvel

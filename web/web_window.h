@@ -55,7 +55,6 @@ class WebWindow : public Ui {
   private:
     using Control = std::variant<std::monostate, std::unique_ptr<WebCanvas>,
                                  std::unique_ptr<WebLabel>, std::unique_ptr<WebOptionButton>>;
-    std::size_t row_of(ControlName name) const;
 
     std::vector<Control> controls_;
     WebWindowFrame frame_;

@@ -3,7 +3,7 @@
 times as WebAssembly against the same code native, and the page's weight gzipped.
 
   bench.py --site build/web-probe --shipped build/web
-           --native build/release/bench/quorvel_web_handlers
+           --native build/bench/bench/quorvel_web_handlers
 
 The page timed is the tests' build (the same page over the module with the timing
 function); the weight is that of the visitors' build (--shipped).
@@ -25,11 +25,10 @@ import subprocess
 import sys
 import tempfile
 
-TESTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests")
+# The browser and the servers are the web tests' own, from tests/drive through PYTHONPATH
+# (run.sh sets it); no bytecode is left in the source tree.
 sys.dont_write_bytecode = True
-sys.path[:0] = [os.path.join(TESTS, "web"), os.path.join(TESTS, "drive")]
-import cdp  # noqa: E402
-import servers  # noqa: E402
+from quorvel_drive import cdp, servers  # noqa: E402
 
 HANDLERS = [("Command3_Click", "CALC, k = 50"), ("Command1_Click", "example RESET")]
 # What a visit fetches: the page (quorvel.js is bundled into it), the module and the three

@@ -6,9 +6,11 @@ cd "$(dirname "$0")/../.."
 
 scripts/setup.sh bench web
 scripts/web.sh build >/dev/null
-# The release build, with the benchmarks, which its preset leaves out.
-cmake --preset release -DQUORVEL_BUILD_BENCH=ON >/dev/null
-cmake --build --preset release --target quorvel_web_handlers -j"$(nproc)" >/dev/null
-# Debian's python3, which has python3-websocket.
+# The release build with the benchmarks: the bench preset, in build/bench.
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target quorvel_web_handlers -j"$(nproc)" >/dev/null
+# Debian's python3, which has python3-websocket; the browser and the servers are the web
+# tests' own, in tests/drive.
+export PYTHONPATH=$PWD/tests/drive${PYTHONPATH:+:$PYTHONPATH}
 exec /usr/bin/python3 bench/web/bench.py --site build/web-probe --shipped build/web \
-    --native build/release/bench/quorvel_web_handlers "$@"
+    --native build/bench/bench/quorvel_web_handlers "$@"

@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "answer_display.h"
 #include "case_name.h"
+#include "dispatch.h"
 #include "event_table.h"
 #include "form.h"
 #include "form_fixture.h"
+#include "layout.h"
 #include "product_wave.h"
+#include "state_json.h"
 
 namespace quorvel {
 namespace {
@@ -31,6 +37,93 @@ TEST(EventTable, HasThirtyOneDistinctHandlers) {
     EXPECT_EQ(names.size(), 31u);
     EXPECT_EQ(find_event("Spin_b0_SpinUp"), nullptr);
     EXPECT_EQ(find_event("command1_click"), nullptr);
+}
+
+// By name, an event runs the table's handler of that name; a name the table lacks runs
+// nothing and is refused with the name in the message.
+TEST(EventTable, DispatchByNameRunsThatHandlerOrRefusesTheName) {
+    LoadedForm run;
+    ASSERT_EQ(run.caption({"value_s"}), "");
+    EXPECT_FALSE(dispatch(run.form, "Command3_Click").has_value());
+    const std::string shown = run.caption({"value_s"});
+    EXPECT_NE(shown, "");
+    for (const char* unknown : {"command3_click", "Spin_b0_SpinUp", ""}) {
+        try {
+            dispatch(run.form, unknown);
+            ADD_FAILURE() << "'" << unknown << "' was run";
+        } catch (const UnknownHandler& refused) {
+            EXPECT_EQ(std::string(refused.what()), "no handler named " + std::string(unknown));
+        }
+    }
+    EXPECT_EQ(run.caption({"value_s"}), shown);
+}
+
+// Every event is raised by a shown control of a kind that raises it, and every push,
+// option and spin button raises its events: a Click, or both arrows.
+TEST(EventTable, EachEventBelongsToAShownControlThatRaisesIt) {
+    std::set<std::string> handled;
+    for (const EventEntry& e : event_table()) {
+        if (e.name == "Form_Load") {
+            continue;
+        }
+        SCOPED_TRACE(std::string(e.name));
+        const std::size_t cut = e.name.rfind('_');
+        ASSERT_NE(cut, std::string_view::npos);
+        const ControlRow* control = find_control({e.name.substr(0, cut)});
+        ASSERT_NE(control, nullptr);
+        EXPECT_TRUE(control->visible);
+        const std::string_view event = e.name.substr(cut + 1);
+        if (control->kind == ControlKind::spin_button) {
+            EXPECT_TRUE(event == "SpinUp" || event == "SpinDown");
+        } else {
+            EXPECT_TRUE(control->kind == ControlKind::push_button ||
+                        control->kind == ControlKind::option_button);
+            EXPECT_EQ(event, "Click");
+        }
+        handled.insert(std::string(e.name));
+    }
+    for (const ControlRow& row : layout_table()) {
+        const std::string name = full_name(row.name);
+        if (row.kind == ControlKind::spin_button) {
+            EXPECT_EQ(handled.count(name + "_SpinUp"), 1U) << name;
+            EXPECT_EQ(handled.count(name + "_SpinDown"), 1U) << name;
+        } else if (row.kind == ControlKind::push_button || row.kind == ControlKind::option_button) {
+            EXPECT_EQ(handled.count(name + "_Click"), 1U) << name;
+        }
+    }
+}
+
+// Every handler runs through the dispatch point without a fault and changes what the form
+// holds or shows, or draws. From n = 1 every click has work to do; a spin button's two
+// arrows are pressed in turn, since at a bound one of them keeps its number.
+TEST(EventTable, EveryHandlerRunsAndDoesSomething) {
+    for (const EventEntry& e : event_table()) {
+        if (e.name == "Form_Load" || e.name.ends_with("_SpinDown")) {
+            continue;
+        }
+        SCOPED_TRACE(std::string(e.name));
+        LoadedForm run;
+        run.run_all({"Spin_n_SpinUp"});
+        std::vector<std::string_view> presses{e.name};
+        if (e.name.ends_with("_SpinUp")) {
+            const std::string down =
+                std::string(e.name.substr(0, e.name.size() - std::string_view("Up").size())) +
+                "Down";
+            const EventEntry* other = find_event(down);
+            ASSERT_NE(other, nullptr);
+            presses.push_back(other->name);
+        }
+        bool changed = false;
+        for (const std::string_view press : presses) {
+            const std::string before = state_json(run.form, "", nullptr);
+            run.ui.forget_drawing();
+            const std::optional<RuntimeFault> fault = run.run(press);
+            EXPECT_FALSE(fault.has_value()) << press;
+            changed = changed || state_json(run.form, "", nullptr) != before ||
+                      !run.ui.cleared_surfaces().empty();
+        }
+        EXPECT_TRUE(changed);
+    }
 }
 
 struct EmptyingCase {

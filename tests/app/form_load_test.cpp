@@ -53,7 +53,7 @@ TEST(FormLoad, ShowsTheStartCaptionsAndHidesTheAnswers) {
 }
 
 struct ScaleCase {
-    ControlName surface;
+    ControlName name;
     ScaleRect scale;
 };
 
@@ -61,7 +61,7 @@ class SurfaceScale : public ::testing::TestWithParam<ScaleCase> {};
 
 TEST_P(SurfaceScale, IsSetOnceAtStart) {
     LoadedForm run;
-    EXPECT_EQ(run.canvas(GetParam().surface).scale_rect(), GetParam().scale);
+    EXPECT_EQ(run.canvas(GetParam().name).scale_rect(), GetParam().scale);
 }
 
 constexpr float end = 6.2831802f;
@@ -79,9 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaleCase{{"campus_ess"}, harmonic}, ScaleCase{{"campus_ex"}, wide},
                       ScaleCase{{"campus_sim"}, wide}, ScaleCase{{"campus_sqr"}, wide},
                       ScaleCase{{"campus_graph"}, ScaleRect{0, 10, 4.3333335f, 0}}),
-    [](const ::testing::TestParamInfo<ScaleCase>& c) {
-        return testing::case_name_of(c.param.surface);
-    });
+    testing::CaseName{});
 
 TEST(Canvas, ScaleMapsCornersAndTheAxis) {
     // campus_a(i) is 2532 × 1212 twips; in its own coordinates (0, 0) is the left edge at

@@ -29,38 +29,45 @@ bool is_word(char c) {
     return is_digit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// The numbers a text writes on their own, as written, with a "-" or "−" in front of them;
-// not the digit of a name such as "a0".
-std::vector<std::string> numbers_in(std::string_view text) {
+// A number a text writes on its own, read back: its value, and the minus sign it was
+// written with ("-", the typeset "−", or none).
+struct Written {
+    int value = 0;
+    std::string_view minus;
+    friend bool operator==(const Written&, const Written&) = default;
+};
+
+// The numbers a text writes on their own, with a "-" or "−" in front of them; not the
+// digit of a name such as "a0".
+std::vector<Written> numbers_in(std::string_view text) {
     constexpr std::string_view typeset_minus = "−";
-    std::vector<std::string> out;
+    std::vector<Written> out;
     std::size_t i = 0;
     while (i < text.size()) {
         if (!is_digit(text[i]) || (i > 0 && is_word(text[i - 1]))) {
             ++i;
             continue;
         }
-        std::size_t start = i;
-        if (start > 0 && text[start - 1] == '-') {
-            start -= 1;
-        } else if (text.substr(0, start).ends_with(typeset_minus)) {
-            start -= typeset_minus.size();
+        std::string_view minus;
+        if (i > 0 && text[i - 1] == '-') {
+            minus = "-";
+        } else if (text.substr(0, i).ends_with(typeset_minus)) {
+            minus = typeset_minus;
         }
+        int value = 0;
         while (i < text.size() && is_digit(text[i])) {
+            value = value * 10 + (text[i] - '0');
             ++i;
         }
-        out.emplace_back(text.substr(start, i - start));
+        out.push_back({minus.empty() ? value : -value, minus});
     }
     return out;
 }
 
-bool holds(const std::vector<std::string>& texts, const std::string& text) {
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
-}
-
-std::string number_text(int n, std::string_view minus) {
-    const std::string digits = std::to_string(n < 0 ? -n : n);
-    return n < 0 ? std::string(minus) + digits : digits;
+// Whether the text writes `value`, a negative one with `minus` in front of it.
+bool holds(const std::vector<Written>& numbers, int value, std::string_view minus) {
+    const Written wanted{value, value < 0 ? minus : std::string_view()};
+    return std::find(numbers.begin(), numbers.end(), wanted) != numbers.end();
 }
 
 // Ranges no spin button has (101 … 102 by 103, then 201 … 202 by 203, …), one for each
@@ -114,15 +121,14 @@ TEST(SpinTexts, EachSpinButtonsDescriptionTellsItsOwnRangeAndNoOtherNumber) {
         const AccessibleText* text = find_accessible_text(row.name);
         ASSERT_NE(text, nullptr);
         const SpinRange range = edited.of(row.name);
-        const std::vector<std::string> numbers = numbers_in(description_of(*text, edited.lookup()));
-        const std::vector<std::string> bounds = {number_text(range.minimum, "-"),
-                                                 number_text(range.maximum, "-"),
-                                                 number_text(range.step, "-")};
-        for (const std::string& number : numbers) {
-            EXPECT_TRUE(holds(bounds, number)) << number << " is none of its bounds";
+        const std::vector<Written> numbers = numbers_in(description_of(*text, edited.lookup()));
+        for (const Written& number : numbers) {
+            EXPECT_TRUE(number.value == range.minimum || number.value == range.maximum ||
+                        number.value == range.step)
+                << number.value << " is none of its bounds";
         }
-        for (const std::string& bound : {bounds[0], bounds[1]}) {
-            EXPECT_TRUE(holds(numbers, bound)) << "no " << bound;
+        for (const int bound : {range.minimum, range.maximum}) {
+            EXPECT_TRUE(holds(numbers, bound, "-")) << "no " << bound;
         }
         ++spins;
     }
@@ -160,12 +166,11 @@ TEST_P(GlossaryBounds, FollowTheRanges) {
     const auto term = std::find_if(glossary.begin(), glossary.end(),
                                    [](const HelpTerm& t) { return t.term == GetParam().term; });
     ASSERT_NE(term, glossary.end());
-    const std::vector<std::string> numbers = numbers_in(meaning_of(*term, edited.lookup()));
+    const std::vector<Written> numbers = numbers_in(meaning_of(*term, edited.lookup(), {}));
     for (const ControlName spin : GetParam().spins) {
         const SpinRange range = edited.of(spin);
         for (const int bound : {range.minimum, range.maximum}) {
-            EXPECT_TRUE(holds(numbers, number_text(bound, "−")))
-                << "no " << bound << " of " << full_name(spin);
+            EXPECT_TRUE(holds(numbers, bound, "−")) << "no " << bound << " of " << full_name(spin);
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "wave_sampling.h"
+#include "case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         WaveCase{"constant_only", Value(Int16(-7)), {0, 0, 0, 0}, {0, 0, 0, 0}},
         WaveCase{"gaps_between_harmonics", Value(Int16(2)), {5, 0, 0, -4}, {0, 0, 9, 0}},
         WaveCase{"every_harmonic", Value(Int16(-10)), {10, -10, 10, -10}, {10, 10, 10, 10}}),
-    [](const ::testing::TestParamInfo<WaveCase>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
 }  // namespace
 }  // namespace quorvel

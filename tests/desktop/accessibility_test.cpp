@@ -13,16 +13,19 @@
 #include <QTest>
 #include <QVariant>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "accessible_texts.h"
+#include "case_name.h"
 #include "layout.h"
 #include "main_window.h"
 #include "qt_label.h"
 #include "spin_button.h"
+#include "spin_ranges.h"
 #include "window_fixture.h"
 
 namespace quorvel {
@@ -185,23 +188,26 @@ TEST_F(AccessibleWindow, SpinButtonHoldsAnUpAndADownButtonInItsOwnHalves) {
 
 // A spin button stepped through its accessible actions runs its handler, and afterwards
 // the spin box's value, its readout's value and the readout's caption agree. Each case
-// steps away from where the window starts and back; k starts at its top, so it goes down
-// first.
+// steps away from where the window starts and back: up by a step, or down from the top.
 struct Stepper {
-    const char* id;
+    const char* name;
     ControlName spin;
     ControlName readout;
-    int step;  // what the first step does to the readout
 };
 
 void PrintTo(const Stepper& row, std::ostream* out) {
-    *out << row.id;
+    *out << row.name;
 }
 
 class SteppedAloud : public AccessibleWindow, public ::testing::WithParamInterface<Stepper> {
   protected:
-    bool up_first() const { return GetParam().step > 0; }
     int shown() { return caption(GetParam().readout).toInt(); }
+    // What the first step does to the readout.
+    int first_step() {
+        const std::optional<SpinRange> range = spin_range(window.form(), GetParam().spin);
+        return shown() < range.value().maximum ? range->step : -range->step;
+    }
+    bool up_first() { return first_step() > 0; }
     void expect_value_everywhere(int expected) {
         EXPECT_EQ(shown(), expected);
         EXPECT_EQ(spoken_value(GetParam().readout), caption(GetParam().readout));
@@ -214,13 +220,14 @@ class SteppedAloud : public AccessibleWindow, public ::testing::WithParamInterfa
 
 TEST_P(SteppedAloud, ThroughItsArrowButtons) {
     const int before = shown();
+    const int step = first_step();
     QAccessibleInterface& spin = accessible(GetParam().spin);
     ASSERT_EQ(spin.childCount(), 2);
     QAccessibleInterface* first = spin.child(up_first() ? 0 : 1);
     QAccessibleInterface* back = spin.child(up_first() ? 1 : 0);
 
     press_button(first);
-    expect_value_everywhere(before + GetParam().step);
+    expect_value_everywhere(before + step);
     press_button(back);
     expect_value_everywhere(before);
 }
@@ -229,22 +236,21 @@ TEST_P(SteppedAloud, ThroughIncreaseAndDecrease) {
     const QString& increase = QAccessibleActionInterface::increaseAction();
     const QString& decrease = QAccessibleActionInterface::decreaseAction();
     const int before = shown();
+    const int step = first_step();
 
-    act(GetParam().spin, up_first() ? increase : decrease);
-    expect_value_everywhere(before + GetParam().step);
-    act(GetParam().spin, up_first() ? decrease : increase);
+    act(GetParam().spin, step > 0 ? increase : decrease);
+    expect_value_everywhere(before + step);
+    act(GetParam().spin, step > 0 ? decrease : increase);
     expect_value_everywhere(before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, SteppedAloud,
-                         ::testing::Values(Stepper{"a0", {"Spin_a0"}, {"value_a", 0}, 1},
-                                           Stepper{"b2", {"Spin_b2"}, {"value_b", 2}, 1},
-                                           Stepper{"n", {"Spin_n"}, {"value_n"}, 1},
-                                           Stepper{"k", {"Spin_k"}, {"value_k"}, -10},
-                                           Stepper{"level", {"Spin_lebel"}, {"value_lebel"}, 1}),
-                         [](const ::testing::TestParamInfo<Stepper>& row) {
-                             return std::string(row.param.id);
-                         });
+                         ::testing::Values(Stepper{"a0", {"Spin_a0"}, {"value_a", 0}},
+                                           Stepper{"b2", {"Spin_b2"}, {"value_b", 2}},
+                                           Stepper{"n", {"Spin_n"}, {"value_n"}},
+                                           Stepper{"k", {"Spin_k"}, {"value_k"}},
+                                           Stepper{"level", {"Spin_lebel"}, {"value_lebel"}}),
+                         testing::CaseName{});
 
 TEST_F(AccessibleWindow, ReadoutsSpeakTheCaptionTheHandlersWrote) {
     ASSERT_TRUE(caption({"value_s"}).isEmpty());
@@ -262,49 +268,31 @@ TEST_F(AccessibleWindow, ReadoutsSpeakTheCaptionTheHandlersWrote) {
     }
 }
 
-// A spin box's value is the number in its readout, between the bounds its handlers
-// keep, moved by one step per press.
-struct Bounds {
-    const char* id;
-    ControlName spin;
-    int minimum;
-    int maximum;
-    int step;
-    int at_start;
-};
-
-void PrintTo(const Bounds& row, std::ostream* out) {
-    *out << row.id;
+// Every spin box tells assistive tools the bounds and the step its handlers keep.
+TEST_F(AccessibleWindow, EverySpinBoxHasItsHandlersBounds) {
+    int spins = 0;
+    for (const ControlRow& row : layout_table()) {
+        if (row.kind != ControlKind::spin_button) {
+            continue;
+        }
+        SCOPED_TRACE(full_name(row.name));
+        const std::optional<SpinRange> range = spin_range(window.form(), row.name);
+        ASSERT_TRUE(range.has_value());
+        QAccessibleValueInterface* value = accessible(row.name).valueInterface();
+        ASSERT_NE(value, nullptr);
+        EXPECT_EQ(value->minimumValue(), QVariant(range->minimum));
+        EXPECT_EQ(value->maximumValue(), QVariant(range->maximum));
+        EXPECT_EQ(value->minimumStepSize(), QVariant(range->step));
+        ++spins;
+    }
+    EXPECT_GT(spins, 0);
 }
-
-class SpinBoxBounds : public AccessibleWindow, public ::testing::WithParamInterface<Bounds> {};
-
-TEST_P(SpinBoxBounds, AreTheHandlersBounds) {
-    QAccessibleValueInterface* value = accessible(GetParam().spin).valueInterface();
-    ASSERT_NE(value, nullptr);
-    EXPECT_EQ(value->minimumValue(), QVariant(GetParam().minimum));
-    EXPECT_EQ(value->maximumValue(), QVariant(GetParam().maximum));
-    EXPECT_EQ(value->minimumStepSize(), QVariant(GetParam().step));
-    EXPECT_EQ(value->currentValue().toDouble(), GetParam().at_start);
-}
-
-INSTANTIATE_TEST_SUITE_P(Window, SpinBoxBounds,
-                         ::testing::Values(Bounds{"level", {"Spin_lebel"}, 1, 4, 1, 1},
-                                           Bounds{"n", {"Spin_n"}, 0, 4, 1, 0},
-                                           Bounds{"k", {"Spin_k"}, 10, 50, 10, 50},
-                                           Bounds{"a0", {"Spin_a0"}, -10, 10, 1, 0},
-                                           Bounds{"a3", {"Spin_a3"}, 0, 10, 1, 0},
-                                           Bounds{"b1", {"Spin_b1"}, 0, 10, 1, 0},
-                                           Bounds{"b4", {"Spin_b4"}, 0, 10, 1, 0}),
-                         [](const ::testing::TestParamInfo<Bounds>& row) {
-                             return std::string(row.param.id);
-                         });
 
 // A value set through the Value interface is reached by pressing the arrows, each press
 // running the handler; outside the bounds it stops on the bound, between two steps on
 // the step past it.
 struct SetValue {
-    const char* id;
+    const char* name;
     ControlName spin;
     ControlName readout;
     double asked;
@@ -313,7 +301,7 @@ struct SetValue {
 };
 
 void PrintTo(const SetValue& row, std::ostream* out) {
-    *out << row.id;
+    *out << row.name;
 }
 
 class ValueSetAloud : public AccessibleWindow, public ::testing::WithParamInterface<SetValue> {};
@@ -340,7 +328,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SetValue{"level_already_there", {"Spin_lebel"}, {"value_lebel"}, 1, "1", 0},
                       SetValue{
                           "level_below_the_bound", {"Spin_lebel"}, {"value_lebel"}, -5, "1", 0}),
-    [](const ::testing::TestParamInfo<SetValue>& row) { return std::string(row.param.id); });
+    testing::CaseName{});
 
 // A label's caption is its text: whole or in part, with each character where it is drawn.
 TEST_F(AccessibleWindow, ReadoutTextIsItsCaptionCharacterByCharacter) {
@@ -483,7 +471,7 @@ INSTANTIATE_TEST_SUITE_P(
             "sin_pressed", {"switch_s"}, {"switch_c"}, QAccessibleActionInterface::pressAction()},
         Toggle{
             "cos_toggled", {"switch_c"}, {"switch_s"}, QAccessibleActionInterface::toggleAction()}),
-    [](const ::testing::TestParamInfo<Toggle>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
 TEST_F(AccessibleWindow, AnswersShownByAnsReadAsText) {
     push({"Command4"});

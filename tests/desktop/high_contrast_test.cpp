@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QTest>
 
-#include "event_table.h"
+#include "dispatch.h"
 #include "qt_canvas.h"
 #include "qt_colour.h"
 #include "state_json.h"
@@ -53,7 +53,7 @@ TEST_F(HighContrast, CtrlAltHSwitchesEveryColourAndBack) {
         {"button outline", {"Command2"}, false, 0xffefefef, 0xff9a9a9a},
         {"spin button outline", {"Spin_n"}, false, 0xffefefef, 0xff9a9a9a},
     };
-    dispatch(window.form(), find_event("Command3_Click")->handler);
+    dispatch(window.form(), "Command3_Click");
     const std::string before = state();
     auto& sqr = dynamic_cast<QtCanvas&>(widget({"campus_sqr"}));
     const auto count_of = [&](QRgb colour) {
@@ -100,7 +100,7 @@ TEST(HighContrastAtStart, PlotsAreDrawnInThePalette) {
     MainWindow window;
     window.set_palette(Palette::high_contrast);
     window.load();
-    dispatch(window.form(), find_event("Command3_Click")->handler);
+    dispatch(window.form(), "Command3_Click");
     const QImage picture = dynamic_cast<QtCanvas*>(window.control({"campus_sqr"}))->picture();
     int seed_green = 0;
     int dark_green = 0;

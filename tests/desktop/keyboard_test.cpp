@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -19,6 +20,7 @@
 #include "layout.h"
 #include "main_window.h"
 #include "spin_button.h"
+#include "spin_ranges.h"
 #include "window_fixture.h"
 
 namespace quorvel {
@@ -103,17 +105,17 @@ TEST_F(KeyboardWindow, ShiftTabWalksTheOrderBackwards) {
 
 // Every control Tab reaches looks different once it has the keyboard focus.
 struct FocusStop {
-    ControlName control;
+    ControlName name;
 };
 
 void PrintTo(const FocusStop& row, std::ostream* out) {
-    *out << full_name(row.control);
+    *out << full_name(row.name);
 }
 
 class FocusMark : public KeyboardWindow, public ::testing::WithParamInterface<FocusStop> {};
 
 TEST_P(FocusMark, IsVisibleWhenTabbedTo) {
-    const ControlName name = GetParam().control;
+    const ControlName name = GetParam().name;
     QWidget& target = widget(name);
     widget(before(name)).setFocus(Qt::OtherFocusReason);
     ASSERT_FALSE(target.hasFocus());
@@ -136,13 +138,11 @@ std::vector<FocusStop> shown_focus_order() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, FocusMark, ::testing::ValuesIn(shown_focus_order()),
-                         [](const ::testing::TestParamInfo<FocusStop>& row) {
-                             return testing::case_name_of(row.param.control);
-                         });
+                         testing::CaseName{});
 
 // A key on a focused push or option button runs the button's click handler.
 struct ButtonKey {
-    const char* id;
+    const char* name;
     ControlName button;
     Qt::Key key;
     std::function<void(MainWindow&)> arrange;
@@ -150,13 +150,13 @@ struct ButtonKey {
 };
 
 void PrintTo(const ButtonKey& row, std::ostream* out) {
-    *out << row.id;
+    *out << row.name;
 }
 
 class ButtonByKey : public KeyboardWindow, public ::testing::WithParamInterface<ButtonKey> {};
 
 TEST_P(ButtonByKey, RunsTheClickHandler) {
-    GetParam().arrange(window);
+    ASSERT_NO_FATAL_FAILURE(GetParam().arrange(window));
     tab_to(GetParam().button);
     press(GetParam().key);
     GetParam().expect(window);
@@ -175,7 +175,7 @@ void n_stepped_up(MainWindow& window) {
 }
 
 void sine_selected(MainWindow& window) {
-    n_stepped_up(window);
+    ASSERT_NO_FATAL_FAILURE(n_stepped_up(window));
     qobject_cast<QRadioButton*>(window.control({"switch_s"}))->click();
     ASSERT_FALSE(window.form().cos_mode.as_bool());
 }
@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
         ButtonKey{"sin_return", {"switch_s"}, Qt::Key_Return, n_stepped_up, sine_is_chosen},
         ButtonKey{
             "cos_keypad_enter", {"switch_c"}, Qt::Key_Enter, sine_selected, cosine_is_chosen}),
-    [](const ::testing::TestParamInfo<ButtonKey>& row) { return std::string(row.param.id); });
+    testing::CaseName{});
 
 TEST_F(KeyboardWindow, ReturnHeldDownOnAButtonClicksItOnce) {
     tab_to({"Command4"});
@@ -237,41 +237,40 @@ TEST_F(KeyboardWindow, ReturnHeldDownOnAButtonClicksItOnce) {
 }
 
 // Up and Down on a focused spin button step the number in its readout; each case goes
-// away from where the window starts and back (k starts at its top, so it goes down first).
+// away from where the window starts and back: up by a step, or down from the top.
 struct SpinKeys {
-    const char* id;
+    const char* name;
     ControlName spin;
     ControlName readout;
-    int step;  // what the first key does to the readout
 };
 
 void PrintTo(const SpinKeys& row, std::ostream* out) {
-    *out << row.id;
+    *out << row.name;
 }
 
 class SpinByKey : public KeyboardWindow, public ::testing::WithParamInterface<SpinKeys> {};
 
 TEST_P(SpinByKey, UpAndDownStepItsReadout) {
-    const bool up_first = GetParam().step > 0;
     tab_to(GetParam().spin);
     const int before = caption(GetParam().readout).toInt();
+    const std::optional<SpinRange> range = spin_range(window.form(), GetParam().spin);
+    ASSERT_TRUE(range.has_value());
+    const bool up_first = before < range->maximum;
 
     press(up_first ? Qt::Key_Up : Qt::Key_Down);
-    EXPECT_EQ(caption(GetParam().readout).toInt(), before + GetParam().step);
+    EXPECT_EQ(caption(GetParam().readout).toInt(), before + (up_first ? 1 : -1) * range->step);
     press(up_first ? Qt::Key_Down : Qt::Key_Up);
     EXPECT_EQ(caption(GetParam().readout).toInt(), before);
     EXPECT_TRUE(widget(GetParam().spin).hasFocus());
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, SpinByKey,
-                         ::testing::Values(SpinKeys{"a0", {"Spin_a0"}, {"value_a", 0}, 1},
-                                           SpinKeys{"b2", {"Spin_b2"}, {"value_b", 2}, 1},
-                                           SpinKeys{"n", {"Spin_n"}, {"value_n"}, 1},
-                                           SpinKeys{"k", {"Spin_k"}, {"value_k"}, -10},
-                                           SpinKeys{"level", {"Spin_lebel"}, {"value_lebel"}, 1}),
-                         [](const ::testing::TestParamInfo<SpinKeys>& row) {
-                             return std::string(row.param.id);
-                         });
+                         ::testing::Values(SpinKeys{"a0", {"Spin_a0"}, {"value_a", 0}},
+                                           SpinKeys{"b2", {"Spin_b2"}, {"value_b", 2}},
+                                           SpinKeys{"n", {"Spin_n"}, {"value_n"}},
+                                           SpinKeys{"k", {"Spin_k"}, {"value_k"}},
+                                           SpinKeys{"level", {"Spin_lebel"}, {"value_lebel"}}),
+                         testing::CaseName{});
 
 }  // namespace
 }  // namespace quorvel

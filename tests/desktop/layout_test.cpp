@@ -119,13 +119,9 @@ TEST_P(EveryControl, SitsInItsContainerWithItsGeometryCaptionAndVisibility) {
     }
 }
 
-std::string row_name(const ::testing::TestParamInfo<ControlRow>& row) {
-    return testing::case_name_of(row.param.name);
-}
-
 INSTANTIATE_TEST_SUITE_P(Table, EveryControl,
                          ::testing::ValuesIn(layout_table().begin(), layout_table().end()),
-                         row_name);
+                         testing::CaseName{});
 
 TEST_F(WindowLayout, ClientAreaAndCaptionAreTheWindowsOwn) {
     EXPECT_EQ(window.size(), QSize(647, 455));
@@ -184,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Overlap{"spectrum_axis_mark_over_sine_frame", {"Label21"}, {"c_wave", 1}},
                       Overlap{"calc_button_over_blank_label", {"Command3"}, {"Label7"}},
                       Overlap{"cos_button_over_blank_label", {"switch_c"}, {"Label9"}}),
-    [](const ::testing::TestParamInfo<Overlap>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
 TEST_F(WindowLayout, EveryHandlerButFormLoadHasExactlyOneControl) {
     std::vector<std::string_view> expected;

@@ -10,6 +10,7 @@
 #include <ostream>
 #include <string>
 
+#include "case_name.h"
 #include "main_window.h"
 
 namespace quorvel {
@@ -101,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DarkSetting{"dark_application_after", nothing, dark_application},
                       DarkSetting{"dark_widget_classes_before", dark_widget_classes, nothing},
                       DarkSetting{"dark_widget_classes_after", nothing, dark_widget_classes}),
-    [](const ::testing::TestParamInfo<DarkSetting>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
 }  // namespace
 }  // namespace quorvel

@@ -7,6 +7,7 @@
 #include <functional>
 #include <ostream>
 
+#include "case_name.h"
 #include "spin_button.h"
 
 namespace quorvel {
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpinCase{"up_key", [](SpinButton& s) { QTest::keyClick(&s, Qt::Key_Up); }, 1, 0},
         SpinCase{"down_key", [](SpinButton& s) { QTest::keyClick(&s, Qt::Key_Down); }, 0, 1},
         SpinCase{"other_key", [](SpinButton& s) { QTest::keyClick(&s, Qt::Key_Right); }, 0, 0}),
-    [](const ::testing::TestParamInfo<SpinCase>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
 class HeldSpinButton : public ::testing::Test {
   protected:

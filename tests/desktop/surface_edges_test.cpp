@@ -6,6 +6,8 @@
 #include <QImage>
 #include <string>
 
+#include "case_name.h"
+#include "dispatch.h"
 #include "event_table.h"
 #include "layout.h"
 #include "main_window.h"
@@ -40,11 +42,11 @@ TEST_P(SurfaceEdges, TheWindowShowsTheEdgeRowsAndColumnsOfEveryPlot) {
     MainWindow window;
     window.load();
     for (int i = 0; i < 10; ++i) {
-        ASSERT_FALSE(dispatch(window.form(), find_event(GetParam().handler)->handler));
+        ASSERT_FALSE(dispatch(window.form(), GetParam().handler));
         for (const char* harmonic : {"Spin_a1", "Spin_a2", "Spin_a3", "Spin_a4", "Spin_b1",
                                      "Spin_b2", "Spin_b3", "Spin_b4"}) {
             const std::string up = std::string(harmonic) + "_SpinUp";
-            ASSERT_FALSE(dispatch(window.form(), find_event(up)->handler));
+            ASSERT_FALSE(dispatch(window.form(), up));
         }
     }
     const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -86,9 +88,7 @@ TEST_P(SurfaceEdges, TheWindowShowsTheEdgeRowsAndColumnsOfEveryPlot) {
 INSTANTIATE_TEST_SUITE_P(Trials, SurfaceEdges,
                          ::testing::Values(Extremes{"a0_at_minus_10", "Spin_a0_SpinDown"},
                                            Extremes{"a0_at_10", "Spin_a0_SpinUp"}),
-                         [](const ::testing::TestParamInfo<Extremes>& row) {
-                             return std::string(row.param.name);
-                         });
+                         testing::CaseName{});
 
 }  // namespace
 }  // namespace quorvel

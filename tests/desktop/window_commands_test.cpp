@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "accessible_texts.h"
+#include "case_name.h"
 #include "help_text.h"
 #include "layout.h"
 #include "main_window.h"
@@ -129,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoomKeys{"ctrl_0_back_to_100",
                                {{Qt::Key_Equal, ctrl}, {Qt::Key_Equal, ctrl}, {Qt::Key_0, ctrl}},
                                100}),
-    [](const ::testing::TestParamInfo<ZoomKeys>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
 // Zooming in near the screen's far corner moves the window back onto the screen; a window
 // larger than the screen keeps its top-left corner, with the title bar, on it.

@@ -14,6 +14,7 @@
 #include <string>
 #include <utility>
 
+#include "case_name.h"
 #include "window_fixture.h"
 #include "zoom_fit.h"
 #include "zoom_steps.h"
@@ -75,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         Screen{"svga_800x600", {800, 600}, decorated, 100},
         Screen{"exactly_the_window_at_150", {971, 683}, {}, 150},
         Screen{"one_pixel_short_of_150", {971, 682}, {}, 125}),
-    [](const ::testing::TestParamInfo<Screen>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
 // The window on the screen the test is started on (the size of QT_QPA_PLATFORM's offscreen
 // screen, which the ctest sets), pressed to zoom in five times.

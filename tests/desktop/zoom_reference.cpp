@@ -12,7 +12,7 @@
 #include <iostream>
 #include <string>
 
-#include "event_table.h"
+#include "dispatch.h"
 #include "main_window.h"
 
 int main(int argc, char* argv[]) {
@@ -25,13 +25,13 @@ int main(int argc, char* argv[]) {
     quorvel::MainWindow window;
     window.load();
     for (int i = 2; i < argc; ++i) {
-        const quorvel::EventEntry* event = quorvel::find_event(argv[i]);
-        if (event == nullptr) {
-            std::cerr << "no handler named " << argv[i] << '\n';
-            return 2;
-        }
-        if (const auto fault = quorvel::dispatch(window.form(), event->handler)) {
-            std::cerr << argv[i] << ": " << fault->what() << '\n';
+        try {
+            if (const auto fault = quorvel::dispatch(window.form(), argv[i])) {
+                std::cerr << argv[i] << ": " << fault->what() << '\n';
+                return 2;
+            }
+        } catch (const quorvel::UnknownHandler& unknown) {
+            std::cerr << unknown.what() << '\n';
             return 2;
         }
     }

@@ -22,12 +22,12 @@ import subprocess
 import sys
 import tempfile
 
-# The package of the desktop's drivers sits beside this one, the one shared with the web's
-# drivers in tests/drive; no bytecode is left in the source tree.
+# The package of the desktop's drivers sits beside this one; the one shared with the web's
+# drivers (quorvel_drive) comes from tests/drive through PYTHONPATH, as ctest runs it. No
+# bytecode is left in the source tree.
 sys.dont_write_bytecode = True
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path[:0] = [HERE, os.path.join(HERE, "..", "drive")]
 
+from quorvel_drive import processes  # noqa: E402
 from quorvel_drive.failure import Failure  # noqa: E402
 from quorvel_drive.replay import run_replay  # noqa: E402
 from quorvel_drive.report import run_and_report  # noqa: E402
@@ -110,9 +110,8 @@ def run(args):
                 if app.poll() is not None:
                     raise Failure(f"quorvel ended with status {app.returncode}")
             finally:
-                if app is not None and app.poll() is None:
-                    app.terminate()
-                    app.wait(timeout=10)
+                if app is not None:
+                    processes.stop(app, timeout=10)
                 bus.close()
                 if os.path.exists(os.path.join(work, "quorvel.log")):
                     os.makedirs(args.out, exist_ok=True)

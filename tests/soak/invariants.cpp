@@ -1,23 +1,27 @@
 #include "invariants.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <sstream>
+#include <string>
+#include <string_view>
 
 #include "event_table.h"
 #include "form.h"
 #include "product_wave.h"
+#include "spin_ranges.h"
 
 namespace quorvel::testing {
 namespace {
 
 class Report {
   public:
-    template <typename... Parts>
-    void add(const Parts&... parts) {
+    template <typename... Pieces>
+    void add(const Pieces&... pieces) {
         std::ostringstream line;
         line.precision(9);
-        (line << ... << parts);
+        (line << ... << pieces);
         lines_.push_back(line.str());
     }
     std::vector<std::string> take() { return std::move(lines_); }
@@ -50,18 +54,31 @@ void check_constants(const Form& f, Report& r) {
     }
 }
 
+// Whether v lies within the range the spin button's handlers keep, on one of its steps.
+bool within(const Form& f, ControlName spin, int v) {
+    const SpinRange range = spin_range(f, spin).value();
+    return v >= range.minimum && v <= range.maximum && (v - range.minimum) % range.step == 0;
+}
+
+// The range as a report writes it: "10..50 by 10".
+std::string range_text(const Form& f, ControlName spin) {
+    const SpinRange range = spin_range(f, spin).value();
+    return std::to_string(range.minimum) + ".." + std::to_string(range.maximum) + " by " +
+           std::to_string(range.step);
+}
+
 void check_settings(const Form& f, Report& r) {
     const int n = f.ess_n.value();
     const int level = f.lebel.value();
     const int k = f.div_k.value();
-    if (n < 0 || n > 4) {
-        r.add("ess_n = ", n, " outside 0..4");
+    if (!within(f, {"Spin_n"}, n)) {
+        r.add("ess_n = ", n, " outside ", range_text(f, {"Spin_n"}));
     }
-    if (level < 1 || level > 4) {
-        r.add("lebel = ", level, " outside 1..4");
+    if (!within(f, {"Spin_lebel"}, level)) {
+        r.add("lebel = ", level, " outside ", range_text(f, {"Spin_lebel"}));
     }
-    if (k < 10 || k > 50 || k % 10 != 0) {
-        r.add("div_k = ", k, " not one of 10, 20, 30, 40, 50");
+    if (!within(f, {"Spin_k"}, k)) {
+        r.add("div_k = ", k, " outside ", range_text(f, {"Spin_k"}));
     } else {
         const float step = (f.pi + f.pi) / static_cast<float>(k);
         if (f.d_theta != step) {
@@ -76,20 +93,28 @@ void check_settings(const Form& f, Report& r) {
     }
 }
 
+// The spin buttons of the trial coefficients; b0 has none and stays 0.
+constexpr std::array<std::string_view, 5> a_spins = {"Spin_a0", "Spin_a1", "Spin_a2", "Spin_a3",
+                                                     "Spin_a4"};
+constexpr std::array<std::string_view, 5> b_spins = {"", "Spin_b1", "Spin_b2", "Spin_b3",
+                                                     "Spin_b4"};
+
 void check_trial(const Form& f, Report& r) {
     for (int i = 0; i <= 4; ++i) {
         const Value& a = f.sim_a(i);
         const double av = a.as_double();
-        const int low = i == 0 ? -10 : 0;
-        if (a.type() != Value::Type::int16 || av < low || av > 10) {
-            r.add("sim_a(", i, ") = \"", a.text(), "\", not a 16-bit whole number in ", low,
-                  "..10");
+        const ControlName spin_a{a_spins[static_cast<std::size_t>(i)]};
+        if (a.type() != Value::Type::int16 || !within(f, spin_a, static_cast<int>(av))) {
+            r.add("sim_a(", i, ") = \"", a.text(), "\", not a 16-bit whole number in ",
+                  range_text(f, spin_a));
         } else if (f.value_a(i).caption_text() != decimal(av)) {
             r.add("value_a(", i, ") shows \"", f.value_a(i).caption_text(), "\" for ", decimal(av));
         }
         const int b = f.sim_b(i).value();
-        if ((i == 0 && b != 0) || b < 0 || b > 10) {
-            r.add("sim_b(", i, ") = ", b, i == 0 ? ", expected 0" : " outside 0..10");
+        if (i == 0 ? b != 0 : !within(f, {b_spins[static_cast<std::size_t>(i)]}, b)) {
+            r.add("sim_b(", i, ") = ", b,
+                  i == 0 ? ", expected 0"
+                         : " outside " + range_text(f, {b_spins[static_cast<std::size_t>(i)]}));
         }
         if (f.value_b(i).caption_text() != decimal(b)) {
             r.add("value_b(", i, ") shows \"", f.value_b(i).caption_text(), "\" for ", b);

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dispatch.h"
 #include "event_table.h"
 #include "form.h"
 #include "form_fixture.h"

@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "case_name.h"
+#include "command_table.h"
 #include "help_text.h"
 #include "layout.h"
-#include "project_version.h"
 #include "zoom_steps.h"
 
 namespace quorvel {
@@ -78,16 +81,19 @@ TEST(HelpText, NamesEveryButtonByItsCaption) {
     }
 }
 
-// Bounds are told only in the glossary, the one part a shell fills in (meaning_of): a
-// placeholder anywhere else would be shown as it is written.
-TEST(HelpText, TellsBoundsOnlyInTheGlossary) {
+// Numbers are told only in the steps, the glossary and the readout, the parts a shell
+// fills in (help_prose, meaning_of): a placeholder anywhere else would be shown as written.
+TEST(HelpText, TellsNumbersOnlyWhereAShellFillsThem) {
     const HelpText& help = help_text();
-    std::vector<std::string_view> parts = {help.title, help.intro, help.readout, help.about.summary,
+    std::vector<std::string_view> parts = {help.title, help.intro, help.about.summary,
                                            help.about.licence};
-    parts.insert(parts.end(), help.steps.begin(), help.steps.end());
-    for (const HelpKey& key : help.keys) {
-        parts.push_back(key.keys);
-        parts.push_back(key.action);
+    std::vector<KeyLine> lines = key_lines(Shell::desktop);
+    for (KeyLine& line : key_lines(Shell::web)) {
+        lines.push_back(std::move(line));
+    }
+    for (const KeyLine& line : lines) {
+        parts.push_back(line.keys);
+        parts.push_back(line.action);
     }
     for (const std::string_view part : parts) {
         EXPECT_FALSE(contains(part, "{")) << part;
@@ -115,10 +121,8 @@ std::string zoom_steps_text() {
 // What a shell's key list says: each of its keys and actions, one per line.
 std::string keys_of(Shell shell) {
     std::string out;
-    for (const HelpKey& key : help_text().keys) {
-        if (key.works_in(shell)) {
-            out += std::string(key.keys) + ": " + std::string(key.action) + '\n';
-        }
+    for (const KeyLine& key : key_lines(shell)) {
+        out += key.keys + ": " + std::string(key.action) + '\n';
     }
     return out;
 }
@@ -147,12 +151,10 @@ TEST_P(ShellKeys, ListOnlyWhatWorksInTheShell) {
     for (const std::string& part : GetParam().never_says) {
         EXPECT_FALSE(contains(listed, part)) << part << " listed in\n" << listed;
     }
-    std::vector<std::string_view> names;
-    for (const HelpKey& key : help_text().keys) {
-        if (key.works_in(GetParam().shell)) {
-            EXPECT_EQ(std::count(names.begin(), names.end(), key.keys), 0) << key.keys;
-            names.push_back(key.keys);
-        }
+    std::vector<std::string> names;
+    for (const KeyLine& key : key_lines(GetParam().shell)) {
+        EXPECT_EQ(std::count(names.begin(), names.end(), key.keys), 0) << key.keys;
+        names.push_back(key.keys);
     }
 }
 
@@ -177,11 +179,27 @@ INSTANTIATE_TEST_SUITE_P(
                        "Right click, Menu key: The menu with help, high contrast and copy "
                        "picture"},
                       {zoom_steps_text(), "zoom and"}}),
-    [](const ::testing::TestParamInfo<ShellKeysCase>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
-TEST(HelpText, AboutGivesTheBuildsVersionAndTheLicences) {
+// The version of the newest release in the package's changelog: its first line reads
+// "quorvel (0.1.0) unstable; urgency=medium".
+std::string changelog_version() {
+    std::ifstream changelog(QUORVEL_CHANGELOG);
+    std::string first;
+    std::getline(changelog, first);
+    const std::size_t open = first.find('(');
+    const std::size_t close = first.find(')');
+    if (open == std::string::npos || close == std::string::npos || close < open) {
+        return "";
+    }
+    return first.substr(open + 1, close - open - 1);
+}
+
+TEST(HelpText, AboutGivesTheNewestReleasesVersionAndTheLicences) {
     const HelpAbout& about = help_text().about;
-    EXPECT_EQ(about.version, QUORVEL_VERSION);
+    const std::string released = changelog_version();
+    ASSERT_FALSE(released.empty()) << "no version in " << QUORVEL_CHANGELOG;
+    EXPECT_EQ(about.version, released);
     EXPECT_TRUE(contains(about.licence, "MIT"));
     ASSERT_EQ(about.fonts.size(), 2U);
     EXPECT_TRUE(contains(about.fonts[0].licence, "SIL Open Font License 1.1"));
@@ -206,14 +224,45 @@ TEST_P(ZoomStep, MovesOneStepAndStopsAtTheEnds) {
     EXPECT_EQ(zoom_out(GetParam().from), GetParam().out);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, ZoomStep,
-    ::testing::Values(ZoomCase{"actual_size", 100, 125, 100}, ZoomCase{"first_step", 125, 150, 100},
-                      ZoomCase{"double", 200, 250, 150}, ZoomCase{"largest", 300, 300, 250},
-                      ZoomCase{"between_steps", 180, 200, 150},
-                      ZoomCase{"below_the_steps", 50, 100, 100},
-                      ZoomCase{"above_the_steps", 400, 300, 300}),
-    [](const ::testing::TestParamInfo<ZoomCase>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Steps, ZoomStep,
+                         ::testing::Values(ZoomCase{"actual_size", 100, 125, 100},
+                                           ZoomCase{"first_step", 125, 150, 100},
+                                           ZoomCase{"double", 200, 250, 150},
+                                           ZoomCase{"largest", 300, 300, 250},
+                                           ZoomCase{"between_steps", 180, 200, 150},
+                                           ZoomCase{"below_the_steps", 50, 100, 100},
+                                           ZoomCase{"above_the_steps", 400, 300, 300}),
+                         testing::CaseName{});
+
+// The numbers the steps and the readout tell are the form's: filled from a form whose
+// largest coefficient and circle constant were other numbers, the text shows those and
+// not the start values.
+TEST(HelpText, TellsTheFormsOwnNumbers) {
+    const SpinRangeOf no_spin = [](ControlName) { return std::optional<SpinRange>{}; };
+    const FormNumberOf other_form = [](std::string_view name) -> std::optional<std::string> {
+        if (name == "coef_max") {
+            return "7";
+        }
+        if (name == "pi") {
+            return "3.5";
+        }
+        return std::nullopt;
+    };
+    const HelpText& help = help_text();
+    std::string steps;
+    for (const std::string_view step : help.steps) {
+        steps += help_prose(step, no_spin, other_form);
+    }
+    const std::string readout = help_prose(help.readout, no_spin, other_form);
+    EXPECT_TRUE(contains(steps, "from 1 to 7")) << steps;
+    EXPECT_FALSE(contains(steps, "10")) << steps;
+    EXPECT_TRUE(contains(readout, "taken as 3.5")) << readout;
+    EXPECT_FALSE(contains(readout, "3.14159")) << readout;
+    // Without the form's numbers a step cannot be shown at all.
+    EXPECT_THROW(for (const std::string_view step
+                      : help.steps) help_prose(step, no_spin, {}),
+                 std::logic_error);
+}
 
 }  // namespace
 }  // namespace quorvel

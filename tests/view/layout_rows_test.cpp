@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "case_name.h"
 #include "layout.h"
 
 namespace quorvel {
@@ -27,7 +28,7 @@ void PrintTo(const PlacedCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class Placed : public testing::TestWithParam<PlacedCase> {};
+class Placed : public ::testing::TestWithParam<PlacedCase> {};
 
 TEST_P(Placed, InTheClientArea) {
     EXPECT_EQ(client_rect(GetParam().control), GetParam().rect);
@@ -44,10 +45,7 @@ const PlacedCase placed_cases[] = {
     {"not_in_the_table", {"Label99"}, std::nullopt, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Controls, Placed, testing::ValuesIn(placed_cases),
-                         [](const testing::TestParamInfo<PlacedCase>& p) {
-                             return std::string(p.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Controls, Placed, ::testing::ValuesIn(placed_cases), testing::CaseName{});
 
 TEST(FontPixels, ArePointsAt96DotsPerInchRoundedToTheNearest) {
     EXPECT_EQ(font_pixels(9.75f), 13);   // 13.0

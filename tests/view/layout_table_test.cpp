@@ -4,9 +4,13 @@
 #include <map>
 #include <ostream>
 #include <set>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
+#include "case_name.h"
 #include "layout.h"
 
 namespace quorvel {
@@ -30,52 +34,40 @@ bool takes_focus(ControlKind kind) {
 }
 
 // ---------------------------------------------------------------------------------------
-// Spot checks: where a few rows lie that no other test places (the client-area tests place
-// Frame2, campus_ex, a T mark, value_b(0) and ans_b(0)): one of each kind of container and
-// control, in twips.
+// Where things lie.
 
-struct SpotCase {
-    const char* row;
-    ControlName name;
-    ControlKind kind;
-    ControlName container;
-    int left, top, width, height;
-};
-
-void PrintTo(const SpotCase& c, std::ostream* os) {
-    *os << c.row;
+// The shown frames stand in three columns that cover the client area without a gap: each
+// column starts at the top, every frame starts no lower than the one above it ends, each
+// column starts no further right than the one before it ends, and all three end at one
+// height. A frame moved or resized on its own breaks one of these.
+TEST(LayoutTable, TheFramesTileTheWindowInThreeColumns) {
+    std::map<int, std::vector<const ControlRow*>> columns;  // by left edge
+    for (const ControlRow& row : layout_table()) {
+        if (row.container == form && row.visible) {
+            columns[row.left].push_back(&row);
+        }
+    }
+    ASSERT_EQ(columns.size(), 3U);
+    std::set<int> bottoms;
+    int right_of_previous = 0;
+    for (auto& [left, frames] : columns) {
+        SCOPED_TRACE("column at " + std::to_string(left));
+        EXPECT_LE(left, right_of_previous);
+        std::sort(frames.begin(), frames.end(),
+                  [](const ControlRow* a, const ControlRow* b) { return a->top < b->top; });
+        int bottom = 0;
+        int right = 0;
+        for (const ControlRow* frame : frames) {
+            EXPECT_LE(frame->top, bottom) << full_name(frame->name) << " leaves a gap above it";
+            bottom = std::max(bottom, frame->top + frame->height);
+            right = std::max(right, frame->left + frame->width);
+        }
+        bottoms.insert(bottom);
+        right_of_previous = right;
+    }
+    EXPECT_EQ(bottoms.size(), 1U);
+    EXPECT_LE(right_of_previous, window_look.client_width);
 }
-
-class LayoutSpot : public testing::TestWithParam<SpotCase> {};
-
-TEST_P(LayoutSpot, LiesWhereTheWindowPutsIt) {
-    const SpotCase& c = GetParam();
-    const ControlRow* got = find_control(c.name);
-    ASSERT_NE(got, nullptr);
-    EXPECT_EQ(got->kind, c.kind);
-    EXPECT_EQ(got->container, c.container);
-    EXPECT_EQ(got->left, c.left);
-    EXPECT_EQ(got->top, c.top);
-    EXPECT_EQ(got->width, c.width);
-    EXPECT_EQ(got->height, c.height);
-}
-
-// clang-format off
-const SpotCase spot_cases[] = {
-    {"frame_top_right", {"Frame3"}, ControlKind::frame, form, 6600, 0, 3015, 1455},
-    {"frame_bottom_middle", {"s_wave", 4}, ControlKind::frame, form, 3600, 5280, 3015, 1455},
-    {"push_button", {"Command1"}, ControlKind::push_button, {"example"}, 120, 1440, 732, 252},
-    {"option_button", {"switch_c"}, ControlKind::option_button, {"Frame1"}, 120, 540, 615, 225},
-    {"spin_button_in_a_frame", {"Spin_b3"}, ControlKind::spin_button, {"c_wave", 3}, 0, 960, 375, 375},
-    {"chart", {"campus_graph"}, ControlKind::picture, {"Frame3"}, 240, 120, 2652, 1092},
-    {"label_on_the_chart", {"Label27"}, ControlKind::label, {"campus_graph"}, 840, 0, 975, 255},
-};
-// clang-format on
-
-INSTANTIATE_TEST_SUITE_P(Rows, LayoutSpot, testing::ValuesIn(spot_cases),
-                         [](const testing::TestParamInfo<SpotCase>& p) {
-                             return std::string(p.param.row);
-                         });
 
 TEST(LayoutTable, OnlyTheChartFillsSolidAndItFillsRed) {
     for (const ControlRow& row : layout_table()) {
@@ -103,6 +95,15 @@ TEST(LayoutTable, EachGroupOfOptionButtonsStartsWithExactlyOneSelected) {
     }
     ASSERT_NE(find_control({"switch_c"}), nullptr);
     EXPECT_TRUE(find_control({"switch_c"})->selected);  // the window opens on cos
+}
+
+TEST(LayoutTable, RowIndexIsEachRowsPlaceAndRefusesAnUnknownName) {
+    const auto table = layout_table();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(row_index(table[i].name), i) << full_name(table[i].name);
+    }
+    EXPECT_THROW(row_index({"s_wave", 5}), std::logic_error);
+    EXPECT_THROW(row_index({"Form1"}), std::logic_error);
 }
 
 // Two buttons or spin buttons must not cover one another: a click or a tap on either must
@@ -236,7 +237,7 @@ void PrintTo(const ArrayCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class ControlArray : public testing::TestWithParam<ArrayCase> {};
+class ControlArray : public ::testing::TestWithParam<ArrayCase> {};
 
 TEST_P(ControlArray, RunsFromZeroWithoutGaps) {
     const ArrayCase& a = GetParam();
@@ -276,10 +277,8 @@ const ArrayCase array_cases[] = {
     {"Label26", 12, ControlKind::label, "", false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Arrays, ControlArray, testing::ValuesIn(array_cases),
-                         [](const testing::TestParamInfo<ArrayCase>& p) {
-                             return std::string(p.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Arrays, ControlArray, ::testing::ValuesIn(array_cases),
+                         testing::CaseName{});
 
 TEST(LayoutTable, OnlyControlArraysHaveIndices) {
     std::set<std::string_view> arrays;
@@ -291,49 +290,50 @@ TEST(LayoutTable, OnlyControlArraysHaveIndices) {
     }
 }
 
-// Element i of Label25 tags a plot's frame and element i of Label26 is the "T" mark on a
-// plot surface. The two indices agree except at 9 and 10, where they are crossed: the tag
-// "W0" of the example frame shares its index with the mark on the summed wave, and "W1"
-// with the mark on the example wave.
-struct PlotTagCase {
-    int index;
-    const char* tag;
-    ControlName tag_frame;
-    ControlName mark_surface;
-};
-
-void PrintTo(const PlotTagCase& c, std::ostream* os) {
-    *os << c.index;
+bool is_plot(const ControlRow& row) {
+    return row.kind == ControlKind::picture && row.name.name.starts_with("campus_");
 }
 
-class PlotTag : public testing::TestWithParam<PlotTagCase> {};
-
-TEST_P(PlotTag, TagAndTMarkSitWhereTheirIndexSays) {
-    const PlotTagCase& c = GetParam();
-    const ControlRow* tag = find_control({"Label25", c.index});
-    const ControlRow* mark = find_control({"Label26", c.index});
-    ASSERT_NE(tag, nullptr);
-    ASSERT_NE(mark, nullptr);
-    EXPECT_EQ(tag->caption, c.tag);
-    EXPECT_EQ(tag->container, c.tag_frame);
-    EXPECT_EQ(mark->caption, "T");
-    EXPECT_EQ(mark->container, c.mark_surface);
+// The shown plot surfaces in a frame.
+std::vector<ControlName> plots_in(ControlName frame) {
+    std::vector<ControlName> out;
+    for (const ControlRow& row : layout_table()) {
+        if (row.container == frame && is_plot(row) && shown_at_start(row.name)) {
+            out.push_back(row.name);
+        }
+    }
+    return out;
 }
 
-const PlotTagCase plot_tag_cases[] = {
-    {0, "C0", {"s_wave", 0}, {"campus_a", 0}}, {1, "C1", {"s_wave", 1}, {"campus_a", 1}},
-    {2, "C2", {"s_wave", 2}, {"campus_a", 2}}, {3, "C3", {"s_wave", 3}, {"campus_a", 3}},
-    {4, "C4", {"s_wave", 4}, {"campus_a", 4}}, {5, "S1", {"c_wave", 1}, {"campus_b", 1}},
-    {6, "S2", {"c_wave", 2}, {"campus_b", 2}}, {7, "S3", {"c_wave", 3}, {"campus_b", 3}},
-    {8, "S4", {"c_wave", 4}, {"campus_b", 4}}, {9, "W0", {"example"}, {"campus_sim"}},
-    {10, "W1", {"simulate"}, {"campus_ex"}},   {11, "E", {"Frame1"}, {"campus_ess"}},
-    {12, "W2", {"Frame2"}, {"campus_sqr"}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Plots, PlotTag, testing::ValuesIn(plot_tag_cases),
-                         [](const testing::TestParamInfo<PlotTagCase>& p) {
-                             return std::string(p.param.tag);
-                         });
+// Every tag (Label25) sits in a frame of its own that shows one plot, every "T" mark
+// (Label26) on a plot of its own, and the plots tagged are the plots marked. The tag of a
+// harmonic's frame carries the frame's index.
+TEST(LayoutTable, EveryPlotTagNamesOnePlotAndEveryTMarkSitsOnOne) {
+    std::set<std::string> tags;
+    std::set<std::string> tagged;
+    std::set<std::string> marked;
+    for (const ControlRow& row : layout_table()) {
+        SCOPED_TRACE(full_name(row.name));
+        if (row.name.name == "Label25") {
+            EXPECT_TRUE(tags.insert(std::string(row.caption)).second) << "tag used twice";
+            const std::vector<ControlName> plots = plots_in(row.container);
+            ASSERT_EQ(plots.size(), 1U) << "in " << full_name(row.container);
+            EXPECT_TRUE(tagged.insert(full_name(plots[0])).second) << "a second tag on its plot";
+            if (row.container.index >= 0) {
+                EXPECT_TRUE(row.caption.ends_with(std::to_string(row.container.index)))
+                    << row.caption << " in " << full_name(row.container);
+            }
+        } else if (row.name.name == "Label26") {
+            EXPECT_EQ(row.caption, "T");
+            const ControlRow* surface = find_control(row.container);
+            ASSERT_NE(surface, nullptr);
+            EXPECT_TRUE(is_plot(*surface)) << full_name(row.container);
+            EXPECT_TRUE(marked.insert(full_name(row.container)).second) << "a second T mark";
+        }
+    }
+    EXPECT_FALSE(tagged.empty());
+    EXPECT_EQ(tagged, marked);
+}
 
 // ---------------------------------------------------------------------------------------
 // Focus and events.
@@ -357,58 +357,22 @@ TEST(TabOrder, VisitsEveryFocusableControlOnce) {
     EXPECT_EQ(visited, focusable);  // a duplicate or a missing control shows here
 }
 
-struct HandledCase {
-    ControlName name;
-    ControlKind kind;
-};
-
-void PrintTo(const HandledCase& c, std::ostream* os) {
-    *os << c.name.name;
-}
-
-class HandledControl : public testing::TestWithParam<HandledCase> {};
-
-TEST_P(HandledControl, ExistsWithItsKind) {
-    const ControlRow* row = find_control(GetParam().name);
-    ASSERT_NE(row, nullptr);
-    EXPECT_EQ(row->kind, GetParam().kind);
-    EXPECT_TRUE(row->visible);
-}
-
-// The controls whose Click, SpinUp and SpinDown events the program handles.
-const HandledCase handled_cases[] = {
-    {{"Command1"}, ControlKind::push_button},   {{"Command2"}, ControlKind::push_button},
-    {{"Command3"}, ControlKind::push_button},   {{"Command4"}, ControlKind::push_button},
-    {{"switch_c"}, ControlKind::option_button}, {{"switch_s"}, ControlKind::option_button},
-    {{"Spin_a0"}, ControlKind::spin_button},    {{"Spin_a1"}, ControlKind::spin_button},
-    {{"Spin_a2"}, ControlKind::spin_button},    {{"Spin_a3"}, ControlKind::spin_button},
-    {{"Spin_a4"}, ControlKind::spin_button},    {{"Spin_b1"}, ControlKind::spin_button},
-    {{"Spin_b2"}, ControlKind::spin_button},    {{"Spin_b3"}, ControlKind::spin_button},
-    {{"Spin_b4"}, ControlKind::spin_button},    {{"Spin_lebel"}, ControlKind::spin_button},
-    {{"Spin_n"}, ControlKind::spin_button},     {{"Spin_k"}, ControlKind::spin_button},
-};
-
-INSTANTIATE_TEST_SUITE_P(Events, HandledControl, testing::ValuesIn(handled_cases),
-                         [](const testing::TestParamInfo<HandledCase>& p) {
-                             return std::string(p.param.name.name);
-                         });
-
 // ---------------------------------------------------------------------------------------
-// Lookup and fonts.
+// Lookup and faces.
 
 struct MissingCase {
-    const char* label;
-    ControlName name;
+    const char* name;
+    ControlName control;
 };
 
 void PrintTo(const MissingCase& c, std::ostream* os) {
-    *os << c.label;
+    *os << c.name;
 }
 
-class FindControlMiss : public testing::TestWithParam<MissingCase> {};
+class FindControlMiss : public ::testing::TestWithParam<MissingCase> {};
 
 TEST_P(FindControlMiss, ReturnsNull) {
-    EXPECT_EQ(find_control(GetParam().name), nullptr);
+    EXPECT_EQ(find_control(GetParam().control), nullptr);
 }
 
 const MissingCase missing_cases[] = {
@@ -419,57 +383,50 @@ const MissingCase missing_cases[] = {
     {"wrong_case", {"label1"}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Names, FindControlMiss, testing::ValuesIn(missing_cases),
-                         [](const testing::TestParamInfo<MissingCase>& p) {
-                             return std::string(p.param.label);
-                         });
+INSTANTIATE_TEST_SUITE_P(Names, FindControlMiss, ::testing::ValuesIn(missing_cases),
+                         testing::CaseName{});
 
-struct FontCase {
-    FontId id;
-    FontFamily family;
-    float points;
-    bool bold;
-    bool italic;
-};
-
-// "serif_975_italic": the face's family, size in hundredths of a point and style.
-std::string face_label(const FontCase& c) {
-    std::string s = c.family == FontFamily::serif ? "serif" : "sans";
-    s += "_" + std::to_string(static_cast<int>(c.points * 100.0f));
-    s += c.bold ? "_bold" : "";
-    s += c.italic ? "_italic" : "";
-    return s;
+// Each face is what its name says (serif or sans, italic, bold, small or tiny), the
+// faces differ from one another, and the table uses every one.
+TEST(Fonts, EachFaceIsWhatItsNameSaysAndEveryOneIsUsed) {
+    struct Named {
+        FontId id;
+        std::string_view name;
+    };
+    const Named faces[] = {
+        {FontId::serif_italic, "serif_italic"},
+        {FontId::serif, "serif"},
+        {FontId::sans, "sans"},
+        {FontId::sans_bold, "sans_bold"},
+        {FontId::sans_small, "sans_small"},
+        {FontId::sans_tiny, "sans_tiny"},
+        {FontId::serif_italic_tiny, "serif_italic_tiny"},
+    };
+    std::set<FontId> used;
+    for (const ControlRow& row : layout_table()) {
+        used.insert(row.font);
+    }
+    const float full_size = font_face(FontId::serif).points;
+    std::set<std::tuple<FontFamily, float, bool, bool>> distinct;
+    for (const auto& [id, name] : faces) {
+        SCOPED_TRACE(name);
+        const FontFace face = font_face(id);
+        const bool tiny = name.ends_with("_tiny");
+        const bool small = name.ends_with("_small");
+        EXPECT_EQ(face.family, name.starts_with("serif") ? FontFamily::serif : FontFamily::sans);
+        EXPECT_EQ(face.italic, name.find("italic") != std::string_view::npos);
+        EXPECT_EQ(face.bold, name.find("bold") != std::string_view::npos);
+        if (tiny) {
+            EXPECT_LT(face.points, font_face(FontId::sans_small).points);
+        } else if (small) {
+            EXPECT_LT(face.points, full_size);
+        } else {
+            EXPECT_EQ(face.points, full_size);
+        }
+        EXPECT_TRUE(distinct.insert({face.family, face.points, face.bold, face.italic}).second);
+        EXPECT_EQ(used.count(id), 1U) << "no control uses it";
+    }
 }
-
-void PrintTo(const FontCase& c, std::ostream* os) {
-    *os << face_label(c);
-}
-
-class Font : public testing::TestWithParam<FontCase> {};
-
-TEST_P(Font, FaceSizeAndStyle) {
-    const FontCase& c = GetParam();
-    const FontFace f = font_face(c.id);
-    EXPECT_EQ(f.family, c.family);
-    EXPECT_EQ(f.points, c.points);
-    EXPECT_EQ(f.bold, c.bold);
-    EXPECT_EQ(f.italic, c.italic);
-}
-
-const FontCase font_cases[] = {
-    {FontId::serif_italic, FontFamily::serif, 9.75f, false, true},
-    {FontId::serif, FontFamily::serif, 9.75f, false, false},
-    {FontId::sans, FontFamily::sans, 9.75f, false, false},
-    {FontId::sans_bold, FontFamily::sans, 9.75f, true, false},
-    {FontId::sans_small, FontFamily::sans, 7.5f, false, false},
-    {FontId::sans_tiny, FontFamily::sans, 6.0f, false, false},
-    {FontId::serif_italic_tiny, FontFamily::serif, 6.0f, false, true},
-};
-
-INSTANTIATE_TEST_SUITE_P(Fonts, Font, testing::ValuesIn(font_cases),
-                         [](const testing::TestParamInfo<FontCase>& p) {
-                             return face_label(p.param);
-                         });
 
 }  // namespace
 }  // namespace quorvel

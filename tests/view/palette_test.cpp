@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 
+#include "case_name.h"
 #include "layout.h"
 #include "palette.h"
 #include "raster_canvas.h"
@@ -27,7 +28,7 @@ void PrintTo(const RatioCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-class ContrastRatio : public testing::TestWithParam<RatioCase> {};
+class ContrastRatio : public ::testing::TestWithParam<RatioCase> {};
 
 // Known ratios from the WCAG definition, rounded to two decimals.
 TEST_P(ContrastRatio, MatchesTheDefinition) {
@@ -38,13 +39,13 @@ TEST_P(ContrastRatio, MatchesTheDefinition) {
 
 INSTANTIATE_TEST_SUITE_P(
     Wcag, ContrastRatio,
-    testing::Values(RatioCase{"black_on_white", colours::black, colours::white, 21.0},
-                    RatioCase{"same_colour", colours::red, colours::red, 1.0},
-                    RatioCase{"red_on_white", colours::red, colours::white, 4.0},
-                    RatioCase{"grey_767676_on_white", Colour{0x00767676}, colours::white, 4.54},
-                    RatioCase{"blue_on_white", colours::blue, colours::white, 8.59},
-                    RatioCase{"near_black_channel", Colour{0x00010101}, colours::black, 1.01}),
-    [](const auto& row) { return std::string(row.param.name); });
+    ::testing::Values(RatioCase{"black_on_white", colours::black, colours::white, 21.0},
+                      RatioCase{"same_colour", colours::red, colours::red, 1.0},
+                      RatioCase{"red_on_white", colours::red, colours::white, 4.0},
+                      RatioCase{"grey_767676_on_white", Colour{0x00767676}, colours::white, 4.54},
+                      RatioCase{"blue_on_white", colours::blue, colours::white, 8.59},
+                      RatioCase{"near_black_channel", Colour{0x00010101}, colours::black, 1.01}),
+    testing::CaseName{});
 
 std::string test_name(const ColourPair& pair, std::size_t index) {
     std::string name = std::to_string(index) + "_";
@@ -68,16 +69,16 @@ void PrintTo(const ColourPair& pair, std::ostream* out) {
 
 namespace {
 
-class HighContrastPair : public testing::TestWithParam<ColourPair> {};
+class HighContrastPair : public ::testing::TestWithParam<ColourPair> {};
 
 TEST_P(HighContrastPair, ReachesItsRatio) {
     const ColourPair& pair = GetParam();
     const double wanted = pair.kind == PairKind::text ? text_ratio : graphic_ratio;
-    EXPECT_GE(contrast_ratio(pair.fore, pair.back), wanted) << testing::PrintToString(pair);
+    EXPECT_GE(contrast_ratio(pair.fore, pair.back), wanted) << ::testing::PrintToString(pair);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryShownPair, HighContrastPair,
-                         testing::ValuesIn(shown_pairs(Palette::high_contrast)),
+                         ::testing::ValuesIn(shown_pairs(Palette::high_contrast)),
                          [](const auto& row) { return test_name(row.param, row.index); });
 
 const ColourPair* pair_named(const std::vector<ColourPair>& pairs, const std::string& what) {
@@ -116,12 +117,35 @@ TEST(ShownPairs, FollowEachLabelToItsBackground) {
               text_ratio);
 }
 
-TEST(Palettes, TheSeedShowsEveryColourAsAsked) {
-    for (const ColourPair& pair : shown_pairs(Palette::seed)) {
-        EXPECT_EQ(shown_colour(pair.fore, Palette::seed), pair.fore) << pair.what;
+// In the program's own look every label shows the colours its row asks for, and a canvas
+// paints the very colours it is given, the two the high-contrast palette darkens included.
+TEST(Palettes, TheSeedShowsEveryLabelInItsRowsColours) {
+    const std::vector<ColourPair> pairs = shown_pairs(Palette::seed);
+    int labels = 0;
+    for (const ControlRow& row : layout_table()) {
+        if (row.kind != ControlKind::label) {
+            continue;
+        }
+        SCOPED_TRACE(full_name(row.name));
+        const ColourPair* pair = pair_named(pairs, full_name(row.name));
+        ASSERT_NE(pair, nullptr);
+        EXPECT_EQ(pair->fore, row.fore.value_or(face_colours(Palette::seed).text));
+        if (!row.transparent && row.back) {
+            EXPECT_EQ(pair->back, *row.back);
+        }
+        ++labels;
     }
+    EXPECT_GT(labels, 0);
+
+    SurfaceLook look;
+    look.width_twips = 4 * twips_per_pixel;
+    look.height_twips = 4 * twips_per_pixel;
+    RasterCanvas canvas(look);
+    canvas.Scale({0.0f, 0.0f}, {4.0f, 4.0f});
     for (const Colour c : {colours::red, colours::green, colours::dark_orange}) {
-        EXPECT_EQ(shown_colour(c, Palette::seed), c);
+        canvas.ForeColor(c);
+        canvas.Line({0.0f, 1.0f}, {3.0f, 1.0f});
+        EXPECT_EQ(canvas.pixel(2, 1), pixel_word(c)) << std::hex << c.bgr;
     }
 }
 

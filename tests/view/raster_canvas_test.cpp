@@ -11,6 +11,7 @@
 #include <ostream>
 #include <string>
 
+#include "case_name.h"
 #include "layout.h"
 #include "raster_canvas.h"
 
@@ -170,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Clip{"wholly_above", {0.0f, 20.0f}, {10.0f, 20.0f}, 0, 0, -1},
                       Clip{"wholly_left", {-5.0f, 0.0f}, {-1.0f, 10.0f}, 0, 0, -1},
                       Clip{"not_a_number", {nan, 4.5f}, {5.0f, 4.5f}, 0, 0, -1}),
-    [](const ::testing::TestParamInfo<Clip>& row) { return std::string(row.param.name); });
+    testing::CaseName{});
 
 TEST_F(SmallCanvas, PointsOutsideTheSurfaceAreDroppedSilently) {
     canvas.PSet({-0.5f, 5.0f});

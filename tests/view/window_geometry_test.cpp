@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -173,6 +174,107 @@ TEST(WindowGeometry, ContentsMoveWithTheirFrame) {
     }
     EXPECT_TRUE(uncovered_by(of(before, {"campus_b", 1}), away.frame));
     EXPECT_FALSE(uncovered_by(of(after, {"campus_b", 1}), away.frame));
+}
+
+// The top-level frames grouped into columns by their left edge as the window places
+// them, left to right; each column as the smallest rectangle around its frames.
+struct ColumnBox {
+    std::vector<ControlName> frames;
+    PixelRect box;
+};
+
+std::vector<ColumnBox> columns_of(const std::vector<RowGeometry>& geometry,
+                                  const std::vector<RowGeometry>& by_left) {
+    std::map<int, ColumnBox> columns;
+    for (std::size_t i = 0; i < geometry.size(); ++i) {
+        if (!is_frame(geometry[i])) {
+            continue;
+        }
+        const PixelRect& r = geometry[i].rect;
+        auto [at, added] = columns.try_emplace(by_left[i].rect.left);
+        ColumnBox& column = at->second;
+        if (added) {
+            column.box = r;
+        } else {
+            const int right = std::max(column.box.left + column.box.width, r.left + r.width);
+            const int bottom = std::max(column.box.top + column.box.height, r.top + r.height);
+            column.box.left = std::min(column.box.left, r.left);
+            column.box.top = std::min(column.box.top, r.top);
+            column.box.width = right - column.box.left;
+            column.box.height = bottom - column.box.top;
+        }
+        column.frames.push_back(geometry[i].name);
+    }
+    std::vector<ColumnBox> out;
+    for (const auto& [left, column] : columns) {
+        out.push_back(column);
+    }
+    return out;
+}
+
+// Every control keeps its size and its place within its frame, and every frame its place
+// within its column; the whole arrangement holds every row.
+TEST(PortraitArrangement, MovesWholeFramesOnlyAndHoldsEveryRow) {
+    const auto landscape = window_geometry();
+    const PortraitArrangement portrait = portrait_arrangement();
+    ASSERT_EQ(portrait.rows.size(), landscape.size());
+    const PixelRect whole{0, 0, portrait.width, portrait.height};
+    for (std::size_t i = 0; i < landscape.size(); ++i) {
+        const RowGeometry& was = landscape[i];
+        const RowGeometry& now = portrait.rows[i];
+        const std::string name = full_name(was.name);
+        ASSERT_EQ(full_name(now.name), name);
+        EXPECT_EQ(now.rect.width, was.rect.width) << name;
+        EXPECT_EQ(now.rect.height, was.rect.height) << name;
+        const RowGeometry& frame_was = of(landscape, was.frame);
+        const RowGeometry& frame_now = of(portrait.rows, was.frame);
+        EXPECT_EQ(now.rect.left - frame_now.rect.left, was.rect.left - frame_was.rect.left) << name;
+        EXPECT_EQ(now.rect.top - frame_now.rect.top, was.rect.top - frame_was.rect.top) << name;
+        EXPECT_TRUE(inside(now.rect, whole)) << name;
+    }
+    const auto columns_was = columns_of(landscape, landscape);
+    const auto columns_now = columns_of(portrait.rows, landscape);
+    ASSERT_EQ(columns_now.size(), columns_was.size());
+    ASSERT_GT(columns_now.size(), 1u);
+    for (std::size_t c = 0; c < columns_now.size(); ++c) {
+        const ColumnBox& was = columns_was[c];
+        const ColumnBox& now = columns_now[c];
+        for (const ControlName& frame : now.frames) {
+            EXPECT_EQ(of(portrait.rows, frame).rect.left - now.box.left,
+                      of(landscape, frame).rect.left - was.box.left)
+                << full_name(frame);
+            EXPECT_EQ(of(portrait.rows, frame).rect.top - now.box.top,
+                      of(landscape, frame).rect.top - was.box.top)
+                << full_name(frame);
+        }
+    }
+}
+
+// The columns stand one under another, left to right becoming top to bottom, each in a
+// band of the window's height at its own height in the window, the widest filling the
+// width and the others centred.
+TEST(PortraitArrangement, StacksTheColumnsInBandsCentredOnTheWidest) {
+    const auto landscape = window_geometry();
+    const PortraitArrangement portrait = portrait_arrangement();
+    const auto columns = columns_of(portrait.rows, landscape);
+    const auto columns_was = columns_of(landscape, landscape);
+    ASSERT_EQ(columns.size(), columns_was.size());
+    const int band = pixels_of_twips(window_look.client_height);
+    EXPECT_EQ(portrait.height, band * static_cast<int>(columns.size()));
+    int widest = 0;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const PixelRect& box = columns[c].box;
+        widest = std::max(widest, box.width);
+        EXPECT_TRUE(inside(box, {0, band * static_cast<int>(c), portrait.width, band}))
+            << "column " << c;
+        // Each keeps the margins above and below it that the window gives it.
+        EXPECT_EQ(box.top - band * static_cast<int>(c), columns_was[c].box.top) << "column " << c;
+        const int left_margin = box.left;
+        const int right_margin = portrait.width - (box.left + box.width);
+        EXPECT_GE(right_margin - left_margin, 0) << "column " << c;
+        EXPECT_LE(right_margin - left_margin, 1) << "column " << c;
+    }
+    EXPECT_EQ(portrait.width, widest);
 }
 
 }  // namespace

@@ -18,10 +18,11 @@ import os
 import random
 import sys
 
-# The helpers every driver shares; no bytecode is left in the source tree.
+# No bytecode is left in the source tree; the helpers every driver shares (quorvel_drive)
+# come from tests/drive through PYTHONPATH, as ctest runs it.
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "drive"))
 
+from quorvel_drive import cdp, servers  # noqa: E402
 from quorvel_drive.failure import Failure, Skipped  # noqa: E402
 from quorvel_drive.images import differing_pixels, keep, read_png  # noqa: E402
 from quorvel_drive.replay import raisable_events, replay_checkpoints, run_replay  # noqa: E402
@@ -29,8 +30,6 @@ from quorvel_drive.report import run_and_report  # noqa: E402
 from quorvel_drive.steps import (DOWN, UP, Check, Click, Spin, exercise,  # noqa: E402
                                  random_clicks)
 
-import cdp  # noqa: E402
-import servers  # noqa: E402
 from opened_page import caption_problems, open_page, screen_shows_canvases  # noqa: E402
 from window_page import CANVAS_COVERS  # noqa: E402
 

@@ -23,19 +23,17 @@ import sys
 import tempfile
 from dataclasses import dataclass
 
-# The helpers every driver shares; no bytecode is left in the source tree.
+# No bytecode is left in the source tree; the helpers every driver shares (quorvel_drive)
+# come from tests/drive through PYTHONPATH, as ctest runs it.
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "drive"))
 
+from quorvel_drive import bidi, cdp, servers  # noqa: E402
 from quorvel_drive.failure import Failure, Skipped  # noqa: E402
 from quorvel_drive.images import differing_pixels, keep, read_png  # noqa: E402
 from quorvel_drive.replay import run_replay  # noqa: E402
 from quorvel_drive.report import run_and_report  # noqa: E402
 from quorvel_drive.steps import UP, Click, Spin  # noqa: E402
 
-import bidi  # noqa: E402
-import cdp  # noqa: E402
-import servers  # noqa: E402
 from opened_page import caption_problems, open_page, screen_shows_canvases  # noqa: E402
 from window_page import CANVAS_COVERS, WindowPage, places  # noqa: E402
 

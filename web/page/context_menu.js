@@ -2,7 +2,8 @@
 // when the Menu key opened it. A click outside or Esc closes it and the focus goes back
 // where it was; Up and Down move between its items, Enter or Space runs one.
 
-export function openContextMenu(event, items) {
+// `closesOn(key)`: whether a key pressed in the menu closes it and goes on to the page.
+export function openContextMenu(event, items, closesOn) {
   const menu = contextMenuElement();
   const returnFocus = document.activeElement;
   const close = () => {
@@ -32,8 +33,7 @@ export function openContextMenu(event, items) {
     } else if (key.key === "Tab") {
       key.preventDefault();
       close();
-    } else if (key.key === "F1") {
-      // The help opens from where the menu was opened, not from the menu.
+    } else if (closesOn(key)) {
       close();
     }
   };

@@ -16,7 +16,7 @@ export function buildWindow(root, page, raise) {
   root.style.background = page.button_face;
   // Built off the document and attached at once: one insertion instead of one a control.
   const built = document.createDocumentFragment();
-  const elements = new Map([["Form1", built]]);
+  const elements = new Map([[page.window_name, built]]);
   const controls = [];
   const radioGroups = new Map();
 
@@ -118,10 +118,10 @@ function describeAll(built, page) {
 // shape the parts of the plots that `rows` give as uncovered by it; nothing moves.
 // The holes are widened to whole device pixels at `ratio`, so that at a zoom such as
 // 150 % a frame's edge between two device pixels does not blend into a plot's last row.
-export function uncoverSurfaces(rows, ratio) {
+export function uncoverSurfaces(rows, ratio, windowName) {
   const out = (v) => Math.ceil(v * ratio - 1e-9) / ratio;
   const down = (v) => Math.floor(v * ratio + 1e-9) / ratio;
-  const frames = new Map(rows.filter((row) => row.container === "Form1")
+  const frames = new Map(rows.filter((row) => row.container === windowName)
     .map((frame) => [frame.name, { frame, holes: [] }]));
   for (const plot of rows) {
     for (const part of plot.uncovered ?? []) {

@@ -37,7 +37,7 @@ export function fitWindow(root, page, onFit, reachesTouch) {
     root.style.width = `${size.width}px`;
     root.style.height = `${size.height}px`;
     for (const row of rows) {
-      if (row.container !== "Form1") continue;
+      if (row.container !== page.window_name) continue;
       const element = root.querySelector(`[data-name="${CSS.escape(row.name)}"]`);
       element.style.left = `${row.x}px`;
       element.style.top = `${row.y}px`;

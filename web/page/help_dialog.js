@@ -1,7 +1,7 @@
 // The "How to use" dialog: the core's help text (steps of an exercise, what the window
 // shows, the keys of this page, About with the version and the licences) as one modal
-// page that scrolls inside itself. F1 and the window's context menu open it; Esc or its
-// Close button closes it, and the focus goes back where it was.
+// page that scrolls inside itself. Its command's key and the window's context menu open
+// it; Esc or its Close button closes it, and the focus goes back where it was.
 
 // `help`: the core's help text as the binding writes it. `beforeOpen` runs as the dialog
 // opens (the page stops a held spin arrow). Gives the function that opens the dialog and

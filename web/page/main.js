@@ -73,7 +73,7 @@ async function start(loading) {
   ratio = devicePixelRatio;
   apply(core.first);
   const palette = makePalette(root, core.page, core, apply);
-  installWindowCommands(root, core.help(), () => {
+  installWindowCommands(root, page, core.help(), () => {
     for (const control of controls) control.stop?.();
   }, palette);
   // Each fit lays out the tap areas for its scale, and draws the surfaces afresh when
@@ -82,16 +82,18 @@ async function start(loading) {
   const refit = (fit) => {
     if (fit.rows !== arranged) placeTabStops(root, fit.rows);
     if (fit.ratio !== ratio || fit.rows !== arranged) {
-      uncoverSurfaces(fit.rows, fit.ratio);
+      uncoverSurfaces(fit.rows, fit.ratio, page.window_name);
       arranged = fit.rows;
     }
-    applyTapAreas(root, tapAreas(fit.rows, fit.scale, fit.size.width, fit.size.height).areas);
+    applyTapAreas(root, tapAreas(fit.rows, fit.scale, fit.size.width, fit.size.height,
+      page.window_name).areas);
     if (fit.ratio !== ratio) {
       ratio = fit.ratio;
       apply(core.setDeviceRatio(ratio));
     }
   };
-  const reaches = (rows, scale, size) => reachesTap(rows, scale, size.width, size.height);
+  const reaches = (rows, scale, size) =>
+    reachesTap(rows, scale, size.width, size.height, page.window_name);
   fitWindow(root, core.page, refit, reaches);
   // Every plot is on its canvas: the benchmark measures the start up to the end of the
   // next frame, which shows them.

@@ -1,5 +1,5 @@
 // The window's colours: the program's own, or high contrast, which the browser asks for
-// with prefers-contrast: more and the user switches with the context menu or Ctrl+Alt+H.
+// with prefers-contrast: more and the user switches with the context menu or its key.
 // The core redraws the plots in the palette; the form is not touched.
 
 import { recolour } from "./controls.js";

@@ -12,10 +12,11 @@ export function makeSpinButton(element, row, raise, repeatTiming) {
     element.setAttribute("aria-valuemin", String(row.min));
     element.setAttribute("aria-valuemax", String(row.max));
   }
-  const split = Math.floor(row.height / 2);
+  // Where the arrows meet, as the page description lays them out.
+  const split = row.arrows.down.top;
   const arrows = {
-    up: addArrow(element, "up", 0, split, row.width),
-    down: addArrow(element, "down", split, row.height - split, row.width),
+    up: addArrow(element, "up", row.arrows.up),
+    down: addArrow(element, "down", row.arrows.down),
   };
 
   let held = null;
@@ -84,15 +85,14 @@ export function makeSpinButton(element, row, raise, repeatTiming) {
   return { stop, isRepeating: () => timer !== 0 };
 }
 
-function addArrow(element, which, top, height, width) {
+// `place`: the arrow's top, height and triangle rows, the same triangle as the desktop's.
+function addArrow(element, which, place) {
   const arrow = document.createElement("div");
   arrow.className = `arrow ${which}`;
-  arrow.style.top = `${top}px`;
-  arrow.style.height = `${height}px`;
-  // The same triangle as the desktop's: as many rows as fit, two pixels wider per row.
-  const rows = Math.max(1, Math.min(Math.floor((width - 3) / 4) + 1, Math.floor((height - 4) / 2)));
-  arrow.style.setProperty("--rows", `${rows}px`);
-  arrow.style.setProperty("--tip", `${rows - 0.5}px`);
+  arrow.style.top = `${place.top}px`;
+  arrow.style.height = `${place.height}px`;
+  arrow.style.setProperty("--rows", `${place.rows}px`);
+  arrow.style.setProperty("--tip", `${place.rows - 0.5}px`);
   element.appendChild(arrow);
   return arrow;
 }

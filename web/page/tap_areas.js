@@ -27,7 +27,8 @@ const overlap = (a, b) => a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b;
 // Computes every control's tap area, in the window's own pixels, for a scale (CSS pixels
 // of the screen per pixel of the window). Answers the areas by row name and the smallest
 // width and height found, in CSS pixels of the screen (a spin button's height per arrow).
-export function tapAreas(rows, scale, width, height) {
+// `windowName`: the window's name in the page description, the container of its frames.
+export function tapAreas(rows, scale, width, height, windowName) {
   const need = TAP_AIM / scale;
   // Each row where the arrangement puts it in the window, with the frame it lies in.
   const all = rows.map((row) => ({
@@ -37,7 +38,7 @@ export function tapAreas(rows, scale, width, height) {
     const drawn = edges(p);
     // A spin button's arrows meet at a fixed line; each needs its own height above or
     // below it.
-    const split = p.row.kind === "spin_button" ? p.y + Math.floor(p.h / 2) : null;
+    const split = p.row.kind === "spin_button" ? p.y + p.row.arrows.down.top : null;
     return { p, drawn, hit: { ...drawn }, split, frame: p.frame };
   });
   const plots = all.filter((p) => p.shown && p.row.kind === "picture")
@@ -46,7 +47,7 @@ export function tapAreas(rows, scale, width, height) {
   // a pixel above and left of it to CUT_REACH pixels below and right of it (controls.js),
   // and so is every tap area in it; any other area may reach anywhere in the window.
   const whole = { x: [0, width], y: [0, height] };
-  const frames = new Map(all.filter((p) => p.row.container === "Form1")
+  const frames = new Map(all.filter((p) => p.row.container === windowName)
     .map((p) => [p.row.name, edges(p)]));
   const uncovering = new Set(rows.flatMap((row) => row.uncovered ?? [])
     .map((part) => part.frame));
@@ -197,8 +198,8 @@ export function tapAreas(rows, scale, width, height) {
 }
 
 // Whether every control can take a tap of TAP_SIZE at that scale.
-export function reachesTap(rows, scale, width, height) {
-  const { smallest } = tapAreas(rows, scale, width, height);
+export function reachesTap(rows, scale, width, height, windowName) {
+  const { smallest } = tapAreas(rows, scale, width, height, windowName);
   return smallest.w >= TAP_SIZE - 0.01 && smallest.h >= TAP_SIZE - 0.01;
 }
 

@@ -1,43 +1,62 @@
-// The window's own commands around the exercise, as on the desktop: F1 opens the "How to
-// use" dialog, Ctrl+Alt+H switches high contrast, Ctrl+C copies a picture of the window,
-// and the window's context menu (a right click, the Menu key, a long press) offers them.
-// Zoom is the browser's own.
+// The window's own commands around the exercise, as on the desktop: the "How to use"
+// dialog, high contrast and a copy of the window's picture, each on the keys and in the
+// order of the context menu (a right click, the Menu key, a long press) that the page
+// description gives. Zoom is the browser's own.
 
 import { openContextMenu } from "./context_menu.js";
 import { canCopyPicture, copyPicture } from "./copy_picture.js";
 import { makeHelpDialog } from "./help_dialog.js";
+import { isSameKey, matchesKey } from "./key_text.js";
 import { onLongPress } from "./long_press.js";
 
+// `page`: the page description, whose `commands` and `menu` list the commands.
 // `beforeHelp` runs as the help opens (the page stops a held spin arrow); `palette`
 // switches high contrast.
-export function installWindowCommands(root, help, beforeHelp, palette) {
+export function installWindowCommands(root, page, help, beforeHelp, palette) {
   const openHelp = makeHelpDialog(help, beforeHelp);
   const copy = () => copyPicture(root).catch((error) => {
     console.warn(`Copy picture failed: ${error.message}`);
   });
+  // What each command does with the focus it gives back, and when its keys are its own:
+  // elsewhere than on the window, or with text selected, the copy key copies text as usual.
+  const actions = {
+    help: { run: (focusAfter) => openHelp(focusAfter) },
+    high_contrast: { run: () => palette.toggle(), checked: () => palette.isHigh() },
+    copy_picture: {
+      run: copy,
+      offered: canCopyPicture,
+      keysWork: () => windowHasFocus(root) && !getSelection()?.toString(),
+    },
+  };
+  const commands = new Map(page.commands.map((command) => {
+    if (!actions[command.id]) throw new Error(`The page has no command ${command.id}`);
+    return [command.id, { ...command, ...actions[command.id] }];
+  }));
 
   document.addEventListener("keydown", (event) => {
-    const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
-    if (event.key === "F1" && plain) {
+    for (const command of commands.values()) {
+      if (!command.keys.some((key) => matchesKey(event, key))) continue;
+      if (command.keysWork && !command.keysWork()) continue;
       event.preventDefault();
-      if (!event.repeat) openHelp(document.activeElement);
-    } else if (isContrastKey(event)) {
-      event.preventDefault();
-      if (!event.repeat) palette.toggle();
-    } else if (isCopyKey(event) && windowHasFocus(root) && !getSelection()?.toString()) {
-      event.preventDefault();
-      if (!event.repeat) copy();
+      if (!event.repeat) command.run(document.activeElement);
+      return;
     }
   });
+  // The help's keys, pressed in the menu, close it; the help opens from where the menu
+  // was opened.
+  const helpKeys = commands.get("help").keys;
+  const closesMenu = (event) => helpKeys.some((key) => isSameKey(event, key));
   const openMenu = (event) => {
     if (document.getElementById("context-menu")?.matches(":popover-open")) return;
     const focusAfter = document.activeElement;
-    const items = [
-      { label: "How to use…", run: () => openHelp(focusAfter) },
-      { label: "High contrast", checked: palette.isHigh(), run: () => palette.toggle() },
-    ];
-    if (canCopyPicture()) items.push({ label: "Copy picture", run: copy });
-    openContextMenu(event, items);
+    const items = page.menu.map((id) => commands.get(id))
+      .filter((command) => command.offered?.() ?? true)
+      .map((command) => ({
+        label: command.label,
+        checked: command.checkable ? command.checked() : undefined,
+        run: () => command.run(focusAfter),
+      }));
+    openContextMenu(event, items, closesMenu);
   };
   root.addEventListener("contextmenu", (event) => {
     event.preventDefault();
@@ -46,18 +65,8 @@ export function installWindowCommands(root, help, beforeHelp, palette) {
   onLongPress(root, openMenu);
 }
 
-function isContrastKey(event) {
-  return event.ctrlKey && event.altKey && !event.shiftKey && !event.metaKey &&
-    event.code === "KeyH";
-}
-
-function isCopyKey(event) {
-  return (event.ctrlKey || event.metaKey) && !event.altKey && !event.shiftKey &&
-    event.code === "KeyC";
-}
-
 // The focus on one of the window's controls, or on none (after a click on a label), and
-// no dialog open: elsewhere Ctrl+C copies text as usual.
+// no dialog open.
 function windowHasFocus(root) {
   const focused = document.activeElement;
   const here = focused === null || focused === document.body || root.contains(focused);

@@ -11,15 +11,14 @@ if (($# != 2)); then
     exit 2
 fi
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-tree=$1
+tree=$(realpath -m "$1")
 site=$(realpath -m "$2")
 
 # Debian's emscripten finds its node modules there.
 export NODE_PATH=/usr/share/nodejs
+# The settings are the web preset's; only the tree and the site are this call's own.
 if [[ ! -f $tree/CMakeCache.txt ]]; then
-    emcmake cmake -S "$source_dir" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
-        -DQUORVEL_WERROR=ON -DQUORVEL_BUILD_WINDOW=OFF -DBUILD_TESTING=OFF \
-        -DQUORVEL_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS=-fwasm-exceptions \
-        -DQUORVEL_WEB_SITE="$site" >/dev/null
+    (cd "$source_dir" && emcmake cmake --preset web -B "$tree" -DQUORVEL_WEB_SITE="$site") \
+        >/dev/null
 fi
 cmake --build "$tree" --target quorvel_web_site -j"$(nproc)"

@@ -4,6 +4,7 @@ quorvel_drive.steps, and the handlers the same thing raises."""
 import subprocess
 import time
 
+from quorvel_drive import processes
 from quorvel_drive.failure import Failure
 from quorvel_drive.steps import Click, Spin
 
@@ -135,8 +136,7 @@ class Covered:
             for step in self.steps:
                 step.perform(s)
         finally:
-            cover.terminate()
-            cover.wait(timeout=10)
+            processes.stop(cover, timeout=10)
 
 
 class Unmapped:

@@ -189,9 +189,8 @@ def wayland(args):
                 if app.poll() is not None:
                     raise Failure(f"quorvel ended with status {app.returncode}")
             finally:
-                if app is not None and app.poll() is None:
-                    app.terminate()
-                    app.wait(timeout=10)
+                if app is not None:
+                    processes.stop(app, timeout=10)
                 bus.close()
                 if os.path.exists(log_path):
                     shutil.copy(log_path, out_dir)

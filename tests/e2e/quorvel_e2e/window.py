@@ -4,6 +4,7 @@ import os
 import subprocess
 import time
 
+from quorvel_drive import processes
 from quorvel_drive.controls import Control
 from quorvel_drive.failure import Failure
 from quorvel_drive.images import parse_ppm
@@ -43,9 +44,7 @@ class Session:
             raise
 
     def close(self):
-        if self.app.poll() is None:
-            self.app.terminate()
-            self.app.wait(timeout=10)
+        processes.stop(self.app, timeout=10)
         self.log.close()
 
     def xdo(self, *command, timeout=60):

@@ -5,6 +5,7 @@ import os
 import select
 import subprocess
 
+from quorvel_drive import processes
 from quorvel_drive.failure import Failure
 
 SCREEN = "1280x1024x24"
@@ -39,5 +40,4 @@ def x_server(log_path, screen=SCREEN):
         yield ":" + number.decode().strip()
     finally:
         os.close(read_end)
-        server.terminate()
-        server.wait(timeout=10)
+        processes.stop(server, timeout=10)

@@ -14,9 +14,8 @@ import shutil
 import subprocess
 import tempfile
 
-import cdp
-from cdp import ProtocolError
-from quorvel_drive import processes
+from quorvel_drive import cdp, processes
+from quorvel_drive.cdp import ProtocolError
 
 # Quiet: no updates, telemetry, studies or first-run pages, nothing fetched from outside.
 PREFERENCES = {

@@ -18,7 +18,8 @@ import time
 from quorvel_drive import processes
 from quorvel_drive.failure import Skipped
 
-REPOSITORY = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+PACKAGE = os.path.dirname(os.path.abspath(__file__))
+REPOSITORY = os.path.normpath(os.path.join(PACKAGE, "..", "..", ".."))
 # The preview server's handler, which scripts/web.sh serves the site with.
 sys.path.insert(0, os.path.join(REPOSITORY, "web", "tools"))
 import serve_site  # noqa: E402

@@ -1,4 +1,4 @@
-#include "accessible_names.h"
+#include "accessible_interfaces.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

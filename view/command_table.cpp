@@ -1,0 +1,133 @@
+#include "command_table.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quorvel {
+namespace {
+
+constexpr OnShell window(std::string_view keys, std::string_view description) {
+    return {TakenBy::window, keys, description};
+}
+
+constexpr OnShell other(std::string_view keys, std::string_view description) {
+    return {TakenBy::other, keys, description};
+}
+
+// The desktop window zooms in its own steps and its menu offers them; on the web page
+// zoom is the browser's, so the help lists its keys but the page takes none of them.
+constexpr auto rows = std::to_array<CommandRow>({
+    {.id = "help",
+     .label = "How to use…",
+     .desktop = window("F1", "Open this help"),
+     .web = window("F1", "Open this help")},
+    {.desktop = other("Esc", "Close this help"), .web = other("Esc", "Close this help")},
+    {.id = "zoom_in",
+     .label = "Zoom in",
+     .desktop = window("Ctrl+=; Ctrl++", "Zoom in: 100, 125, 150, 200, 250, 300 %"),
+     .web = other("Ctrl+=; Ctrl++",
+                  "Zoom in, in the browser's own steps; the plots stay sharp at every zoom")},
+    {.id = "zoom_out",
+     .label = "Zoom out",
+     .desktop = window("Ctrl+-", "Zoom out"),
+     .web = other("Ctrl+-", "Zoom out")},
+    {.id = "actual_size",
+     .label = "Actual size",
+     .desktop = window("Ctrl+0", "Back to 100 %"),
+     .web = other("Ctrl+0", "Back to 100 %")},
+    // The submenu of zoom steps, one checkable entry per step.
+    {.id = "zoom_levels", .label = "Zoom", .checkable = true, .desktop = window("", "")},
+    {.id = "copy_picture",
+     .label = "Copy picture",
+     .desktop = window("Ctrl+C",
+                       "Copy a picture of the whole window, at its zoom, for a worksheet or slide"),
+     .web = window("Ctrl+C",
+                   "Copy a picture of the whole window, at its zoom, for a worksheet or slide")},
+    {.id = "high_contrast",
+     .label = "High contrast",
+     .checkable = true,
+     .desktop = window("Ctrl+Alt+H",
+                       "High contrast on or off: darker reds, greens and outlines, every text at "
+                       "4.5:1 or more"),
+     .web = window("Ctrl+Alt+H",
+                   "High contrast on or off: darker reds, greens and outlines, every text at "
+                   "4.5:1 or more")},
+    {.desktop = other("Tab, Shift+Tab", "Move the keyboard focus to the next or previous control"),
+     .web = other("Tab, Shift+Tab", "Move the keyboard focus to the next or previous control")},
+    {.desktop = other("Up, Down", "Step the spin button that has the focus"),
+     .web = other("Up, Down", "Step the spin button that has the focus")},
+    {.desktop = other("Space, Return, Enter", "Press the button that has the focus"),
+     .web = other("Space, Return, Enter", "Press the button that has the focus")},
+    {.desktop =
+         other("Right click, Menu key", "The menu with help, zoom, high contrast and copy picture"),
+     .web = other("Right click, Menu key", "The menu with help, high contrast and copy picture")},
+});
+
+constexpr auto desktop_menu = std::to_array<std::string_view>({
+    "help",
+    menu_separator,
+    "zoom_in",
+    "zoom_out",
+    "actual_size",
+    "zoom_levels",
+    "high_contrast",
+    menu_separator,
+    "copy_picture",
+});
+
+constexpr auto web_menu =
+    std::to_array<std::string_view>({"help", "high_contrast", "copy_picture"});
+
+// Between alternatives in the portable form, and in the help.
+constexpr std::string_view key_separator = "; ";
+constexpr std::string_view shown_separator = " or ";
+
+}  // namespace
+
+std::span<const CommandRow> command_table() {
+    return rows;
+}
+
+const CommandRow* find_command(std::string_view id) {
+    const auto* row =
+        std::find_if(rows.begin(), rows.end(), [&](const CommandRow& r) { return r.id == id; });
+    return row == rows.end() || id.empty() ? nullptr : row;
+}
+
+std::span<const std::string_view> context_menu_of(Shell shell) {
+    if (shell == Shell::desktop) {
+        return desktop_menu;
+    }
+    return web_menu;
+}
+
+std::vector<std::string_view> key_texts(const OnShell& on) {
+    std::vector<std::string_view> out;
+    std::string_view rest = on.keys;
+    while (!rest.empty()) {
+        const auto end = rest.find(key_separator);
+        out.push_back(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view{}
+                                             : rest.substr(end + key_separator.size());
+    }
+    return out;
+}
+
+std::vector<KeyLine> key_lines(Shell shell) {
+    std::vector<KeyLine> out;
+    for (const CommandRow& row : rows) {
+        const OnShell& on = row.on(shell);
+        if (on.by == TakenBy::nobody || on.description.empty()) {
+            continue;
+        }
+        std::string shown;
+        for (const std::string_view key : key_texts(on)) {
+            shown += (shown.empty() ? std::string_view{} : shown_separator);
+            shown += key;
+        }
+        out.push_back({shown, on.description});
+    }
+    return out;
+}
+
+}  // namespace quorvel
