@@ -52,6 +52,17 @@ constexpr auto rows = std::to_array<CommandRow>({
      .web = window("Ctrl+Alt+H",
                    "High contrast on or off: darker reds, greens and outlines, every text at "
                    "4.5:1 or more")},
+    {.id = "share_exercise",
+     .label = "Share this exercise…",
+     .desktop = window("Ctrl+Shift+S",
+                       "Show this exercise's code, which opens the same example for anyone"),
+     .web = window("Ctrl+Shift+S",
+                   "Show this exercise's code and address, which open the same example for "
+                   "anyone")},
+    {.id = "open_exercise",
+     .label = "Open an exercise…",
+     .desktop = window("Ctrl+O", "Open the exercise a code names"),
+     .web = window("Ctrl+O", "Open the exercise a code names")},
     {.desktop = other("Tab, Shift+Tab", "Move the keyboard focus to the next or previous control"),
      .web = other("Tab, Shift+Tab", "Move the keyboard focus to the next or previous control")},
     {.desktop = other("Up, Down", "Step the spin button that has the focus"),
@@ -73,10 +84,13 @@ constexpr auto desktop_menu = std::to_array<std::string_view>({
     "high_contrast",
     menu_separator,
     "copy_picture",
+    menu_separator,
+    "share_exercise",
+    "open_exercise",
 });
 
-constexpr auto web_menu =
-    std::to_array<std::string_view>({"help", "high_contrast", "copy_picture"});
+constexpr auto web_menu = std::to_array<std::string_view>(
+    {"help", "high_contrast", "copy_picture", "share_exercise", "open_exercise"});
 
 // Between alternatives in the portable form, and in the help.
 constexpr std::string_view key_separator = "; ";

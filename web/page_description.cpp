@@ -10,6 +10,7 @@
 #include "accessible_texts.h"
 #include "command_table.h"
 #include "event_table.h"
+#include "exercise_dialog_text.h"
 #include "json_text.h"
 #include "layout.h"
 #include "palette.h"
@@ -187,6 +188,23 @@ void commands_field(JsonText& json) {
     json.end_array();
 }
 
+// The words of the exercise code dialogs.
+void exercise_dialog_field(JsonText& json) {
+    const ExerciseDialogText& text = exercise_dialog_text();
+    json.key("exercise_dialog")
+        .begin_object()
+        .field("share_title", text.share_title)
+        .field("share_intro", text.share_intro)
+        .field("address_label", text.address_label)
+        .field("copy", text.copy)
+        .field("copied", text.copied)
+        .field("open_title", text.open_title)
+        .field("open_prompt", text.open_prompt)
+        .field("open", text.open)
+        .field("close", text.close)
+        .end_object();
+}
+
 void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, const Form& form) {
     const SpinRangeOf range_of = spin_ranges(form);
     json.field("name", full_name(row.name))
@@ -260,6 +278,7 @@ std::string page_description(const WebWindow& window) {
         .end_object();
     palettes_field(json);
     commands_field(json);
+    exercise_dialog_field(json);
     json.key("rows").begin_array();
     const auto table = layout_table();
     const std::vector<RowGeometry> geometry = window_geometry();

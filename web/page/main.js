@@ -45,20 +45,20 @@ async function start(loading) {
     announce(handler, reply, core.page);
     if (reply.fault) report(reply.fault);
   };
-  // A code that names no exercise changes nothing; the dialog says what is wrong with it.
+  // Opens the exercise a code names: null, or the sentence saying what is wrong with a
+  // code that names none, which changes nothing.
   const openExercise = (code) => {
-    if (reporting) return;
+    if (reporting) return null;
     const reply = core.openExercise(code);
-    if (reply.error) {
-      report(`This exercise code cannot be opened: ${reply.error}.`);
-      return;
-    }
+    if (reply.error) return reply.refusal;
     untouched = false;
     apply(reply);
     // The same sentence as RESET's: a new example, answers hidden.
     announce("Command1_Click", reply, core.page);
     if (reply.fault) report(reply.fault);
+    return null;
   };
+  const exercise = { current: () => core.state().exercise, open: openExercise };
 
   // The controls are built while the WebAssembly still compiles, off the document, which
   // takes them in once their surfaces can be painted.
@@ -75,7 +75,7 @@ async function start(loading) {
   const palette = makePalette(root, core.page, core, apply);
   installWindowCommands(root, page, core.help(), () => {
     for (const control of controls) control.stop?.();
-  }, palette);
+  }, palette, exercise);
   // Each fit lays out the tap areas for its scale, and draws the surfaces afresh when
   // the device pixels they cover change.
   let arranged = null;
@@ -99,7 +99,11 @@ async function start(loading) {
   // next frame, which shows them.
   performance.mark("plots-painted");
   root.removeAttribute("aria-busy");
-  followExerciseLinks(openExercise);
+  // A bad code in the address is told in the fault's dialog, there being no other.
+  followExerciseLinks((code) => {
+    const refused = openExercise(code);
+    if (refused !== null) report(refused);
+  });
   keepForOffline(() => untouched);
   return { core, controls, raise, openExercise };
 }

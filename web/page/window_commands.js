@@ -1,19 +1,23 @@
 // The window's own commands around the exercise, as on the desktop: the "How to use"
-// dialog, high contrast and a copy of the window's picture, each on the keys and in the
+// dialog, high contrast, a copy of the window's picture and the exercise code dialogs,
+// each on the keys and in the
 // order of the context menu (a right click, the Menu key, a long press) that the page
 // description gives. Zoom is the browser's own.
 
 import { openContextMenu } from "./context_menu.js";
 import { canCopyPicture, copyPicture } from "./copy_picture.js";
+import { makeExerciseDialog } from "./exercise_dialog.js";
 import { makeHelpDialog } from "./help_dialog.js";
 import { isSameKey, matchesKey } from "./key_text.js";
 import { onLongPress } from "./long_press.js";
 
 // `page`: the page description, whose `commands` and `menu` list the commands.
-// `beforeHelp` runs as the help opens (the page stops a held spin arrow); `palette`
-// switches high contrast.
-export function installWindowCommands(root, page, help, beforeHelp, palette) {
-  const openHelp = makeHelpDialog(help, beforeHelp);
+// `beforeDialog` runs as the help or an exercise dialog opens (the page stops a held spin
+// arrow); `palette` switches high contrast; `exercise` gives the current exercise's code
+// and opens one (exercise_dialog.js).
+export function installWindowCommands(root, page, help, beforeDialog, palette, exercise) {
+  const openHelp = makeHelpDialog(help, beforeDialog);
+  const openExerciseDialog = makeExerciseDialog(page.exercise_dialog, exercise, beforeDialog);
   const copy = () => copyPicture(root).catch((error) => {
     console.warn(`Copy picture failed: ${error.message}`);
   });
@@ -22,6 +26,8 @@ export function installWindowCommands(root, page, help, beforeHelp, palette) {
   const actions = {
     help: { run: (focusAfter) => openHelp(focusAfter) },
     high_contrast: { run: () => palette.toggle(), checked: () => palette.isHigh() },
+    share_exercise: { run: (focusAfter) => openExerciseDialog("share", focusAfter) },
+    open_exercise: { run: (focusAfter) => openExerciseDialog("open", focusAfter) },
     copy_picture: {
       run: copy,
       offered: canCopyPicture,
