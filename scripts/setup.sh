@@ -19,9 +19,12 @@ run_packages=(
     qt6-wayland
     # Qt's own texts (its dialogs' buttons) in the student's language.
     qt6-translations-l10n
+    # The build compiles the catalogues (msgfmt) and makes the pseudo-language (python3).
+    gettext python3
 )
 web_packages=(
     cmake make emscripten nodejs python3 python3-fonttools python3-brotli librsvg2-bin brotli
+    gettext
     # The page's web fonts are subset from the window's own faces, written as WOFF2.
     fonts-liberation fonts-ipafont-gothic
     chromium firefox-esr python3-websocket nginx-light libnginx-mod-http-brotli-static
