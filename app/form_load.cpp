@@ -3,6 +3,7 @@
 #include "answer_display.h"
 #include "essential_wave.h"
 #include "example_wave.h"
+#include "exercise_opening.h"
 #include "form.h"
 #include "layout.h"
 #include "number_text.h"
@@ -60,7 +61,7 @@ void set_coordinate_systems(Form& f) {
 void Form_Load(Form& f) {
     set_start_values(f);
     centre_window(f);
-    init_value(f);
+    draw_example(f);
     disp_ans(f);
     set_coordinate_systems(f);
     reset_trial_terms(f);

@@ -2,6 +2,7 @@
 
 #include "answer_display.h"
 #include "example_wave.h"
+#include "exercise_opening.h"
 #include "form.h"
 #include "product_wave.h"
 #include "spectrum_graph.h"
@@ -10,7 +11,7 @@
 namespace quorvel {
 
 void new_exercise(Form& f) {
-    init_value(f);
+    draw_example(f);
     get_ex(f);
     get_sqr(f);
     f.ans_shown = Int16(0);

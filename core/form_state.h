@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "fixed_array.h"
 #include "int16.h"
 #include "random_source.h"
@@ -56,6 +58,10 @@ struct FormState {
 
     // The example's random numbers; never seeded, so every run draws the same examples.
     RandomSource rnd;
+
+    // The random source's state just before the current example was drawn: with lebel it
+    // names the exercise on the form, and so gives its code.
+    std::uint32_t example_drawn_from = 0;
 };
 
 }  // namespace quorvel

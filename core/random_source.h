@@ -4,10 +4,14 @@
 
 namespace quorvel {
 
-// The program's uniform random source: a 24-bit linear congruential generator that starts
-// from a fixed state and is never seeded, so every run shows the same examples.
+// The program's uniform random source: a 24-bit linear congruential generator. A run
+// starts from the same fixed state, so every run shows the same examples; an exercise
+// code starts it again from the state it names.
 class RandomSource {
   public:
+    RandomSource() = default;
+    explicit RandomSource(std::uint32_t state) : state_(state & 0xFFFFFFu) {}
+
     float next() {
         state_ = (state_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
         return static_cast<float>(state_) / 16777216.0f;

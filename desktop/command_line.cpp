@@ -1,8 +1,10 @@
 #include "command_line.h"
 
 #include <string_view>
+#include <variant>
 
 #include "command_table.h"
+#include "form_state.h"
 #include "filled_text.h"
 #include "project_version.h"
 #include "translatable.h"
@@ -11,6 +13,7 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view language_option = "--language";
+constexpr std::string_view exercise_option = "--exercise";
 
 // "en, ar, de, …": the codes --language takes, as the Language menu lists them.
 std::string listed_codes() {
@@ -57,6 +60,27 @@ CommandLine read_command_line(std::span<const char* const> arguments) {
             }
             continue;
         }
+        if (argument == exercise_option || argument.starts_with("--exercise=")) {
+            std::string_view code;
+            if (argument != exercise_option) {
+                code = argument.substr(exercise_option.size() + 1);
+            } else if (next + 1 != arguments.end()) {
+                code = *++next;
+            }
+            if (code.empty()) {
+                return refused(CommandLine::Refusal::missing_exercise, exercise_option);
+            }
+            // Read against the levels the window will have: Form_Load starts max_order at
+            // highest_harmonic.
+            auto read = read_exercise_code(code, highest_harmonic);
+            if (auto* error = std::get_if<CodeError>(&read)) {
+                CommandLine refusal = refused(CommandLine::Refusal::bad_exercise, code);
+                refusal.code_error = std::move(*error);
+                return refusal;
+            }
+            line.exercise = std::get<Exercise>(read);
+            continue;
+        }
         if (argument != "--help" && argument != "--version") {
             return refused(CommandLine::Refusal::unknown_argument, argument);
         }
@@ -80,7 +104,8 @@ std::string usage_text(const Catalogue& catalogue) {
     };
     const std::string_view contrast_keys = find_command("high_contrast")->desktop.keys;
     const std::string codes = listed_codes();
-    return tr(N_("Usage: quorvel [--high-contrast] [--language CODE] [--help | --version]\n"
+    return tr(N_("Usage: quorvel [--high-contrast] [--language CODE] [--exercise CODE]\n"
+                 "                [--help | --version]\n"
                  "Opens the Fourier Series window, where the coefficients of a wave are worked\n"
                  "out by hand.\n")) +
            "\n" +
@@ -94,6 +119,8 @@ std::string usage_text(const Catalogue& catalogue) {
                         "of:\n"
                         "                   {codes}\n")),
                   {{"codes", codes}}) +
+           tr(N_("  --exercise CODE  open on the exercise a code names: whoever opens the same\n"
+                 "                   code gets the same example, and the same ones after RESET\n")) +
            tr(N_("  --help           show this text and exit\n")) +
            tr(N_("  --version        show the version and exit\n")) + "\n" +
            tr(N_("It needs a display (DISPLAY or WAYLAND_DISPLAY); without a screen, run it on "
@@ -115,6 +142,11 @@ std::string refusal_text(const CommandLine& line, const Catalogue& catalogue) {
         case CommandLine::Refusal::missing_language:
             text = N_("{argument} needs a language code (quorvel --help lists them)");
             break;
+        case CommandLine::Refusal::missing_exercise:
+            text = N_("{argument} needs an exercise code");
+            break;
+        case CommandLine::Refusal::bad_exercise:
+            return "quorvel: --exercise: " + line.code_error->message + "\n";
     }
     return "quorvel: " + filled(catalogue.translate(text), {{"argument", line.refused}}) + "\n";
 }

@@ -1,5 +1,5 @@
 // quorvel: the Fourier series exercise window. Its command line holds --high-contrast,
-// --language, --help and --version.
+// --language, --exercise CODE, --help and --version.
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
@@ -10,6 +10,7 @@
 
 #include "command_line.h"
 #include "display_check.h"
+#include "exercise_opening.h"
 #include "main_window.h"
 #include "system_languages.h"
 
@@ -62,6 +63,9 @@ int main(int argc, char* argv[]) {
     window.set_palette(line.palette);
     window.set_language(language);
     window.load();
+    if (line.exercise) {
+        quorvel::start_exercise(window.form(), *line.exercise);
+    }
     window.show();
     return QApplication::exec();
 }

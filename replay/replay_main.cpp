@@ -6,22 +6,26 @@
 //   snap FILE.png   writes the window's client area, at one pixel per logical pixel
 //   palette WORD    shows the window from then on in a palette, "seed" or "high-contrast";
 //                   it changes pixels only, so it prints no state line
+//   exercise CODE   opens the exercise a code names, as the shells' "open an exercise"
+//                   does; its state line names the event "exercise" and the code
 //
 // `quorvel-replay --handlers` prints instead the name of every event it takes, one a line
 // in the event table's order, and exits: the test drivers draw their events from it.
 //
-// A line that names no handler or palette, or a snapshot that cannot be written, stops the run with
-// a message naming the line and exit status 2. A runtime fault in a handler is reported
-// as "fault" in that event's line and the run goes on.
+// A line that names no handler or palette, a code that names no exercise, or a snapshot that cannot
+// be written, stops the run with a message naming the line and exit status 2. A runtime fault in a
+// handler is reported as "fault" in that event's line and the run goes on.
 #include <QApplication>
 #include <QPixmap>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "dispatch.h"
 #include "event_table.h"
+#include "exercise_opening.h"
 #include "main_window.h"
 #include "palette.h"
 #include "state_json.h"
@@ -60,6 +64,22 @@ std::optional<std::string_view> after_word(std::string_view line, std::string_vi
         return std::nullopt;
     }
     return trimmed(line.substr(word.size()));
+}
+
+// Opens a code's exercise; what is wrong with a code that names none.
+std::optional<std::string> open(quorvel::MainWindow& window, std::string_view code) {
+    quorvel::Form& form = window.form();
+    std::optional<quorvel::RuntimeFault> fault;
+    try {
+        if (auto error = quorvel::open_exercise(form, code)) {
+            return std::move(error->message);
+        }
+    } catch (const quorvel::RuntimeFault& raised) {
+        fault = raised;
+    }
+    const auto opened = quorvel::exercise_code(quorvel::current_exercise(form));
+    print_state(window, "exercise " + opened.value_or(""), fault);
+    return std::nullopt;
 }
 
 bool snap(quorvel::MainWindow& window, const std::string& path) {
@@ -121,6 +141,12 @@ int main(int argc, char* argv[]) {
                                              "' (there are seed and high-contrast)");
             }
             window.set_palette(*palette);
+            continue;
+        }
+        if (const auto code = after_word(line, "exercise")) {
+            if (const auto error = open(window, *code)) {
+                return fail(line_number, *error);
+            }
             continue;
         }
         try {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "exercise_code.h"
 #include "json_text.h"
 #include "number_text.h"
 
@@ -92,6 +93,12 @@ std::string json_of_array(const Array& items) {
     return array_of(Array::lower, Array::upper, [&](int i) { return json_of(items(i)); });
 }
 
+// The code of the exercise on the form, or null at a level no code can carry.
+std::string exercise_of(const Form& form) {
+    const auto code = exercise_code({form.lebel.value(), form.example_drawn_from});
+    return code ? string(*code) : "null";
+}
+
 std::string captions(const ControlArray<Label>& labels) {
     return array_of(0, 4, [&](int i) { return string(labels(i).caption_text()); });
 }
@@ -129,6 +136,7 @@ std::string state_json(const Form& form, std::string_view event, const RuntimeFa
         {"ex_b", json_of_array(form.ex_b)},
         {"sim_a", json_of_array(form.sim_a)},
         {"sim_b", json_of_array(form.sim_b)},
+        {"exercise", exercise_of(form)},
         {"event", string(event)},
     };
     if (fault != nullptr) {

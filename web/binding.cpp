@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "exercise_opening.h"
 #include "form.h"
 #include "help_description.h"
 #include "json_text.h"
@@ -43,11 +44,8 @@ const char* reply(std::string text) {
     return page().reply.c_str();
 }
 
-// Runs a handler and answers {"fault": the window's message or null, then the changes
-// the event made}.
-const char* run(std::string_view handler) {
-    page().last_event = handler;
-    page().last_fault = page().window->raise(handler);
+// Answers {"fault": the window's message or null, then the changes the last event made}.
+const char* event_reply() {
     quorvel::JsonText json;
     json.begin_object().key("fault");
     if (page().last_fault) {
@@ -57,6 +55,32 @@ const char* run(std::string_view handler) {
     }
     quorvel::take_changes(json, *page().window);
     return reply(json.end_object().text());
+}
+
+const char* run(std::string_view handler) {
+    page().last_event = handler;
+    page().last_fault = page().window->raise(handler);
+    return event_reply();
+}
+
+// Opens a code's exercise as an event named "exercise" and the code; {"error": what is
+// wrong} for a code that names none, which changes nothing.
+const char* open_code(std::string_view code) {
+    quorvel::Form& form = page().window->form();
+    std::optional<quorvel::RuntimeFault> fault;
+    try {
+        if (const auto error = quorvel::open_exercise(form, code)) {
+            quorvel::JsonText json;
+            json.begin_object().field("error", error->message).end_object();
+            return reply(json.text());
+        }
+    } catch (const quorvel::RuntimeFault& raised) {
+        fault = raised;
+    }
+    page().last_event =
+        "exercise " + quorvel::exercise_code(quorvel::current_exercise(form)).value_or("");
+    page().last_fault = fault;
+    return event_reply();
 }
 
 // The reply after every surface is drawn afresh, which no handler raised: no fault, then
@@ -152,6 +176,16 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_raise(const char* handler) {
         return reply(json.text());
     }
     return run(handler);
+}
+
+// Opens the exercise a code names (typed as a person may: case, spaces and hyphens do not
+// matter): the reply of an event; {"error": what is wrong with the code} when it names no
+// exercise, and then nothing changed.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_open_exercise(const char* code) {
+    if (!page().window) {
+        return not_open();
+    }
+    return open_code(code);
 }
 
 // The state line after the last event, byte for byte as quorvel-replay prints it.

@@ -10,6 +10,7 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
   const api = {
     open: call("quorvel_open", "string", ["number", "number", "number"]),
     raise: call("quorvel_raise", "string", ["string"]),
+    openExercise: call("quorvel_open_exercise", "string", ["string"]),
     state: call("quorvel_state", "string", []),
     pixels: call("quorvel_pixels", "number", ["number"]),
     width: call("quorvel_pixels_width", "number", ["number"]),
@@ -25,6 +26,8 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
     page,
     help: () => JSON.parse(module.ccall("quorvel_help", "string", [], [])),
     raise: (handler) => JSON.parse(api.raise(handler)),
+    // Opens the exercise a code names: an event's reply, or {error} and nothing changed.
+    openExercise: (code) => JSON.parse(api.openExercise(code)),
     state: () => JSON.parse(api.state()),
     setDeviceRatio: (ratio) => JSON.parse(api.setRatio(ratio)),
     // Draws the plots in high contrast (true) or in the program's own colours.

@@ -11,6 +11,7 @@ import { loadCore } from "./load_core.js";
 import { keepForOffline } from "./offline.js";
 import { announce } from "./announce.js";
 import { applyPageTexts, filled, keepInAddress, preferredLanguages } from "./language.js";
+import { followExerciseLinks } from "./exercise_link.js";
 import { makePalette } from "./palette.js";
 import { applyTapAreas, reachesTap, tapAreas } from "./tap_areas.js";
 import { installWindowCommands } from "./window_commands.js";
@@ -45,6 +46,11 @@ async function startWindow(loading, page, language) {
     for (const [row, selected] of reply.options) controls[row].set(selected);
     updateReadouts(controls, core.page);
   };
+  const report = (message) => {
+    for (const control of controls) control.stop?.();
+    reporting = true;
+    showFault(message, () => { reporting = false; });
+  };
   const raise = (handler) => {
     if (reporting) return;
     untouched = false;
@@ -55,11 +61,22 @@ async function startWindow(loading, page, language) {
       announced = [handler, reply];
     }
     announce(handler, reply, language.described);
-    if (reply.fault) {
-      for (const control of controls) control.stop?.();
-      reporting = true;
-      showFault(reply.fault, () => { reporting = false; });
+    if (reply.fault) report(reply.fault);
+  };
+  // A code that names no exercise changes nothing; the dialog says what is wrong with it.
+  const openExercise = (code) => {
+    if (reporting) return;
+    const reply = core.openExercise(code);
+    if (reply.error) {
+      report(`This exercise code cannot be opened: ${reply.error}.`);
+      return;
     }
+    untouched = false;
+    apply(reply);
+    // The same sentence as RESET's: a new example, answers hidden.
+    announced = ["Command1_Click", reply];
+    announce("Command1_Click", reply, language.described);
+    if (reply.fault) report(reply.fault);
   };
 
   // The controls are built while the WebAssembly still compiles, off the document, which
@@ -116,8 +133,9 @@ async function startWindow(loading, page, language) {
   // next frame, which shows them.
   performance.mark("plots-painted");
   root.removeAttribute("aria-busy");
+  followExerciseLinks(openExercise);
   keepForOffline(() => untouched);
-  return { core, controls, raise };
+  return { core, controls, raise, openExercise };
 }
 
 function bodyRead() {
