@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Fuzzes the event handlers for SECONDS (default 60): configures the fuzz preset (clang
-# with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, in build/fuzz), builds
-# quorvel_fuzz_events and runs it from the kept inputs in fuzz/corpus. New inputs go to
-# build/fuzz/corpus; a failing input is written to build/fuzz/artifacts/ — copy it into
-# fuzz/corpus to keep it as a regression case.
+# Fuzzes for SECONDS in all (default 60): configures the fuzz preset (clang with
+# libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer, in build/fuzz), builds its
+# targets and runs each for its share of the time: the event handlers (two thirds) from
+# the kept inputs in fuzz/corpus, the exercise code reader (a third) from fuzz/code_corpus.
+# New inputs go to build/fuzz/corpus and build/fuzz/code_corpus; a failing input is written
+# to build/fuzz/artifacts/ — copy it into the kept inputs to keep it as a regression case.
 set -euo pipefail
 
 seconds="${1:-60}"
@@ -14,8 +15,14 @@ cd "$root"
 cmake --preset fuzz
 cmake --build --preset fuzz -j"$(nproc)"
 
-mkdir -p "$build/corpus" "$build/artifacts"
+code_seconds=$(( seconds / 3 > 0 ? seconds / 3 : 1 ))
+event_seconds=$(( seconds - code_seconds > 0 ? seconds - code_seconds : 1 ))
+mkdir -p "$build/corpus" "$build/code_corpus" "$build/artifacts"
 # Each byte is one event; 512 events already reach every bound many times over.
 "$build/fuzz/quorvel_fuzz_events" "$build/corpus" "$root/fuzz/corpus" \
-    -max_total_time="$seconds" -max_len=512 -print_final_stats=1 \
+    -max_total_time="$event_seconds" -max_len=512 -print_final_stats=1 \
     -artifact_prefix="$build/artifacts/" 2>&1 | tee "$build/last_run.log"
+# A code is a few characters; 64 bytes leave room for separators and stray text.
+"$build/fuzz/quorvel_fuzz_exercise_code" "$build/code_corpus" "$root/fuzz/code_corpus" \
+    -max_total_time="$code_seconds" -max_len=64 -print_final_stats=1 \
+    -artifact_prefix="$build/artifacts/code-" 2>&1 | tee "$build/last_code_run.log"
