@@ -16,7 +16,9 @@ Exit status: 0 passed, 1 failed, 77 skipped (no Chromium or python3-websocket).
 import argparse
 import os
 import random
+import subprocess
 import sys
+import tempfile
 
 # No bytecode is left in the source tree; the helpers every driver shares (quorvel_drive)
 # come from tests/drive through PYTHONPATH, as ctest runs it.
@@ -781,6 +783,76 @@ def high_contrast(args, url):
             compare(wp, snaps[0], states[0], f"in {palette}", args.out)
 
 
+def exercise_code_after(replay, seed):
+    """The code of the exercise on the window after 80 random events from a seed, levels
+    and RESET among them."""
+    events = raisable_events(replay)
+    chosen = random.Random(seed).choices(events, k=80)
+    code = run_replay(replay, chosen)[-1]["exercise"]
+    if not code:
+        raise Failure(f"the replay gives no code after {chosen}")
+    return code
+
+
+def replay_refusal(replay, code):
+    """What quorvel-replay says is wrong with a code that names no exercise."""
+    with tempfile.TemporaryDirectory(prefix="quorvel-replay-") as runtime:
+        os.chmod(runtime, 0o700)
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=runtime)
+        done = subprocess.run([replay], input=f"exercise {code}\n", capture_output=True,
+                              text=True, timeout=60, env=env)
+    told = [line for line in done.stderr.splitlines() if line.startswith("line 1: ")]
+    if done.returncode != 2 or len(told) != 1:
+        raise Failure(f"the replay opened {code!r} ({done.returncode}: {done.stderr.strip()})")
+    return told[0].removeprefix("line 1: ")
+
+
+def exercise_link(args, url):
+    """The page opened at #exercise=CODE, a code the replay gave after random events,
+    shows that exercise: its plots and captions equal the replay's after the same code,
+    and so do they after RESET, which draws the same next example on both."""
+    code = exercise_code_after(args.replay, 20261211)
+    with cdp.chromium() as page:
+        wp = open_page(page, f"{url}#exercise={code}")
+        shown = page.evaluate("quorvel.core.state().exercise")
+        if shown != code:
+            raise Failure(f"the page opened at {code} holds the exercise {shown}")
+        states, snaps, _ = replay_checkpoints(args.replay, [[f"exercise {code}"]])
+        compare(wp, snaps[0], states[0], f"opened at {code}", args.out)
+        page.evaluate("quorvel.raise('Command1_Click')")
+        states, snaps, _ = replay_checkpoints(args.replay,
+                                              [[f"exercise {code}", "Command1_Click"]])
+        compare(wp, snaps[0], states[0], "after RESET", args.out)
+
+
+def bad_exercise_link(args, url):
+    """A fragment naming a mistyped code, or one of another length, shows what is wrong
+    with it as the core words it, and after OK the window is as it was: the same state,
+    its plots equal to the replay's without the code."""
+    events = ["Command3_Click", "Spin_a0_SpinUp", "Spin_lebel_SpinUp", "Command4_Click"]
+    good = exercise_code_after(args.replay, 7)
+    mistyped = good[:-1] + ("0" if good[-1] != "0" else "1")
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        for handler in events:
+            page.evaluate(f"quorvel.raise('{handler}')")
+        before = page.evaluate("JSON.stringify(quorvel.core.state())")
+        states, snaps, _ = replay_checkpoints(args.replay, [events])
+        for code in (mistyped, good[:-1], good + "7"):
+            reason = replay_refusal(args.replay, code)
+            page.evaluate(f"location.hash = '#exercise={code}'")
+            page.wait_for("document.getElementById('fault').open", timeout=5)
+            told = page.evaluate("document.getElementById('fault-text').textContent")
+            if reason not in told:
+                raise Failure(f"for {code} the dialog says {told!r}, not {reason!r}")
+            page.evaluate("document.getElementById('fault-ok').click()")
+            page.wait_for("!document.getElementById('fault').open", timeout=5)
+            if page.evaluate("JSON.stringify(quorvel.core.state())") != before:
+                raise Failure(f"{code} changed the window's state")
+            compare(wp, snaps[0], states[0], f"after {code}", args.out)
+            print(f"  {code}: {told}")
+
+
 SCENARIOS = {
     "exercise": lambda args, url: run_steps(
         args, exercise_and_more(run_replay(args.replay, [])[0]), url),
@@ -797,6 +869,8 @@ SCENARIOS = {
     "copy_picture": copy_picture,
     "announcements": announcements,
     "high_contrast": high_contrast,
+    "exercise_link": exercise_link,
+    "bad_exercise_link": bad_exercise_link,
 }
 
 
