@@ -62,9 +62,7 @@ bool is_separator(char c) {
 CodeError bad_character(char c) {
     const bool printable =
         static_cast<unsigned char>(c) > ' ' && static_cast<unsigned char>(c) < 0x7F;
-    return {CodeFault::bad_character,
-            printable ? std::string("'") + c + "' is not a character of exercise codes"
-                      : std::string("the code holds a character that exercise codes do not use")};
+    return {CodeFault::bad_character, printable ? std::string(1, c) : std::string()};
 }
 
 }  // namespace
@@ -107,9 +105,8 @@ std::variant<Exercise, CodeError> read_exercise_code(std::string_view text, int 
         ++length;
     }
     if (length != exercise_code_length) {
-        return CodeError{CodeFault::wrong_length, "an exercise code has " +
-                                                      std::to_string(exercise_code_length) +
-                                                      " characters, not " + std::to_string(length)};
+        return CodeError{CodeFault::wrong_length, std::to_string(length),
+                         static_cast<int>(exercise_code_length)};
     }
     std::array<unsigned, data_length> data{};
     std::uint32_t bits = 0;
@@ -118,15 +115,11 @@ std::variant<Exercise, CodeError> read_exercise_code(std::string_view text, int 
         bits = (bits << 5) | read[i];
     }
     if (check_of(data) != read[data_length]) {
-        return CodeError{CodeFault::wrong_check,
-                         "the code's check character does not match: a character is mistyped "
-                         "or two are swapped"};
+        return CodeError{CodeFault::wrong_check, "", 0};
     }
     const int level = static_cast<int>(bits >> state_bits);
     if (level < 1 || level > highest_level) {
-        return CodeError{CodeFault::no_such_level,
-                         "the code is for level " + std::to_string(level) +
-                             ", and the levels are 1 to " + std::to_string(highest_level)};
+        return CodeError{CodeFault::no_such_level, std::to_string(level), highest_level};
     }
     return Exercise{level, bits & state_mask};
 }

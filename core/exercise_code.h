@@ -17,12 +17,15 @@ struct Exercise {
     bool operator==(const Exercise&) const = default;
 };
 
-// What is wrong with a code that names no exercise, as a kind and as a sentence for the
-// user.
+// What is wrong with a code that names no exercise: its kind, what was found (the
+// character not used in codes, empty for one that cannot be printed; the number of
+// characters read; the level) and what was wanted (the length of a code; the highest
+// level). The sentences a reader sees are made of these in the reader's language.
 enum class CodeFault { bad_character, wrong_length, wrong_check, no_such_level };
 struct CodeError {
     CodeFault fault;
-    std::string message;
+    std::string found;
+    int wanted = 0;
 
     bool operator==(const CodeError&) const = default;
 };

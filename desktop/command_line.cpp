@@ -4,8 +4,9 @@
 #include <variant>
 
 #include "command_table.h"
-#include "form_state.h"
+#include "exercise_dialog_text.h"
 #include "filled_text.h"
+#include "form_state.h"
 #include "project_version.h"
 #include "translatable.h"
 
@@ -119,8 +120,9 @@ std::string usage_text(const Catalogue& catalogue) {
                         "of:\n"
                         "                   {codes}\n")),
                   {{"codes", codes}}) +
-           tr(N_("  --exercise CODE  open on the exercise a code names: whoever opens the same\n"
-                 "                   code gets the same example, and the same ones after RESET\n")) +
+           tr(N_(
+               "  --exercise CODE  open on the exercise a code names: whoever opens the same\n"
+               "                   code gets the same example, and the same ones after RESET\n")) +
            tr(N_("  --help           show this text and exit\n")) +
            tr(N_("  --version        show the version and exit\n")) + "\n" +
            tr(N_("It needs a display (DISPLAY or WAYLAND_DISPLAY); without a screen, run it on "
@@ -146,7 +148,7 @@ std::string refusal_text(const CommandLine& line, const Catalogue& catalogue) {
             text = N_("{argument} needs an exercise code");
             break;
         case CommandLine::Refusal::bad_exercise:
-            return "quorvel: --exercise: " + line.code_error->message + "\n";
+            return "quorvel: --exercise: " + code_error_text(*line.code_error, catalogue) + "\n";
     }
     return "quorvel: " + filled(catalogue.translate(text), {{"argument", line.refused}}) + "\n";
 }

@@ -31,7 +31,7 @@ struct CommandLine {
     std::string refused;
     std::optional<CodeError> code_error = std::nullopt;
     Palette palette = Palette::seed;
-    const Language* language = nullptr;  // nullptr: the system's
+    const Language* language = nullptr;               // nullptr: the system's
     std::optional<Exercise> exercise = std::nullopt;  // --exercise's, read and checked
 };
 

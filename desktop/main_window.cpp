@@ -278,16 +278,18 @@ void MainWindow::raise_event(std::string_view handler) {
     if (reporting_fault_) {
         return;
     }
-    const std::optional<RuntimeFault> fault = dispatch(*form_, handler);
-    if (!fault) {
-        return;
+    if (const std::optional<RuntimeFault> fault = dispatch(*form_, handler)) {
+        report_fault(*fault);
     }
+}
+
+void MainWindow::report_fault(const RuntimeFault& fault) {
     for (SpinButton* spin : findChildren<SpinButton*>()) {
         spin->stop_repeating();
     }
     reporting_fault_ = true;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvel"),
-                    QString::fromStdString(fault_text(*fault, catalogue_)), QMessageBox::Ok, this);
+                    QString::fromStdString(fault_text(fault, catalogue_)), QMessageBox::Ok, this);
     box.setFont(zoomed_font(QApplication::font("QMessageBox"), zoom_factor()));
     box.setLayoutDirection(popup_direction());
     box.exec();

@@ -9,6 +9,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "catalogue.h"
 #include "command_table.h"
 #include "event.h"
+#include "exercise_dialog.h"
 #include "form.h"
 #include "help_window.h"
 #include "languages.h"
@@ -78,8 +81,16 @@ class MainWindow : public QWidget, public Ui {
     // change, the form and what the plots hold do not.
     void set_palette(Palette palette);
     Palette palette() const { return palette_; }
-    // What a right click or the Menu key offers: help, zoom, high contrast, the language
-    // and copy picture.
+    // Opens a dialog with the code of the exercise on the window; for open, one that also
+    // takes a code. A dialog already open is closed first.
+    void show_exercise_dialog(ExerciseDialog::Purpose purpose);
+    // The exercise code dialog while it is open, or nullptr.
+    ExerciseDialog* exercise_dialog() const { return exercise_dialog_; }
+    // Opens the exercise a typed code names; for a code that names none, the sentence
+    // saying what is wrong with it, and the window is left as it was.
+    std::optional<std::string> open_exercise_code(std::string_view code);
+    // What a right click or the Menu key offers: help, zoom, high contrast, the language,
+    // copy picture and the exercise codes.
     QMenu& context_menu();
     // Speaks a language from now on: every name, description and tooltip, the commands,
     // the menu, the help window if open, the dialogs and Qt's own texts. The help, the
@@ -140,6 +151,8 @@ class MainWindow : public QWidget, public Ui {
     // The one road from a control's event to its handler. A runtime fault is reported to
     // the user and the window carries on with whatever the handler had done.
     void raise_event(std::string_view handler);
+    // Tells the user of a runtime fault in a message box; the window carries on.
+    void report_fault(const RuntimeFault& fault);
     template <typename Control>
     Control& lookup(ControlName name) const;
 
@@ -173,6 +186,7 @@ class MainWindow : public QWidget, public Ui {
     // end puts back.
     QFont tooltip_font_;
     QPointer<HelpWindow> help_;
+    QPointer<ExerciseDialog> exercise_dialog_;
 };
 
 }  // namespace quorvel

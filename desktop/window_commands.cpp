@@ -1,5 +1,6 @@
 // The window's own commands around the exercise: its zoom, the "How to use" window, the
-// copy of its picture, and the context menu and keys that offer them.
+// copy of its picture, the exercise code dialogs, and the context menu and keys that
+// offer them.
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -18,6 +19,8 @@
 #include <utility>
 
 #include "command_table.h"
+#include "exercise_dialog_text.h"
+#include "exercise_opening.h"
 #include "layout.h"
 #include "main_window.h"
 #include "paint_zoom.h"
@@ -150,6 +153,33 @@ QString qt_text(std::string_view text) {
 
 }  // namespace
 
+std::optional<std::string> MainWindow::open_exercise_code(std::string_view code) {
+    if (reporting_fault_) {
+        return std::nullopt;
+    }
+    try {
+        if (const auto error = open_exercise(*form_, code)) {
+            return code_refusal(*error, catalogue_);
+        }
+    } catch (const RuntimeFault& fault) {
+        report_fault(fault);
+    }
+    return std::nullopt;
+}
+
+void MainWindow::show_exercise_dialog(ExerciseDialog::Purpose purpose) {
+    if (exercise_dialog_ != nullptr) {
+        exercise_dialog_->close();
+    }
+    const auto code = exercise_code(current_exercise(*form_));
+    exercise_dialog_ = new ExerciseDialog(
+        purpose, qt_text(code.value_or("")),
+        [this](std::string_view typed) { return open_exercise_code(typed); }, this);
+    exercise_dialog_->setAttribute(Qt::WA_DeleteOnClose);
+    exercise_dialog_->setFont(zoomed_font(QApplication::font(exercise_dialog_), zoom_factor()));
+    exercise_dialog_->open();
+}
+
 // What each of the window's commands does when its keys or its menu entry trigger it.
 std::function<void()> MainWindow::command_run(std::string_view id) {
     if (id == "help") {
@@ -173,6 +203,12 @@ std::function<void()> MainWindow::command_run(std::string_view id) {
     }
     if (id == "copy_picture") {
         return [this] { copy_picture(); };
+    }
+    if (id == "share_exercise") {
+        return [this] { show_exercise_dialog(ExerciseDialog::Purpose::share); };
+    }
+    if (id == "open_exercise") {
+        return [this] { show_exercise_dialog(ExerciseDialog::Purpose::open); };
     }
     if (id == "high_contrast") {
         return [this] {

@@ -2,7 +2,9 @@
 
 #include <variant>
 
+#include "catalogue.h"
 #include "exercise_code.h"
+#include "exercise_dialog_text.h"
 #include "form_state.h"
 
 namespace quorvel::testing {
@@ -11,7 +13,8 @@ namespace {
 std::optional<std::string> check_with(std::string_view text, int highest_level) {
     const auto read = read_exercise_code(text, highest_level);
     if (const auto* error = std::get_if<CodeError>(&read)) {
-        if (error->message.empty() || error->message.find('\n') != std::string::npos) {
+        const std::string said = code_error_text(*error, Catalogue{});
+        if (said.empty() || said.find('\n') != std::string::npos) {
             return "a refusal that is not one line";
         }
         return std::nullopt;

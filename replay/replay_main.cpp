@@ -23,8 +23,10 @@
 #include <string_view>
 #include <utility>
 
+#include "catalogue.h"
 #include "dispatch.h"
 #include "event_table.h"
+#include "exercise_dialog_text.h"
 #include "exercise_opening.h"
 #include "main_window.h"
 #include "palette.h"
@@ -72,7 +74,7 @@ std::optional<std::string> open(quorvel::MainWindow& window, std::string_view co
     std::optional<quorvel::RuntimeFault> fault;
     try {
         if (auto error = quorvel::open_exercise(form, code)) {
-            return std::move(error->message);
+            return quorvel::code_error_text(*error, quorvel::Catalogue{});
         }
     } catch (const quorvel::RuntimeFault& raised) {
         fault = raised;

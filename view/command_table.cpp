@@ -39,7 +39,6 @@ constexpr auto rows = std::to_array<CommandRow>({
      .web = other("Ctrl+0", N_("Back to 100 %"))},
     // The submenu of zoom steps, one checkable entry per step.
     {.id = "zoom_levels", .label = N_("Zoom"), .checkable = true, .desktop = window("", "")},
-    // The submenu of the listed languages, each by its own name.
     // The submenu of languages, each by its own name, one checkable entry per language.
     {.id = "language",
      .label = N_("Language"),
@@ -63,6 +62,17 @@ constexpr auto rows = std::to_array<CommandRow>({
      .web = window("Ctrl+Alt+H",
                    N_("High contrast on or off: darker reds, greens and outlines, every text at "
                       "4.5:1 or more"))},
+    {.id = "share_exercise",
+     .label = N_("Share this exercise…"),
+     .desktop = window("Ctrl+Shift+S",
+                       N_("Show this exercise's code, which opens the same example for anyone")),
+     .web = window("Ctrl+Shift+S",
+                   N_("Show this exercise's code and address, which open the same example for "
+                      "anyone"))},
+    {.id = "open_exercise",
+     .label = N_("Open an exercise…"),
+     .desktop = window("Ctrl+O", N_("Open the exercise a code names")),
+     .web = window("Ctrl+O", N_("Open the exercise a code names"))},
     {.desktop =
          other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control")),
      .web = other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control"))},
@@ -71,10 +81,11 @@ constexpr auto rows = std::to_array<CommandRow>({
     {.desktop = other("Space, Return, Enter", N_("Press the button that has the focus")),
      .web = other("Space, Return, Enter", N_("Press the button that has the focus"))},
     {.desktop = other("Right click, Menu key",
-                      N_("The menu with help, zoom, high contrast and copy picture")),
-     .web =
-         other("Right click, Menu key", N_("The menu with help, high contrast and copy picture"))},
-    // The page's texts in another language: a submenu of the languages, each by its own name.
+                      N_("The menu with help, zoom, high contrast, the language, copy picture "
+                         "and the exercise codes")),
+     .web = other("Right click, Menu key",
+                  N_("The menu with help, high contrast, copy picture, the language and the "
+                     "exercise codes"))},
 });
 
 constexpr auto desktop_menu = std::to_array<std::string_view>({
@@ -88,10 +99,13 @@ constexpr auto desktop_menu = std::to_array<std::string_view>({
     "language",
     menu_separator,
     "copy_picture",
+    menu_separator,
+    "share_exercise",
+    "open_exercise",
 });
 
-constexpr auto web_menu =
-    std::to_array<std::string_view>({"help", "high_contrast", "copy_picture", "language"});
+constexpr auto web_menu = std::to_array<std::string_view>(
+    {"help", "high_contrast", "copy_picture", "language", "share_exercise", "open_exercise"});
 
 // Between alternatives in the portable form, and in the help.
 constexpr std::string_view key_separator = "; ";

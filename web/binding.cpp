@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "exercise_dialog_text.h"
 #include "exercise_opening.h"
 #include "form.h"
 #include "help_description.h"
@@ -64,14 +65,18 @@ const char* run(std::string_view handler) {
 }
 
 // Opens a code's exercise as an event named "exercise" and the code; {"error": what is
-// wrong} for a code that names none, which changes nothing.
+// wrong, "refusal": the sentence that tells the user} for a code that names none, which
+// changes nothing.
 const char* open_code(std::string_view code) {
     quorvel::Form& form = page().window->form();
     std::optional<quorvel::RuntimeFault> fault;
     try {
         if (const auto error = quorvel::open_exercise(form, code)) {
             quorvel::JsonText json;
-            json.begin_object().field("error", error->message).end_object();
+            json.begin_object()
+                .field("error", quorvel::code_error_text(*error, page().window->catalogue()))
+                .field("refusal", quorvel::code_refusal(*error, page().window->catalogue()))
+                .end_object();
             return reply(json.text());
         }
     } catch (const quorvel::RuntimeFault& raised) {

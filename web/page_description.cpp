@@ -11,6 +11,7 @@
 #include "announcements.h"
 #include "command_table.h"
 #include "event_table.h"
+#include "exercise_dialog_text.h"
 #include "json_text.h"
 #include "languages.h"
 #include "layout.h"
@@ -190,6 +191,23 @@ void commands_field(JsonText& json, const Catalogue& catalogue) {
     json.end_array();
 }
 
+// The words of the exercise code dialogs.
+void exercise_dialog_field(JsonText& json, const Catalogue& catalogue) {
+    const ExerciseDialogText& text = exercise_dialog_text();
+    json.key("exercise_dialog")
+        .begin_object()
+        .field("share_title", catalogue.translate(text.share_title))
+        .field("share_intro", catalogue.translate(text.share_intro))
+        .field("address_label", catalogue.translate(text.address_label))
+        .field("copy", catalogue.translate(text.copy))
+        .field("copied", catalogue.translate(text.copied))
+        .field("open_title", catalogue.translate(text.open_title))
+        .field("open_prompt", catalogue.translate(text.open_prompt))
+        .field("open", catalogue.translate(text.open))
+        .field("close", catalogue.translate(text.close))
+        .end_object();
+}
+
 void row_fields(JsonText& json, const ControlRow& row, const RowGeometry& at, const Form& form,
                 const Catalogue& catalogue) {
     const SpinRangeOf range_of = spin_ranges(form);
@@ -307,6 +325,7 @@ std::string page_description(const WebWindow& window) {
     palettes_field(json);
     commands_field(json, window.catalogue());
     language_fields(json, window.catalogue());
+    exercise_dialog_field(json, window.catalogue());
     json.key("rows").begin_array();
     const auto table = layout_table();
     const std::vector<RowGeometry> geometry = window_geometry();

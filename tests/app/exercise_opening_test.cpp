@@ -72,7 +72,7 @@ TEST_P(OpenedCode, DrawsTheSameExampleAndTheSameNextOnes) {
     LoadedForm opened;
     opened.run_all({"Command3_Click", "Command4_Click", "Spin_a1_SpinUp", "Command1_Click"});
     const auto error = open_exercise(opened.form, code);
-    ASSERT_FALSE(error) << error->message;
+    ASSERT_FALSE(error) << error->found;
     EXPECT_EQ(opened.form.lebel, Int16(level));
     EXPECT_EQ(opened.caption({"value_lebel"}), std::to_string(level));
     EXPECT_EQ(code_on(opened.form), code);
@@ -117,7 +117,7 @@ TEST_P(RefusedCodes, LeaveTheFormUntouched) {
     }
     const auto error = open_exercise(run.form, c.code);
     ASSERT_TRUE(error) << c.code;
-    EXPECT_EQ(error->fault, c.fault) << error->message;
+    EXPECT_EQ(error->fault, c.fault) << error->found;
     EXPECT_EQ(state_json(run.form, "x", nullptr), before);
     for (const char* surface : {"campus_ex", "campus_sqr", "campus_graph", "campus_sim"}) {
         drawn -= run.canvas({surface}).calls().size();
@@ -149,7 +149,7 @@ TEST(ExerciseOpening, LevelsComeFromTheForm) {
     run.form.max_order = Int16(2);
     const auto refused = open_exercise(run.form, level_3);
     ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->message, "the code is for level 3, and the levels are 1 to 2");
+    EXPECT_EQ(*refused, (CodeError{CodeFault::no_such_level, "3", 2}));
     run.form.max_order = Int16(highest_harmonic);
     EXPECT_FALSE(open_exercise(run.form, level_3));
     EXPECT_EQ(run.form.lebel, Int16(3));

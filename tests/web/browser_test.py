@@ -235,13 +235,14 @@ def narrow(args, url):
 KEY = {"Tab": ("Tab", 9, None), "Up": ("ArrowUp", 38, None), "Down": ("ArrowDown", 40, None),
        "Enter": ("Enter", 13, "\r"), "Space": ("Space", 32, " "), "F1": ("F1", 112, None),
        "Esc": ("Escape", 27, None), "Menu": ("ContextMenu", 93, None),
-       "C": ("KeyC", 67, None), "H": ("KeyH", 72, None)}
+       "C": ("KeyC", 67, None), "H": ("KeyH", 72, None), "O": ("KeyO", 79, None),
+       "S": ("KeyS", 83, None)}
 ALT, CTRL = 1, 2
 
 
 def press(page, name, shift=False, modifiers=0):
     code, key_code, text = KEY[name]
-    key = {"Space": " ", "C": "c", "H": "h"}.get(name, code)
+    key = {"Space": " ", "C": "c", "H": "h", "O": "o", "S": "s"}.get(name, code)
     params = {"key": key, "code": code, "windowsVirtualKeyCode": key_code,
               "modifiers": (8 if shift else 0) | modifiers}
     page.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown",
@@ -526,7 +527,8 @@ def help_dialog(args, url):
             page.wait_for(f"{menu}?.matches(':popover-open')", timeout=5)
             items = page.evaluate(f"[...{menu}.querySelectorAll('[role=menuitem]')]"
                                   ".map(e => e.textContent)")
-            if items != ["How to use…", "Copy picture", "Language"]:
+            if items != ["How to use…", "Copy picture", "Language", "Share this exercise…",
+                         "Open an exercise…"]:
                 raise Failure(f"the menu from {target} offers {items}")
             if page.evaluate(f"document.activeElement.parentElement !== {menu}"):
                 raise Failure(f"the menu from {target} leaves the keyboard focus on "
@@ -853,6 +855,73 @@ def bad_exercise_link(args, url):
             print(f"  {code}: {told}")
 
 
+EXERCISE_OPEN = "document.getElementById('exercise')?.open === true"
+
+
+def exercise_dialogs(args, url):
+    """Ctrl+Shift+S shows the exercise's code in large type and the page's address that
+    opens it, in a modal dialog that Esc closes. "Open an exercise…" from the context menu
+    (and Ctrl+O) takes a code: a mistyped one is refused in the dialog with what is wrong,
+    the window unchanged; a good one opens its exercise, equal to the replay's, and the
+    dialog closes."""
+    events = ["Command3_Click", "Spin_a0_SpinUp", "Command4_Click"]
+    good = exercise_code_after(args.replay, 31)
+    mistyped = good[:2] + ("7" if good[2] != "7" else "8") + good[3:]
+    with cdp.chromium() as page:
+        wp = open_page(page, url)
+        for handler in events:
+            page.evaluate(f"quorvel.raise('{handler}')")
+        before = page.evaluate("JSON.stringify(quorvel.core.state())")
+        current = page.evaluate("quorvel.core.state().exercise")
+
+        press(page, "S", shift=True, modifiers=CTRL)
+        page.wait_for(EXERCISE_OPEN, timeout=5)
+        shown = page.evaluate("""(() => { const d = document.getElementById('exercise');
+            return {modal: d.matches(':modal'), code: d.querySelector('#exercise-code').textContent,
+                    size: parseFloat(getComputedStyle(d.querySelector('#exercise-code')).fontSize),
+                    text: parseFloat(getComputedStyle(d).fontSize),
+                    address: d.querySelector('#exercise-address').value,
+                    entry: d.querySelector('#exercise-entry') !== null}; })()""")
+        if not shown["modal"] or shown["code"] != current or shown["entry"]:
+            raise Failure(f"the share dialog shows {shown}, the exercise is {current}")
+        if shown["size"] < 2 * shown["text"]:
+            raise Failure(f"the code is set at {shown['size']}px beside text at {shown['text']}px")
+        if shown["address"] != f"{url.split('#')[0]}#exercise={current}":
+            raise Failure(f"the address shown is {shown['address']}")
+        press(page, "Esc")
+        page.wait_for(f"!({EXERCISE_OPEN})", timeout=5)
+        print(f"  Ctrl+Shift+S: {current} at {shown['size']:g}px and {shown['address']}")
+
+        press(page, "O", modifiers=CTRL)
+        page.wait_for(EXERCISE_OPEN + " && document.activeElement.id === 'exercise-entry'",
+                      timeout=5)
+        press(page, "Esc")
+        page.wait_for(f"!({EXERCISE_OPEN})", timeout=5)
+        wp.click("campus_sim", button="right")
+        page.wait_for("document.getElementById('context-menu')?.matches(':popover-open')",
+                      timeout=5)
+        while page.evaluate("document.activeElement.textContent") != "Open an exercise…":
+            press(page, "Down")
+        press(page, "Enter")
+        page.wait_for(EXERCISE_OPEN + " && document.activeElement.id === 'exercise-entry'",
+                      timeout=5)
+        page.send("Input.insertText", text=mistyped)
+        press(page, "Enter")
+        reason = replay_refusal(args.replay, mistyped)
+        told = page.wait_for("document.getElementById('exercise-refusal').textContent", timeout=5)
+        if reason not in told or not page.evaluate(EXERCISE_OPEN):
+            raise Failure(f"{mistyped} is refused with {told!r}, not {reason!r}")
+        if page.evaluate("JSON.stringify(quorvel.core.state())") != before:
+            raise Failure(f"{mistyped} changed the window's state")
+        print(f"  {mistyped}: {told}")
+        page.evaluate("document.getElementById('exercise-entry').value = ''")
+        page.send("Input.insertText", text=good.lower().replace("-", " "))
+        press(page, "Enter")
+        page.wait_for(f"!({EXERCISE_OPEN})", timeout=5)
+        states, snaps, _ = replay_checkpoints(args.replay, [events + [f"exercise {good}"]])
+        compare(wp, snaps[0], states[0], f"opened {good}", args.out)
+
+
 SCENARIOS = {
     "exercise": lambda args, url: run_steps(
         args, exercise_and_more(run_replay(args.replay, [])[0]), url),
@@ -871,6 +940,7 @@ SCENARIOS = {
     "high_contrast": high_contrast,
     "exercise_link": exercise_link,
     "bad_exercise_link": bad_exercise_link,
+    "exercise_dialogs": exercise_dialogs,
 }
 
 

@@ -63,21 +63,21 @@ async function startWindow(loading, page, language) {
     announce(handler, reply, language.described);
     if (reply.fault) report(reply.fault);
   };
-  // A code that names no exercise changes nothing; the dialog says what is wrong with it.
+  // Opens the exercise a code names: null, or the sentence saying what is wrong with a
+  // code that names none, which changes nothing.
   const openExercise = (code) => {
-    if (reporting) return;
+    if (reporting) return null;
     const reply = core.openExercise(code);
-    if (reply.error) {
-      report(`This exercise code cannot be opened: ${reply.error}.`);
-      return;
-    }
+    if (reply.error) return reply.refusal;
     untouched = false;
     apply(reply);
     // The same sentence as RESET's: a new example, answers hidden.
     announced = ["Command1_Click", reply];
     announce("Command1_Click", reply, language.described);
     if (reply.fault) report(reply.fault);
+    return null;
   };
+  const exercise = { current: () => core.state().exercise, open: openExercise };
 
   // The controls are built while the WebAssembly still compiles, off the document, which
   // takes them in once their surfaces can be painted.
@@ -109,7 +109,7 @@ async function startWindow(loading, page, language) {
   };
   const retextCommands = installWindowCommands(root, language.described, core.help(), () => {
     for (const control of controls) control.stop?.();
-  }, palette, choices);
+  }, palette, choices, exercise);
   // Each fit lays out the tap areas for its scale, and draws the surfaces afresh when
   // the device pixels they cover change.
   let arranged = null;
@@ -133,7 +133,11 @@ async function startWindow(loading, page, language) {
   // next frame, which shows them.
   performance.mark("plots-painted");
   root.removeAttribute("aria-busy");
-  followExerciseLinks(openExercise);
+  // A bad code in the address is told in the fault's dialog, there being no other.
+  followExerciseLinks((code) => {
+    const refused = openExercise(code);
+    if (refused !== null) report(refused);
+  });
   keepForOffline(() => untouched);
   return { core, controls, raise, openExercise };
 }

@@ -1,23 +1,29 @@
 // The window's own commands around the exercise, as on the desktop: the "How to use"
-// dialog, high contrast and a copy of the window's picture, each on the keys and in the
+// dialog, high contrast, a copy of the window's picture and the exercise code dialogs,
+// each on the keys and in the
 // order of the context menu (a right click, the Menu key, a long press) that the page
 // description gives. Zoom is the browser's own.
 
 import { openContextMenu } from "./context_menu.js";
 import { canCopyPicture, copyPicture } from "./copy_picture.js";
 import { showFault } from "./fault_dialog.js";
+import { makeExerciseDialog } from "./exercise_dialog.js";
 import { makeHelpDialog } from "./help_dialog.js";
 import { isSameKey, matchesKey } from "./key_text.js";
 import { onLongPress } from "./long_press.js";
 
-// `page`: the page description, whose `commands` and `menu` list the commands and
-// `languages` the languages. `beforeHelp` runs as the help opens (the page stops a held
-// spin arrow); `palette` switches high contrast; `language` gives the page's language
-// and shows the page in another. Gives the function that shows the commands' labels and
-// the help in the language of another description.
-export function installWindowCommands(root, page, help, beforeHelp, palette, language) {
-  const helpDialog = makeHelpDialog(help, page.texts, beforeHelp);
+// `page`: the page description, whose `commands` and `menu` list the commands,
+// `languages` the languages and `exercise_dialog` the exercise dialogs' words.
+// `beforeDialog` runs as the help or an exercise dialog opens (the page stops a held spin
+// arrow); `palette` switches high contrast; `language` gives the page's language and shows
+// the page in another; `exercise` gives the current exercise's code and opens one
+// (exercise_dialog.js). Gives the function that shows the commands' labels, the dialogs'
+// words and the help in the language of another description.
+export function installWindowCommands(root, page, help, beforeDialog, palette, language, exercise) {
+  const helpDialog = makeHelpDialog(help, page.texts, beforeDialog);
   let texts = page.texts;
+  let exerciseWords = page.exercise_dialog;
+  const openExerciseDialog = makeExerciseDialog(() => exerciseWords, exercise, beforeDialog);
   const copy = () => copyPicture(root).catch((error) => {
     console.warn(`Copy picture failed: ${error.message}`);
     showFault(texts.copy_failed, () => {});
@@ -27,6 +33,8 @@ export function installWindowCommands(root, page, help, beforeHelp, palette, lan
   const actions = {
     help: { run: (focusAfter) => helpDialog.open(focusAfter) },
     high_contrast: { run: () => palette.toggle(), checked: () => palette.isHigh() },
+    share_exercise: { run: (focusAfter) => openExerciseDialog("share", focusAfter) },
+    open_exercise: { run: (focusAfter) => openExerciseDialog("open", focusAfter) },
     copy_picture: {
       run: copy,
       offered: canCopyPicture,
@@ -91,6 +99,7 @@ export function installWindowCommands(root, page, help, beforeHelp, palette, lan
   onLongPress(root, openMenu);
   return (described, newHelp) => {
     texts = described.texts;
+    exerciseWords = described.exercise_dialog;
     for (const command of described.commands) commands.get(command.id).label = command.label;
     helpDialog.retext(newHelp, texts);
   };
