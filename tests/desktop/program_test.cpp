@@ -206,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"DISPLAY", "{x}"}},
                     1,
                     {},
-                    {"no X server answers on the display {x} (DISPLAY)"}},
+                    {"No X server answers on the display {x} (DISPLAY)"}},
         ProgramCase{"x_platform_asked_for_without_display",
                     {},
                     {{"QT_QPA_PLATFORM", "xcb"}},

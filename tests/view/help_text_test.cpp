@@ -167,8 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
                        "Ctrl+= or Ctrl++: Zoom in: " + zoom_steps_text(), "Ctrl+0: Back to 100 %",
                        "Ctrl+C: Copy a picture", "Ctrl+Alt+H: High contrast on or off",
                        "Tab, Shift+Tab", "Up, Down",
-                       "Right click, Menu key: The menu with help, zoom, high contrast and copy "
-                       "picture"},
+                       "Right click, Menu key: The menu with help, zoom, high contrast, the "
+                       "language, copy picture and the exercise codes"},
                       {"browser"}},
         ShellKeysCase{"web",
                       Shell::web,
@@ -176,8 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                        "Ctrl+= or Ctrl++: Zoom in, in the browser's own steps", "Ctrl+-: Zoom out",
                        "Ctrl+0: Back to 100 %", "Ctrl+C: Copy a picture",
                        "Ctrl+Alt+H: High contrast on or off", "Tab, Shift+Tab", "Up, Down",
-                       "Right click, Menu key: The menu with help, high contrast and copy "
-                       "picture"},
+                       "Right click, Menu key: The menu with help, high contrast, copy picture, "
+                       "the language and the exercise codes"},
                       {zoom_steps_text(), "zoom and"}}),
     testing::CaseName{});
 
