@@ -26,45 +26,44 @@ bool takes_a_glyph(char32_t c) {
     return category != QChar::Other_Control && category != QChar::Other_Format;
 }
 
+// The application's own font, and every installed family Qt can fall back on: each is
+// read only when the application's font lacks a character (reading them all is slow and
+// noisy).
 class InstalledFonts {
   public:
-    InstalledFonts() : own_(QApplication::font()) {
-        for (const QString& family : QFontDatabase::families()) {
-            QRawFont face = QRawFont::fromFont(QFont(family));
-            if (face.isValid()) {
-                faces_.push_back(std::move(face));
-            }
-        }
-    }
-
-    bool draw(char32_t c) const {
-        return own_.inFontUcs4(c) ||
-               std::any_of(faces_.begin(), faces_.end(),
-                           [c](const QRawFont& face) { return face.supportsCharacter(c); });
-    }
+    InstalledFonts() : own_(QApplication::font()) {}
 
     // The characters of `texts` that no installed font draws.
     std::set<char32_t> missing(const std::vector<std::string_view>& texts) const {
-        std::set<char32_t> characters;
+        std::set<char32_t> lacking;
         for (const std::string_view text : texts) {
             const QString shown =
                 QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
             for (const char32_t c : shown.toUcs4()) {
-                characters.insert(c);
+                if (takes_a_glyph(c) && !own_.inFontUcs4(c)) {
+                    lacking.insert(c);
+                }
             }
         }
-        std::set<char32_t> missing;
-        for (const char32_t c : characters) {
-            if (takes_a_glyph(c) && !draw(c)) {
-                missing.insert(c);
+        if (lacking.empty()) {
+            return lacking;
+        }
+        std::vector<QRawFont> faces;
+        for (const QString& family : QFontDatabase::families()) {
+            QRawFont face = QRawFont::fromFont(QFont(family));
+            if (face.isValid()) {
+                faces.push_back(std::move(face));
             }
         }
-        return missing;
+        std::erase_if(lacking, [&faces](char32_t c) {
+            return std::any_of(faces.begin(), faces.end(),
+                               [c](const QRawFont& face) { return face.supportsCharacter(c); });
+        });
+        return lacking;
     }
 
   private:
     QFontMetrics own_;
-    std::vector<QRawFont> faces_;
 };
 
 std::string listed(const std::set<char32_t>& characters) {
