@@ -19,6 +19,8 @@ run_packages=(
     qt6-wayland
     # Qt's own texts (its dialogs' buttons) in the student's language.
     qt6-translations-l10n
+    # The faces that draw the Chinese, Korean and Arabic texts.
+    fonts-noto-cjk fonts-noto-core
     # The build compiles the catalogues (msgfmt) and makes the pseudo-language (python3).
     gettext python3
 )
