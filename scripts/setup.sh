@@ -45,6 +45,8 @@ test_packages=(
     desktop-file-utils appstream dpkg-dev lintian help2man
     valgrind clang clang-format libclang-rt-14-dev flake8
     locales
+    # Reads back the QR code of the page's share dialog.
+    zbar-tools
 )
 bench_packages=(libbenchmark-dev hyperfine time xvfb x11-utils)
 

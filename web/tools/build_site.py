@@ -9,6 +9,8 @@
   them), and its icons, rendered from the program's SVG icon;
 - with --single, the whole program as one HTML file that opens from disk: the module as
   base64, the faces as data: URLs, the fonts' licence texts carried inside;
+- in each page, the Content-Security-Policy that allows its own inline script and style
+  sheet by their hashes and nothing from another site (page_policy.py);
 - the service worker and the compressed siblings (finish_site.py).
 
   build_site.py --page DIR --entry JS --loader JS --description JSON --languages JSON
@@ -32,6 +34,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import finish_site  # noqa: E402
+import page_policy  # noqa: E402
 
 ICONS = [("quorvel-192.png", 192, False), ("quorvel-512.png", 512, False),
          ("quorvel-maskable-512.png", 512, True)]
@@ -98,6 +101,17 @@ def with_style(html, css):
                         f"<style>\n{element_text(css, 'style')}</style>")
 
 
+def with_policy(html):
+    """The page with its policy first in <head>: it covers only what comes after it."""
+    tag = '<meta charset="utf-8">'
+    # Its sources hold no character that needs escaping within the attribute's quotes.
+    content = page_policy.page_policy(html)
+    if re.search(r'["&<>]', content):
+        fail(f"the policy would need escaping: {content}")
+    return replace_once(html, tag, f'{tag}\n<meta http-equiv="Content-Security-Policy" '
+                                   f'content="{content}">')
+
+
 def served_page(template, css, script, description, names):
     """index.html: the files it names under their hashed names."""
     for old, new in names.items():
@@ -108,7 +122,7 @@ def served_page(template, css, script, description, names):
             tag = match.group(0).replace(f'href="{attributes["href"]}"',
                                          f'href="{names[attributes["href"]]}"')
             html = html.replace(match.group(0), tag)
-    return with_script(with_description(html, description), script)
+    return with_policy(with_script(with_description(html, description), script))
 
 
 def single_page(template, css, script, description, wasm, site, names, carried):
@@ -137,13 +151,15 @@ def single_page(template, css, script, description, wasm, site, names, carried):
     html = with_description(html, description).replace(
         "</head>", f'<script type="application/json" id="carried-files">{files_json}</script>\n'
                    "</head>", 1)
-    return with_script(html, script)
+    return with_policy(with_script(html, script))
 
 
 def local_references(html):
     """What the page would fetch beside itself: href, src and url() that are no data:,
     blob: or other site's address."""
-    found = re.findall(r'(?:href|src)="([^"]+)"|url\("([^"]+)"\)', html)
+    # The markup and the style sheet, not the script's text: its strings are not addresses.
+    markup = re.sub(r"(<script\b[^>]*>).*?(</script>)", r"\1\2", html, flags=re.S)
+    found = re.findall(r'(?:href|src)="([^"]+)"|url\("([^"]+)"\)', markup)
     return [a or b for a, b in found
             if not re.match(r"(data|blob|https?|mailto):|#", a or b)]
 
