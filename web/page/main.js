@@ -13,7 +13,7 @@ import { announce } from "./announce.js";
 import { applyPageTexts, filled, keepInAddress, preferredLanguages } from "./language.js";
 import { followExerciseLinks } from "./exercise_link.js";
 import { makePalette } from "./palette.js";
-import { opensOnStart, paintStartFrame } from "./start_frame.js";
+import { facesLoaded, opensOnStart, paintStartFrame } from "./start_frame.js";
 import { applyTapAreas, reachesTap, tapAreas } from "./tap_areas.js";
 import { installWindowCommands } from "./window_commands.js";
 
@@ -83,11 +83,13 @@ async function startWindow(loading, page, language) {
   // The controls are built and fitted while the WebAssembly still compiles. On the start
   // example the window shows at once, its plots drawn where the page holds them at the
   // fit's ratio; on anything else it stays hidden until the core has drawn it.
+  await facesLoaded();
   controls = buildWindow(root, page, raise);
   const onStart = opensOnStart();
   if (!onStart) root.style.visibility = "hidden";
-  // Each fit lays out the tap areas for its scale, and draws the surfaces afresh when
-  // the device pixels they cover change.
+  // Each fit lays out the tap areas for its scale (which the controls' boxes show, so
+  // they are in the first frame), and draws the surfaces afresh when the device pixels
+  // they cover change.
   let arranged = null;
   let fitted = null;
   const refit = (fit) => {

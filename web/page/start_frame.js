@@ -7,6 +7,12 @@
 // draw leaves its plots blank until the core draws them: never another example's plots,
 // never a resampled one.
 
+// Once the page's faces have loaded (or failed to): a window laid out first in fallback
+// faces and again in these costs several times one layout in these.
+export function facesLoaded() {
+  return Promise.all([...document.fonts].map((face) => face.load().catch(() => null)));
+}
+
 // Whether the page opens on the start example, in the program's own colours.
 export function opensOnStart() {
   if (/^#(exercise|work)=/.test(location.hash)) return false;
