@@ -4,7 +4,7 @@
 # the desktop preset and once as the default throttled phone. Prints performance,
 # cumulative layout shift, total blocking time and accessibility; the reports are kept in
 # build/lighthouse/. A benchmark, not a test: its figures go to docs/performance.md.
-#   bench/web/lighthouse.sh [--no-build]
+#   bench/web/lighthouse.sh [--no-build]   (SITE=DIR: another built site; LIGHTHOUSE_OUT=DIR)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
@@ -17,11 +17,11 @@ if [[ ! -x $tool/node_modules/.bin/lighthouse ]]; then
     (cd "$tool" && npm ci --no-audit --no-fund >/dev/null)
 fi
 export CHROME_PATH=${CHROME_PATH:-$(command -v chromium)}
-out=$root/build/lighthouse
+out=${LIGHTHOUSE_OUT:-$root/build/lighthouse}
 mkdir -p "$out"
 
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-python3 web/tools/serve_site.py build/web "$port" >/dev/null &
+python3 web/tools/serve_site.py "${SITE:-build/web}" "$port" >/dev/null 2>&1 &
 server=$!
 trap 'kill "$server"' EXIT
 for _ in $(seq 50); do

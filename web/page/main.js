@@ -13,7 +13,7 @@ import { announce } from "./announce.js";
 import { applyPageTexts, filled, keepInAddress, preferredLanguages } from "./language.js";
 import { followExerciseLinks } from "./exercise_link.js";
 import { makePalette } from "./palette.js";
-import { facesLoaded, opensOnStart, paintStartFrame } from "./start_frame.js";
+import { afterNextFrame, facesLoaded, opensOnStart, paintStartFrame } from "./start_frame.js";
 import { applyTapAreas, reachesTap, tapAreas } from "./tap_areas.js";
 import { installWindowCommands } from "./window_commands.js";
 
@@ -112,6 +112,7 @@ async function startWindow(loading, page, language) {
   const startShown = onStart && paintStartFrame(controls, fitted.ratio);
   // The benchmark measures the start up to the end of the next frame, which shows them.
   if (startShown) performance.mark("plots-painted");
+  if (onStart) await afterNextFrame();
   // Form_Load draws at the fit's ratio, so each surface is painted once.
   ratio = fitted.ratio;
   core = await openCore(loading, page, ratio, innerWidth, innerHeight);

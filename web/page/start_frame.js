@@ -13,6 +13,16 @@ export function facesLoaded() {
   return Promise.all([...document.fonts].map((face) => face.load().catch(() => null)));
 }
 
+// Once the next frame has been drawn: a module compiled by then would otherwise run the
+// core in the same task, and hold the first frame back until it had.
+// A hidden tab draws no frames: there it waits a tenth of a second at most.
+export function afterNextFrame() {
+  return new Promise((resolve) => {
+    setTimeout(resolve, 100);
+    requestAnimationFrame(() => setTimeout(resolve));
+  });
+}
+
 // Whether the page opens on the start example, in the program's own colours.
 export function opensOnStart() {
   if (/^#(exercise|work)=/.test(location.hash)) return false;
