@@ -2,7 +2,9 @@
 """Builds the web edition's site from the page's sources, the module and the web fonts:
 
 - index.html with its style sheet, the window's description and one script inside it: the
-  module's loader and the page's modules, bundled by esbuild from ENTRY;
+  module's loader and the page's modules, bundled by esbuild from ENTRY; and the start
+  window (START_WINDOW, from start_window.js: its captions and plots), which it shows
+  before the module has compiled;
 - the module and the faces under content-hashed names (a host may keep them for a year);
 - the message shown without script, one line in each language, and the web app manifest
   with its names in each language (from LANGUAGES, the page's texts as the core gives
@@ -14,7 +16,8 @@
 - the service worker and the compressed siblings (finish_site.py).
 
   build_site.py --page DIR --entry JS --loader JS --description JSON --languages JSON
-                --fonts DIR --icon SVG --esbuild PROGRAM --out DIR [--single HTML] [--node-loader]
+                --start-window JSON --fonts DIR --icon SVG --esbuild PROGRAM --out DIR
+                [--single HTML] [--node-loader]
 
 --node-loader also puts the loader and the module beside the page under their own names,
 for node. OUT is emptied first: it holds what this writes and nothing else.
@@ -91,6 +94,14 @@ def with_description(html, description):
     return replace_once(html, tag, tag.replace("></", ">" + text.replace("<", "\\u003c") + "</"))
 
 
+def with_start_window(html, start):
+    """The start window as data at the end of the body: read once the body is, it holds
+    up nothing before it."""
+    text = json.dumps(json.loads(start), separators=(",", ":"))
+    return replace_once(html, "</body>", '<script type="application/json" id="start-window">'
+                        f"{element_text(text, 'script')}</script>\n</body>")
+
+
 def with_script(html, script):
     return replace_once(html, '<script src="main.js"></script>',
                         f"<script>\n{element_text(script, 'script')}</script>")
@@ -112,7 +123,7 @@ def with_policy(html):
                                    f'content="{content}">')
 
 
-def served_page(template, css, script, description, names):
+def served_page(template, css, script, description, surfaces, names):
     """index.html: the files it names under their hashed names."""
     for old, new in names.items():
         css = css.replace(f'url("{old}")', f'url("{new}")')
@@ -122,10 +133,11 @@ def served_page(template, css, script, description, names):
             tag = match.group(0).replace(f'href="{attributes["href"]}"',
                                          f'href="{names[attributes["href"]]}"')
             html = html.replace(match.group(0), tag)
-    return with_policy(with_script(with_description(html, description), script))
+    return with_policy(with_script(with_start_window(with_description(html, description),
+                                                     surfaces), script))
 
 
-def single_page(template, css, script, description, wasm, site, names, carried):
+def single_page(template, css, script, description, surfaces, wasm, site, names, carried):
     """The whole program in one file: nothing it loads lies beside it."""
     def data_url(path, kind):
         return f"data:{kind};base64,{base64.b64encode(path.read_bytes()).decode()}"
@@ -148,7 +160,7 @@ def single_page(template, css, script, description, wasm, site, names, carried):
         html = html.replace(match.group(0), new)
     files = {name: (site / name).read_text(encoding="utf-8") for name in carried}
     files_json = json.dumps(files, ensure_ascii=False).replace("<", "\\u003c")
-    html = with_description(html, description).replace(
+    html = with_start_window(with_description(html, description), surfaces).replace(
         "</head>", f'<script type="application/json" id="carried-files">{files_json}</script>\n'
                    "</head>", 1)
     return with_policy(with_script(html, script))
@@ -216,8 +228,8 @@ def render_icons(svg, out):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    for name in ("page", "entry", "loader", "description", "languages", "fonts", "icon",
-                 "esbuild", "out"):
+    for name in ("page", "entry", "loader", "description", "languages", "start-window",
+                 "fonts", "icon", "esbuild", "out"):
         parser.add_argument(f"--{name}", required=True)
     parser.add_argument("--single")
     parser.add_argument("--node-loader", action="store_true")
@@ -255,15 +267,17 @@ def main():
     css = (page / "quorvel.css").read_text(encoding="utf-8")
     script = bundle(args.esbuild, Path(args.entry).resolve(), loader)
     description = Path(args.description).read_text(encoding="utf-8")
+    surfaces = Path(args.start_window).read_text(encoding="utf-8")
 
-    html = served_page(template, css, script, description, names)
+    html = served_page(template, css, script, description, surfaces, names)
     missing = [r for r in local_references(html) if not (out / r).is_file()]
     if missing:
         fail(f"index.html names files the site does not have: {missing}")
     (out / "index.html").write_text(html, encoding="utf-8")
 
     if args.single:
-        single = single_page(template, css, script, description, wasm, out, names, carried)
+        single = single_page(template, css, script, description, surfaces, wasm, out, names,
+                             carried)
         if local_references(single):
             fail(f"the single file would load {local_references(single)} beside itself")
         Path(args.single).write_text(single, encoding="utf-8")
