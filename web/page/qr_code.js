@@ -2,6 +2,10 @@
 // The encoder is qrcode-generator (pinned in package.json), bundled into the page: nothing
 // is fetched to draw one.
 
+/*! The QR code encoder bundled here: qrcode-generator 2.0.4, QR Code Generator for
+ * JavaScript, Copyright (c) 2009 Kazuhiko Arase, licensed under the MIT license
+ * (http://www.opensource.org/licenses/mit-license.php). The word 'QR Code' is a
+ * registered trademark of DENSO WAVE INCORPORATED. */
 import qrcode from "qrcode-generator";
 
 // The blank margin a scanner needs around the symbol, in modules.

@@ -59,7 +59,7 @@ def bundle(esbuild, entry, loader):
     """The page's script: ENTRY and what it imports, the loader as "quorvel-loader"."""
     result = subprocess.run(
         [esbuild, str(entry), "--bundle", "--format=iife", "--minify", "--charset=utf8",
-         "--legal-comments=none", "--log-level=warning", f"--alias:quorvel-loader={loader}",
+         "--legal-comments=inline", "--log-level=warning", f"--alias:quorvel-loader={loader}",
          # The loader of the tests' module also runs under node, which it asks for there.
          "--external:fs", "--external:path"],
         capture_output=True, text=True)
