@@ -112,7 +112,8 @@ if [[ -n $want_locale ]] && ! locale -a | grep -ix "${test_locale%.UTF-8}.utf8" 
 fi
 
 # The web edition's build and test tools (the bundler, the linter, the accessibility
-# audit), pinned by package-lock.json; none of them is shipped to the page's visitors.
+# audit) and the one library the page bundles (the QR code encoder), pinned by
+# package-lock.json.
 stamp=node_modules/.quorvel-lock
 if [[ -n $want_node_tools ]] && ! cmp -s package-lock.json "$stamp" 2>/dev/null; then
     echo "setup: installing the web tools from package-lock.json" >&2
