@@ -102,7 +102,7 @@ function exerciseDialog(words, exercise, purpose) {
 }
 
 // The page's address with the fragment that opens a code's exercise.
-function addressOf(code) {
+export function addressOf(code) {
   const here = new URL(location.href);
   here.hash = `exercise=${code}`;
   return here.href;

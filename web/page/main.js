@@ -15,6 +15,7 @@ import { followExerciseLinks } from "./exercise_link.js";
 import { makePalette } from "./palette.js";
 import { applyTapAreas, reachesTap, tapAreas } from "./tap_areas.js";
 import { installWindowCommands } from "./window_commands.js";
+import { installWorksheet } from "./worksheet.js";
 
 async function start(loading) {
   await bodyRead();
@@ -109,7 +110,7 @@ async function startWindow(loading, page, language) {
   };
   const retextCommands = installWindowCommands(root, language.described, core.help(), () => {
     for (const control of controls) control.stop?.();
-  }, palette, choices, exercise);
+  }, palette, choices, exercise, installWorksheet(core));
   // Each fit lays out the tap areas for its scale, and draws the surfaces afresh when
   // the device pixels they cover change.
   let arranged = null;
