@@ -126,8 +126,10 @@ QRect paint_sheet(QPagedPaintDevice& page, const Worksheet& sheet, const SheetPl
     if (!painter.isActive()) {
         return {};
     }
-    // The plot's pixels are laid down as squares of dots, never blended.
+    // The plot's pixels are laid down as squares of dots, never blended, and a PDF keeps
+    // them as they are rather than as a JPEG's approximation.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     const PageUnits mm(page);
     double top = margin_mm;
     top += text_band(painter, mm, top, 11, qt_text(sheet.title), sheet_font(18, true));

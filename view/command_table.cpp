@@ -81,13 +81,12 @@ constexpr auto rows = std::to_array<CommandRow>({
      .web = window("Ctrl+P",
                    N_("Print a worksheet of this exercise: its code and address, the example "
                       "wave and a table to work it out in"))},
+    // Menu entries only: with no keys they have no line in the help's Keys section.
     {.id = "print_answer_key",
      .label = N_("Print answer key…"),
-     .desktop = window("", N_("Print the answer key: the example's coefficients")),
-     .web = window("", N_("Print the answer key: the example's coefficients"))},
-    {.id = "save_worksheet_pdf",
-     .label = N_("Save worksheet as PDF…"),
-     .desktop = window("", N_("Save the worksheet as a PDF file"))},
+     .desktop = window("", ""),
+     .web = window("", "")},
+    {.id = "save_worksheet_pdf", .label = N_("Save worksheet as PDF…"), .desktop = window("", "")},
     {.desktop =
          other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control")),
      .web = other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control"))},

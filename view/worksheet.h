@@ -26,7 +26,7 @@ struct SheetPlot {
 };
 
 // The plot is printed at sheet_plot_dpi so that each of its pixels is one printer dot
-// there: the window's 105-pixel-wide plot becomes 1050 dots, 89 mm across. A whole ratio
+// there: the window's 169-pixel-wide plot becomes 1690 dots, 143 mm across. A whole ratio
 // keeps every line a whole number of dots wide, so the print is as crisp as the screen.
 inline constexpr int sheet_plot_ratio = 10;
 inline constexpr int sheet_plot_dpi = 300;

@@ -28,11 +28,18 @@ export function installWorksheet(core) {
 // (worksheet_description.h) with its plot's pixels as ImageData.
 export function fillWorksheet(section, sheet) {
   const { description: words, image } = sheet;
-  const plot = element("canvas", { className: "worksheet-plot", width: image.width, height: image.height });
-  plot.getContext("2d").putImageData(image, 0, 0);
-  // One pixel of the plot per printer dot at its resolution.
-  plot.style.width = `${image.width / words.plot.dpi}in`;
-  plot.style.height = `${image.height / words.plot.dpi}in`;
+  // One pixel of the plot per printer dot at its resolution. Layout places boxes in 64ths
+  // of a CSS pixel, which hold twelfths of an inch exactly: the canvas is that much wider
+  // and taller, white beyond the plot, so the printer takes its pixels unscaled.
+  const step = words.plot.dpi / 12;
+  const [width, height] = [image.width, image.height].map((n) => Math.ceil(n / step) * step);
+  const plot = element("canvas", { className: "worksheet-plot", width, height });
+  const context = plot.getContext("2d");
+  context.fillStyle = "#fff";
+  context.fillRect(0, 0, width, height);
+  context.putImageData(image, 0, 0);
+  plot.style.width = `${width / words.plot.dpi}in`;
+  plot.style.height = `${height / words.plot.dpi}in`;
 
   const header = element("header", { className: "worksheet-header" });
   header.append(element("h1", { textContent: words.title }));
