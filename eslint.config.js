@@ -6,7 +6,7 @@ const js = require("@eslint/js");
 const globals = require("globals");
 
 module.exports = [
-  { ignores: ["build/**", "node_modules/**", ".cache/**"] },
+  { ignores: ["build/**", "node_modules/**", ".cache/**", "bench/web/lighthouse/node_modules/**"] },
   js.configs.recommended,
   {
     // The page's modules, which esbuild bundles for the browser.

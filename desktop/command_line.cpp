@@ -106,7 +106,7 @@ std::string usage_text(const Catalogue& catalogue) {
     const std::string_view contrast_keys = find_command("high_contrast")->desktop.keys;
     const std::string codes = listed_codes();
     return tr(N_("Usage: quorvel [--high-contrast] [--language CODE] [--exercise CODE]\n"
-                 "                [--help | --version]\n"
+                 "  or:  quorvel [--help | --version]\n"
                  "Opens the Fourier Series window, where the coefficients of a wave are worked\n"
                  "out by hand.\n")) +
            "\n" +

@@ -27,23 +27,27 @@ QFont code_font(const QFont& around) {
 
 }  // namespace
 
-ExerciseDialog::ExerciseDialog(Purpose purpose, const QString& code, Opener open, QWidget* parent)
+ExerciseDialog::ExerciseDialog(Purpose purpose, const QString& code, Opener open,
+                               const Catalogue& catalogue, QWidget* parent)
     : QDialog(parent), purpose_(purpose), opener_(std::move(open)) {
     const ExerciseDialogText& text = exercise_dialog_text();
-    setWindowTitle(qt_text(purpose == Purpose::share ? text.share_title : text.open_title));
+    const auto words = [&catalogue](std::string_view english) {
+        return qt_text(catalogue.translate(english));
+    };
+    setWindowTitle(words(purpose == Purpose::share ? text.share_title : text.open_title));
     auto* layout = new QVBoxLayout(this);
 
-    auto* intro = new QLabel(qt_text(text.share_intro), this);
+    auto* intro = new QLabel(words(text.share_intro), this);
     intro->setWordWrap(true);
     code_ = new QLabel(code, this);
     code_->setObjectName(QStringLiteral("code"));
     code_->setFont(code_font(font()));
     code_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     code_->setAlignment(Qt::AlignCenter);
-    copy_ = new QPushButton(qt_text(text.copy), this);
+    copy_ = new QPushButton(words(text.copy), this);
     copy_->setAutoDefault(false);
     copied_ = new QLabel(this);
-    connect(copy_, &QPushButton::clicked, this, [this, code, copied = qt_text(text.copied)] {
+    connect(copy_, &QPushButton::clicked, this, [this, code, copied = words(text.copied)] {
         QApplication::clipboard()->setText(code);
         copied_->setText(copied);
     });
@@ -54,22 +58,22 @@ ExerciseDialog::ExerciseDialog(Purpose purpose, const QString& code, Opener open
 
     auto* buttons = new QDialogButtonBox(this);
     if (purpose == Purpose::open) {
-        auto* prompt = new QLabel(qt_text(text.open_prompt), this);
+        auto* prompt = new QLabel(words(text.open_prompt), this);
         entry_ = new QLineEdit(this);
         entry_->setFont(code_font(font()));
         prompt->setBuddy(entry_);
         refusal_ = new QLabel(this);
         refusal_->setWordWrap(true);
-        refusal_->setAccessibleName(qt_text(text.open_title));
+        refusal_->setAccessibleName(words(text.open_title));
         refusal_->hide();
-        open_ = buttons->addButton(qt_text(text.open), QDialogButtonBox::AcceptRole);
+        open_ = buttons->addButton(words(text.open), QDialogButtonBox::AcceptRole);
         open_->setDefault(true);
         layout->addWidget(prompt);
         layout->addWidget(entry_);
         layout->addWidget(refusal_);
         entry_->setFocus();
     }
-    buttons->addButton(qt_text(text.close), QDialogButtonBox::RejectRole);
+    buttons->addButton(words(text.close), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { open_typed(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

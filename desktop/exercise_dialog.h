@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue.h"
+
 namespace quorvel {
 
 // The exercise code dialogs. Both show the code of the exercise on the window in large
@@ -24,7 +26,9 @@ class ExerciseDialog : public QDialog {
     // Opens a typed code: nothing once it is open, else the sentence saying what is wrong.
     using Opener = std::function<std::optional<std::string>(std::string_view)>;
 
-    ExerciseDialog(Purpose purpose, const QString& code, Opener open, QWidget* parent = nullptr);
+    // Its words are in the catalogue's language.
+    ExerciseDialog(Purpose purpose, const QString& code, Opener open, const Catalogue& catalogue,
+                   QWidget* parent = nullptr);
 
     Purpose purpose() const { return purpose_; }
     const QLabel& code() const { return *code_; }

@@ -175,8 +175,9 @@ void MainWindow::show_exercise_dialog(ExerciseDialog::Purpose purpose) {
     const auto code = exercise_code(current_exercise(*form_));
     exercise_dialog_ = new ExerciseDialog(
         purpose, qt_text(code.value_or("")),
-        [this](std::string_view typed) { return open_exercise_code(typed); }, this);
+        [this](std::string_view typed) { return open_exercise_code(typed); }, catalogue_, this);
     exercise_dialog_->setAttribute(Qt::WA_DeleteOnClose);
+    exercise_dialog_->setLayoutDirection(popup_direction());
     exercise_dialog_->setFont(zoomed_font(QApplication::font(exercise_dialog_), zoom_factor()));
     exercise_dialog_->open();
 }

@@ -19,6 +19,8 @@ run_packages=(
     qt6-wayland
     # Qt's own texts (its dialogs' buttons) in the student's language.
     qt6-translations-l10n
+    # The faces that draw the Chinese, Korean and Arabic texts.
+    fonts-noto-cjk fonts-noto-core
     # The build compiles the catalogues (msgfmt) and makes the pseudo-language (python3).
     gettext python3
 )
@@ -45,6 +47,8 @@ test_packages=(
     poppler-utils
     valgrind clang clang-format libclang-rt-14-dev flake8
     locales
+    # Reads back the QR code of the page's share dialog.
+    zbar-tools
 )
 bench_packages=(libbenchmark-dev hyperfine time xvfb x11-utils)
 

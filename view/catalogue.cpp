@@ -88,4 +88,13 @@ std::string_view Catalogue::translate(std::string_view english) const {
     return at->translated;
 }
 
+std::vector<std::string_view> Catalogue::translations() const {
+    std::vector<std::string_view> texts;
+    texts.reserve(entries_.size());
+    for (const Entry& entry : entries_) {
+        texts.push_back(entry.translated);
+    }
+    return texts;
+}
+
 }  // namespace quorvel

@@ -28,6 +28,10 @@ class Catalogue {
     // How many texts it translates.
     std::size_t size() const { return entries_.size(); }
 
+    // Every translation it holds, in no particular order: for checks over a whole
+    // language, such as whether the installed fonts can draw it.
+    std::vector<std::string_view> translations() const;
+
   private:
     struct Entry {
         std::string english;

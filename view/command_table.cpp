@@ -90,14 +90,14 @@ constexpr auto rows = std::to_array<CommandRow>({
     {.desktop =
          other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control")),
      .web = other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control"))},
-    {.desktop = other("Up, Down", N_("Step the spin button that has the focus")),
-     .web = other("Up, Down", N_("Step the spin button that has the focus"))},
-    {.desktop = other("Space, Return, Enter", N_("Press the button that has the focus")),
-     .web = other("Space, Return, Enter", N_("Press the button that has the focus"))},
-    {.desktop = other("Right click, Menu key",
+    {.desktop = other(N_("Up, Down"), N_("Step the spin button that has the focus")),
+     .web = other(N_("Up, Down"), N_("Step the spin button that has the focus"))},
+    {.desktop = other(N_("Space, Return, Enter"), N_("Press the button that has the focus")),
+     .web = other(N_("Space, Return, Enter"), N_("Press the button that has the focus"))},
+    {.desktop = other(N_("Right click, Menu key"),
                       N_("The menu with help, zoom, high contrast, the language, copy picture "
                          "and the exercise codes")),
-     .web = other("Right click, Menu key",
+     .web = other(N_("Right click, Menu key"),
                   N_("The menu with help, high contrast, copy picture, the language and the "
                      "exercise codes"))},
 });
@@ -171,7 +171,8 @@ std::vector<KeyLine> key_lines(Shell shell, const Catalogue& catalogue) {
         std::string shown;
         for (const std::string_view key : key_texts(on)) {
             shown += (shown.empty() ? std::string_view{} : catalogue.translate(shown_separator));
-            shown += key;
+            // Keys named in words ("Up, Down") are translated; key caps ("Ctrl+C") stay.
+            shown += catalogue.translate(key);
         }
         out.push_back({shown, std::string(catalogue.translate(on.description))});
     }

@@ -13,6 +13,7 @@ const ExerciseDialogText& exercise_dialog_text() {
         .share_intro = N_("Whoever opens this code gets this same example, and the same new "
                           "ones after RESET:"),
         .address_label = N_("Or send this address, which opens it:"),
+        .qr_label = N_("The same address as a QR code, for a phone's camera"),
         .copy = N_("Copy"),
         .copied = N_("Copied."),
         .open_title = N_("Open an exercise"),

@@ -14,6 +14,7 @@ struct ExerciseDialogText {
     std::string_view share_title;    // the share dialog's title
     std::string_view share_intro;    // above the code: what whoever gets it will see
     std::string_view address_label;  // before the page's address with the code (web only)
+    std::string_view qr_label;       // what the address's QR code is, read aloud (web only)
     std::string_view copy;           // the button that copies the code
     std::string_view copied;         // said once it is copied
     std::string_view open_title;     // the open dialog's title

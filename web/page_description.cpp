@@ -199,6 +199,7 @@ void exercise_dialog_field(JsonText& json, const Catalogue& catalogue) {
         .field("share_title", catalogue.translate(text.share_title))
         .field("share_intro", catalogue.translate(text.share_intro))
         .field("address_label", catalogue.translate(text.address_label))
+        .field("qr_label", catalogue.translate(text.qr_label))
         .field("copy", catalogue.translate(text.copy))
         .field("copied", catalogue.translate(text.copied))
         .field("open_title", catalogue.translate(text.open_title))

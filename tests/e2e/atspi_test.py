@@ -9,12 +9,17 @@ answers; every text must be what quorvel-replay shows after the same events, and
 change must have been announced (a text-change event from the label, a value-change
 event from the spin button). It also reads each spin button's bounds.
 
-  atspi_test.py --quorvel Q --replay R --out DIR
+With --language, the program is started with LANGUAGE set to it, as a student's desktop
+says which language it speaks, and every name is looked for as the catalogue the build
+compiled for that language translates it (--catalogue, the .mo file).
+
+  atspi_test.py --quorvel Q --replay R --out DIR [--language ja --catalogue ja.mo]
 
 Exit status: 0 passed, 1 failed. Missing packages fail: scripts/setup.sh installs them.
 """
 
 import argparse
+import gettext
 import importlib.util
 import os
 import shutil
@@ -105,8 +110,10 @@ def run(args):
                     app = subprocess.Popen(
                         [args.quorvel], stdout=log, stderr=subprocess.STDOUT,
                         env=dict(env, DBUS_SESSION_BUS_ADDRESS=bus.address,
-                                 QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-                check_window(reader, reader.application("quorvel"), expected)
+                                 QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                                 LANGUAGE=args.language))
+                check_window(reader, reader.application("quorvel"), expected,
+                             translator(args))
                 if app.poll() is not None:
                     raise Failure(f"quorvel ended with status {app.returncode}")
             finally:
@@ -118,45 +125,61 @@ def run(args):
                     shutil.copy(os.path.join(work, "quorvel.log"), args.out)
 
 
-def check_window(reader, app, expected):
+def translator(args):
+    """The names as the program speaks them in args.language: English as they are, another
+    language through its compiled catalogue, which must translate the names looked for
+    (else the run would prove nothing of that language)."""
+    if args.catalogue is None:
+        if args.language != "en":
+            raise Failure(f"--language {args.language} needs its --catalogue")
+        return lambda text: text
+    with open(args.catalogue, "rb") as mo:
+        tr = gettext.GNUTranslations(mo).gettext
+    if tr("level") == "level" or tr("n value") == "n value":
+        raise Failure(f"{args.catalogue} does not translate the spin buttons' names")
+    return tr
+
+
+def check_window(reader, app, expected, tr):
+    # The window's caption is the exercise's own, the same in every language.
     window = reader.find(app, "filler", "Fourier Series")
     print(f"  found the window {window.name!r} of {app.name!r}")
 
     for name, (low, high, step) in SPIN_BOUNDS.items():
-        value = reader.find(window, "spin button", name).queryValue()
+        value = reader.find(window, "spin button", tr(name)).queryValue()
         got = (value.minimumValue, value.maximumValue, value.minimumIncrement)
         if got != (low, high, step):
             raise Failure(f"spin button {name!r} has bounds and step {got}, "
                           f"not {(low, high, step)}")
     print(f"  spin buttons report their bounds: {SPIN_BOUNDS}")
 
-    mean = reader.find(window, "label", "S/T")
-    n_value = reader.find(window, "label", "n value")
-    n_spin = reader.find(window, "spin button", "n")
+    mean = reader.find(window, "label", tr("S/T"))
+    n_value = reader.find(window, "label", tr("n value"))
+    n_spin = reader.find(window, "spin button", tr("n"))
 
-    reader.act(reader.find(window, "push button", "CALC"), "Press")
+    reader.act(reader.find(window, "push button", tr("CALC")), "Press")
     read_until(reader, mean, expected["CALC"]["value_s"], "after CALC")
-    announced(reader, "object:text-changed:insert", "S/T", expected["CALC"]["value_s"],
+    announced(reader, "object:text-changed:insert", tr("S/T"), expected["CALC"]["value_s"],
               "CALC")
 
     reader.act(n_spin, "Increase")
     read_until(reader, n_value, expected["n up"]["value_n"], "after Increase on n")
     read_until(reader, mean, "", "after Increase on n")
-    announced(reader, "object:text-changed:insert", "n value", expected["n up"]["value_n"],
-              "n up")
-    announced(reader, "object:property-change:accessible-value", "n", None, "n up")
+    announced(reader, "object:text-changed:insert", tr("n value"),
+              expected["n up"]["value_n"], "n up")
+    announced(reader, "object:property-change:accessible-value", tr("n"), None, "n up")
     current = n_spin.queryValue().currentValue
     if current != float(expected["n up"]["value_n"]):
         raise Failure(f"spin button 'n' holds {current}, its readout "
                       f"{expected['n up']['value_n']!r}")
 
-    reader.act(reader.find(window, "push button", "CALC"), "Press")
+    reader.act(reader.find(window, "push button", tr("CALC")), "Press")
     read_until(reader, mean, expected["CALC again"]["value_s"], "after CALC at n = 1")
 
-    reader.act(reader.find(window, "push button", "ANS"), "Press")
+    reader.act(reader.find(window, "push button", tr("ANS")), "Press")
     shown = expected["ANS"]
     for i, name in ((0, "a0 answer"), (1, "a1 answer"), (1, "b1 answer"), (4, "b4 answer")):
-        answer = reader.find(window, "label", name)
+        answer = reader.find(window, "label", tr(name))
         column = "ans_b" if name.startswith("b") else "ans_a"
         read_until(reader, answer, shown[column][i], "after ANS")
         poll(f"{name!r} to be showing", lambda: True if reader.showing(answer) else None)
@@ -167,12 +190,14 @@ def main():
     parser.add_argument("--quorvel", required=True)
     parser.add_argument("--replay", required=True)
     parser.add_argument("--out", required=True, help="where the program's log is kept")
+    parser.add_argument("--language", default="en", help="the LANGUAGE the program is given")
+    parser.add_argument("--catalogue", help="the build's compiled catalogue of that language")
     args = parser.parse_args()
 
     if importlib.util.find_spec("pyatspi") is None and os.path.exists(SYSTEM_PYTHON) and \
             os.path.realpath(sys.executable) != os.path.realpath(SYSTEM_PYTHON):
         os.execv(SYSTEM_PYTHON, [SYSTEM_PYTHON, *sys.argv])
-    print("atspi: the window through the accessibility bus")
+    print(f"atspi: the window through the accessibility bus, in {args.language}")
     return run_and_report(lambda: run(args))
 
 

@@ -4,7 +4,7 @@ context menu's "Print answer key" the key, each the print style sheet's one A4 p
 Page.printToPDF writes. pdftotext finds the exercise's code, the page's address that opens
 it and the table (on the key the core's coefficients), and none of the window's captions;
 the page rasterised at the plot's own resolution shows the example plot dot for dot as the
-core drew it for print.
+core drew it for print, and zbarimg reads the sheet's QR code as that address.
 
   worksheet_test.py --site build/web-probe --out DIR SCENARIO
   worksheet_test.py --list
@@ -132,6 +132,17 @@ def check_plot(page, pdf, sheet, rgb, out_dir):
           f"at {dpi} dpi, each the core's pixel")
 
 
+def check_qr(out_dir, address):
+    """The sheet's QR code, read off the printed page as a phone's camera would."""
+    page_png = os.path.join(out_dir, "page.png")
+    result = subprocess.run(["zbarimg", "--raw", "-q", page_png], capture_output=True,
+                            text=True, timeout=60)
+    read = result.stdout.split("\n")
+    if address not in read:
+        raise Failure(f"the printed QR code reads {read!r}, not {address}")
+    print(f"  zbarimg reads the printed QR code as {address}")
+
+
 def run_scenario(args, url):
     events, ask, key = SCENARIOS[args.scenario]
     with cdp.chromium(1000, 700) as page:
@@ -156,6 +167,7 @@ def run_scenario(args, url):
         printed_pdf(page, pdf)
         check_text(pdf, sheet, address, key)
         check_plot(page, pdf, sheet, rgb, args.out)
+        check_qr(args.out, address)
         run_tool("pdftoppm", "-r", "100", "-png", "-singlefile", pdf,
                  os.path.join(args.out, "sheet-100dpi"))
 
@@ -179,9 +191,9 @@ def main():
 def run(args):
     if cdp.chromium_missing():
         raise Skipped(cdp.chromium_missing())
-    for tool in ("pdftotext", "pdftocairo", "pdftoppm", "pdfinfo"):
+    for tool in ("pdftotext", "pdftocairo", "pdftoppm", "pdfinfo", "zbarimg"):
         if shutil.which(tool) is None:
-            raise Skipped(f"no {tool} (poppler-utils)")
+            raise Skipped(f"no {tool} (poppler-utils, zbar-tools)")
     if not os.path.exists(os.path.join(args.site, "quorvel.wasm")):
         raise Failure(f"no page in {args.site}; build it with scripts/web.sh build")
     os.makedirs(args.out, exist_ok=True)

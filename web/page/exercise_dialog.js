@@ -4,6 +4,8 @@
 // opened and the dialog closes, any other is refused with what is wrong with it and the
 // window stays as it was. Their words come from the page description.
 
+import { drawQrCode } from "./qr_code.js";
+
 // `words()`: the page description's exercise_dialog, in the page's language of the moment. `exercise.current()` gives the code of
 // the exercise on the window; `exercise.open(code)` opens one and gives null, or the
 // sentence saying what is wrong with it. `beforeOpen` runs as a dialog opens (the page
@@ -55,18 +57,32 @@ function exerciseDialog(words, exercise, purpose) {
   address.addEventListener("focus", () => address.select());
   const addressLabel = element("label", { htmlFor: "exercise-address", textContent: words.address_label });
 
+  // The words on one side; in the share dialog, the address as a QR code on the other,
+  // or under them on a narrow screen.
+  const text = element("div", { className: "exercise-text" });
+  text.append(
+    element("p", { textContent: words.share_intro }),
+    shown,
+    element("p", { className: "exercise-copy" }),
+    addressLabel,
+    address);
+  text.querySelector(".exercise-copy").append(copy, " ", copied);
+  const columns = element("div", { className: "exercise-columns" });
+  columns.append(text);
+  if (purpose === "share") {
+    const [figure, draw] = qrFigure(address.value, words.qr_label);
+    columns.append(figure);
+    addEventListener("resize", draw);
+    dialog.addEventListener("close", () => removeEventListener("resize", draw));
+  }
+
   const form = element("form", { method: "dialog" });
   form.append(
     element("h2", {
       id: "exercise-title",
       textContent: purpose === "share" ? words.share_title : words.open_title,
     }),
-    element("p", { textContent: words.share_intro }),
-    shown,
-    element("p", { className: "exercise-copy" }),
-    addressLabel,
-    address);
-  form.querySelector(".exercise-copy").append(copy, " ", copied);
+    columns);
 
   const buttons = element("p", { className: "exercise-buttons" });
   if (purpose === "open") {
@@ -76,7 +92,7 @@ function exerciseDialog(words, exercise, purpose) {
     entry.setAttribute("autocapitalize", "characters");
     entry.setAttribute("aria-describedby", "exercise-refusal");
     const refusal = element("p", { id: "exercise-refusal", className: "exercise-refusal" });
-    form.append(
+    text.append(
       element("label", { htmlFor: "exercise-entry", textContent: words.open_prompt }),
       entry,
       refusal);
@@ -99,6 +115,25 @@ function exerciseDialog(words, exercise, purpose) {
   form.append(buttons);
   dialog.append(form);
   return dialog;
+}
+
+// The address as a QR code: at least 300 CSS pixels and 40 % of the screen's shorter
+// side (on a projector, a symbol a class can scan from the back of the room), within what
+// the screen has room for. Gives the figure and the function that draws it afresh for the
+// screen of the moment.
+function qrFigure(address, label) {
+  const figure = element("p", { className: "exercise-qr" });
+  const canvas = element("canvas", { id: "exercise-qr" });
+  canvas.setAttribute("role", "img");
+  canvas.setAttribute("aria-label", label);
+  const draw = () => {
+    const wanted = Math.max(300, 0.4 * Math.min(innerWidth, innerHeight));
+    const room = Math.min(innerWidth - 64, innerHeight - 140);
+    drawQrCode(canvas, address, Math.max(120, Math.min(wanted, room)));
+  };
+  draw();
+  figure.append(canvas);
+  return [figure, draw];
 }
 
 // The page's address with the fragment that opens a code's exercise.

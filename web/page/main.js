@@ -13,6 +13,7 @@ import { announce } from "./announce.js";
 import { applyPageTexts, filled, keepInAddress, preferredLanguages } from "./language.js";
 import { followExerciseLinks } from "./exercise_link.js";
 import { makePalette } from "./palette.js";
+import { afterNextFrame, facesLoaded, opensOnStart, paintStartFrame } from "./start_frame.js";
 import { applyTapAreas, reachesTap, tapAreas } from "./tap_areas.js";
 import { installWindowCommands } from "./window_commands.js";
 import { installWorksheet } from "./worksheet.js";
@@ -53,7 +54,7 @@ async function startWindow(loading, page, language) {
     showFault(message, () => { reporting = false; });
   };
   const raise = (handler) => {
-    if (reporting) return;
+    if (reporting || !core) return;
     untouched = false;
     const reply = core.raise(handler);
     if (reply.error) throw new Error(reply.error);
@@ -67,7 +68,7 @@ async function startWindow(loading, page, language) {
   // Opens the exercise a code names: null, or the sentence saying what is wrong with a
   // code that names none, which changes nothing.
   const openExercise = (code) => {
-    if (reporting) return null;
+    if (reporting || !core) return null;
     const reply = core.openExercise(code);
     if (reply.error) return reply.refusal;
     untouched = false;
@@ -80,20 +81,48 @@ async function startWindow(loading, page, language) {
   };
   const exercise = { current: () => core.state().exercise, open: openExercise };
 
-  // The controls are built while the WebAssembly still compiles, off the document, which
-  // takes them in once their surfaces can be painted.
-  const [place, next] = [root.parentElement, root.nextSibling];
-  root.remove();
+  // The controls are built and fitted while the WebAssembly still compiles. On the start
+  // example the window shows at once, its plots drawn where the page holds them at the
+  // fit's ratio; on anything else it stays hidden until the core has drawn it.
+  await facesLoaded();
   controls = buildWindow(root, page, raise);
-  core = await openCore(loading, page, devicePixelRatio, innerWidth, innerHeight);
+  const onStart = opensOnStart();
+  if (!onStart) root.style.visibility = "hidden";
+  // Each fit lays out the tap areas for its scale (which the controls' boxes show, so
+  // they are in the first frame), and draws the surfaces afresh when the device pixels
+  // they cover change.
+  let arranged = null;
+  let fitted = null;
+  const refit = (fit) => {
+    fitted = fit;
+    if (fit.rows !== arranged) placeTabStops(root, fit.rows);
+    if (fit.ratio !== ratio || fit.rows !== arranged) {
+      uncoverSurfaces(fit.rows, fit.ratio, page.window_name);
+      arranged = fit.rows;
+    }
+    applyTapAreas(root, tapAreas(fit.rows, fit.scale, fit.size.width, fit.size.height,
+      page.window_name).areas);
+    if (core && fit.ratio !== ratio) {
+      ratio = fit.ratio;
+      apply(core.setDeviceRatio(ratio));
+    }
+  };
+  const reaches = (rows, scale, size) =>
+    reachesTap(rows, scale, size.width, size.height, page.window_name);
+  fitWindow(root, page, refit, reaches);
+  const startShown = onStart && paintStartFrame(controls, fitted.ratio);
+  // The benchmark measures the start up to the end of the next frame, which shows them.
+  if (startShown) performance.mark("plots-painted");
+  if (onStart) await afterNextFrame();
+  // Form_Load draws at the fit's ratio, so each surface is painted once.
+  ratio = fitted.ratio;
+  core = await openCore(loading, page, ratio, innerWidth, innerHeight);
   language.described = core.setLanguage(preferredLanguages());
   applyPageTexts(root, language.described);
   if (language.described.language !== page.language) relabel(root, language.described);
-  place.insertBefore(root, next);
-  // Form_Load drew at the device's ratio: show that first, so that a window that needs
-  // no scaling paints each surface once (the core redraws nothing at an unchanged ratio).
-  ratio = devicePixelRatio;
   apply(core.first);
+  // A fit while the module compiled.
+  if (fitted.ratio !== ratio) refit(fitted);
   const palette = makePalette(root, core.page, core, apply);
   // Another language from the menu: every text around the window and every accessible
   // text in it afresh, the exercise as it was.
@@ -111,28 +140,10 @@ async function startWindow(loading, page, language) {
   const retextCommands = installWindowCommands(root, language.described, core.help(), () => {
     for (const control of controls) control.stop?.();
   }, palette, choices, exercise, installWorksheet(core));
-  // Each fit lays out the tap areas for its scale, and draws the surfaces afresh when
-  // the device pixels they cover change.
-  let arranged = null;
-  const refit = (fit) => {
-    if (fit.rows !== arranged) placeTabStops(root, fit.rows);
-    if (fit.ratio !== ratio || fit.rows !== arranged) {
-      uncoverSurfaces(fit.rows, fit.ratio, page.window_name);
-      arranged = fit.rows;
-    }
-    applyTapAreas(root, tapAreas(fit.rows, fit.scale, fit.size.width, fit.size.height,
-      page.window_name).areas);
-    if (fit.ratio !== ratio) {
-      ratio = fit.ratio;
-      apply(core.setDeviceRatio(ratio));
-    }
-  };
-  const reaches = (rows, scale, size) =>
-    reachesTap(rows, scale, size.width, size.height, page.window_name);
-  fitWindow(root, core.page, refit, reaches);
-  // Every plot is on its canvas: the benchmark measures the start up to the end of the
-  // next frame, which shows them.
-  performance.mark("plots-painted");
+  root.style.visibility = "";
+  // Every plot is on its canvas, and the core answers a click.
+  if (!startShown) performance.mark("plots-painted");
+  performance.mark("core-ready");
   root.removeAttribute("aria-busy");
   // A bad code in the address is told in the fault's dialog, there being no other.
   followExerciseLinks((code) => {

@@ -132,8 +132,7 @@ export function tapAreas(rows, scale, width, height, windowName) {
     const outward = side === "r" || side === "b";
     const [min, max] = limits.get(cell.frame)[axis];
     let free = outward ? max - cell.hit[side] : cell.hit[side] - min;
-    const against = [...cells.filter((c) => c !== cell).map((c) => c.hit),
-      ...plots.filter((plot) => plot.frame !== cell.frame).map((plot) => plot.drawn)];
+    const against = cell.against;
     const opposite = { l: "r", r: "l", t: "b", b: "t" }[side];
     for (const other of against) {
       if (other[across1] <= cell.hit[across0] || other[across0] >= cell.hit[across1]) continue;
@@ -175,6 +174,12 @@ export function tapAreas(rows, scale, width, height, windowName) {
   };
   // Grown, parted; then, round by round, what is still short reaches into the room the
   // parting left, and the parting moves towards the neighbour with room to give.
+  // What each cell may not grow into: the other cells' hit boxes (the same objects, which
+  // the rounds move) and the other frames' plots.
+  for (const cell of cells) {
+    cell.against = [...cells.filter((c) => c !== cell).map((c) => c.hit),
+      ...plots.filter((plot) => plot.frame !== cell.frame).map((plot) => plot.drawn)];
+  }
   for (const cell of cells) grow(cell);
   separate();
   for (let round = 0; round < 32; round += 1) {

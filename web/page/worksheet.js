@@ -5,6 +5,12 @@
 // the browser's own print prints it as well.
 
 import { addressOf } from "./exercise_dialog.js";
+import { drawQrCode } from "./qr_code.js";
+
+// The address's QR code on paper: an inch square (96 CSS px) drawn at the printer's 300
+// dots per inch, so its modules print as whole dots.
+const QR_SIDE_CSS_PX = 96;
+const PRINT_DOTS_PER_CSS_PX = 300 / 96;
 
 // `core`: the page's core (core.js). Fills the section before every print, the browser's
 // own included; gives the function the menu's commands call with "worksheet" or
@@ -54,8 +60,13 @@ export function fillWorksheet(section, sheet) {
 
   const figure = element("figure", { className: "worksheet-figure" });
   figure.append(element("figcaption", { textContent: words.plot_caption }), plot);
-  // Where the address's QR code goes.
+  // The address as a QR code, for a phone to open the exercise from the paper.
   const qr = element("div", { id: "worksheet-qr", className: "worksheet-qr" });
+  const symbol = element("canvas", { className: "worksheet-qr-code" });
+  symbol.setAttribute("role", "img");
+  symbol.setAttribute("aria-label", words.address_label);
+  drawQrCode(symbol, addressOf(words.code), QR_SIDE_CSS_PX, PRINT_DOTS_PER_CSS_PX);
+  qr.append(symbol);
 
   const table = element("table", { className: "worksheet-table" });
   const head = table.createTHead().insertRow();

@@ -2,17 +2,22 @@
 """Builds the web edition's site from the page's sources, the module and the web fonts:
 
 - index.html with its style sheet, the window's description and one script inside it: the
-  module's loader and the page's modules, bundled by esbuild from ENTRY;
+  module's loader and the page's modules, bundled by esbuild from ENTRY; and the start
+  window (START_WINDOW, from start_window.js: its captions and plots), which it shows
+  before the module has compiled;
 - the module and the faces under content-hashed names (a host may keep them for a year);
 - the message shown without script, one line in each language, and the web app manifest
   with its names in each language (from LANGUAGES, the page's texts as the core gives
   them), and its icons, rendered from the program's SVG icon;
 - with --single, the whole program as one HTML file that opens from disk: the module as
   base64, the faces as data: URLs, the fonts' licence texts carried inside;
+- in each page, the Content-Security-Policy that allows its own inline script and style
+  sheet by their hashes and nothing from another site (page_policy.py);
 - the service worker and the compressed siblings (finish_site.py).
 
   build_site.py --page DIR --entry JS --loader JS --description JSON --languages JSON
-                --fonts DIR --icon SVG --esbuild PROGRAM --out DIR [--single HTML] [--node-loader]
+                --start-window JSON --fonts DIR --icon SVG --esbuild PROGRAM --out DIR
+                [--single HTML] [--node-loader]
 
 --node-loader also puts the loader and the module beside the page under their own names,
 for node. OUT is emptied first: it holds what this writes and nothing else.
@@ -32,6 +37,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import finish_site  # noqa: E402
+import page_policy  # noqa: E402
 
 ICONS = [("quorvel-192.png", 192, False), ("quorvel-512.png", 512, False),
          ("quorvel-maskable-512.png", 512, True)]
@@ -53,7 +59,7 @@ def bundle(esbuild, entry, loader):
     """The page's script: ENTRY and what it imports, the loader as "quorvel-loader"."""
     result = subprocess.run(
         [esbuild, str(entry), "--bundle", "--format=iife", "--minify", "--charset=utf8",
-         "--legal-comments=none", "--log-level=warning", f"--alias:quorvel-loader={loader}",
+         "--legal-comments=inline", "--log-level=warning", f"--alias:quorvel-loader={loader}",
          # The loader of the tests' module also runs under node, which it asks for there.
          "--external:fs", "--external:path"],
         capture_output=True, text=True)
@@ -88,6 +94,14 @@ def with_description(html, description):
     return replace_once(html, tag, tag.replace("></", ">" + text.replace("<", "\\u003c") + "</"))
 
 
+def with_start_window(html, start):
+    """The start window as data at the end of the body: read once the body is, it holds
+    up nothing before it."""
+    text = json.dumps(json.loads(start), separators=(",", ":"))
+    return replace_once(html, "</body>", '<script type="application/json" id="start-window">'
+                        f"{element_text(text, 'script')}</script>\n</body>")
+
+
 def with_script(html, script):
     return replace_once(html, '<script src="main.js"></script>',
                         f"<script>\n{element_text(script, 'script')}</script>")
@@ -98,7 +112,18 @@ def with_style(html, css):
                         f"<style>\n{element_text(css, 'style')}</style>")
 
 
-def served_page(template, css, script, description, names):
+def with_policy(html):
+    """The page with its policy first in <head>: it covers only what comes after it."""
+    tag = '<meta charset="utf-8">'
+    # Its sources hold no character that needs escaping within the attribute's quotes.
+    content = page_policy.page_policy(html)
+    if re.search(r'["&<>]', content):
+        fail(f"the policy would need escaping: {content}")
+    return replace_once(html, tag, f'{tag}\n<meta http-equiv="Content-Security-Policy" '
+                                   f'content="{content}">')
+
+
+def served_page(template, css, script, description, surfaces, names):
     """index.html: the files it names under their hashed names."""
     for old, new in names.items():
         css = css.replace(f'url("{old}")', f'url("{new}")')
@@ -108,10 +133,11 @@ def served_page(template, css, script, description, names):
             tag = match.group(0).replace(f'href="{attributes["href"]}"',
                                          f'href="{names[attributes["href"]]}"')
             html = html.replace(match.group(0), tag)
-    return with_script(with_description(html, description), script)
+    return with_policy(with_script(with_start_window(with_description(html, description),
+                                                     surfaces), script))
 
 
-def single_page(template, css, script, description, wasm, site, names, carried):
+def single_page(template, css, script, description, surfaces, wasm, site, names, carried):
     """The whole program in one file: nothing it loads lies beside it."""
     def data_url(path, kind):
         return f"data:{kind};base64,{base64.b64encode(path.read_bytes()).decode()}"
@@ -134,16 +160,18 @@ def single_page(template, css, script, description, wasm, site, names, carried):
         html = html.replace(match.group(0), new)
     files = {name: (site / name).read_text(encoding="utf-8") for name in carried}
     files_json = json.dumps(files, ensure_ascii=False).replace("<", "\\u003c")
-    html = with_description(html, description).replace(
+    html = with_start_window(with_description(html, description), surfaces).replace(
         "</head>", f'<script type="application/json" id="carried-files">{files_json}</script>\n'
                    "</head>", 1)
-    return with_script(html, script)
+    return with_policy(with_script(html, script))
 
 
 def local_references(html):
     """What the page would fetch beside itself: href, src and url() that are no data:,
     blob: or other site's address."""
-    found = re.findall(r'(?:href|src)="([^"]+)"|url\("([^"]+)"\)', html)
+    # The markup and the style sheet, not the script's text: its strings are not addresses.
+    markup = re.sub(r"(<script\b[^>]*>).*?(</script>)", r"\1\2", html, flags=re.S)
+    found = re.findall(r'(?:href|src)="([^"]+)"|url\("([^"]+)"\)', markup)
     return [a or b for a, b in found
             if not re.match(r"(data|blob|https?|mailto):|#", a or b)]
 
@@ -200,8 +228,8 @@ def render_icons(svg, out):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    for name in ("page", "entry", "loader", "description", "languages", "fonts", "icon",
-                 "esbuild", "out"):
+    for name in ("page", "entry", "loader", "description", "languages", "start-window",
+                 "fonts", "icon", "esbuild", "out"):
         parser.add_argument(f"--{name}", required=True)
     parser.add_argument("--single")
     parser.add_argument("--node-loader", action="store_true")
@@ -239,15 +267,17 @@ def main():
     css = (page / "quorvel.css").read_text(encoding="utf-8")
     script = bundle(args.esbuild, Path(args.entry).resolve(), loader)
     description = Path(args.description).read_text(encoding="utf-8")
+    surfaces = Path(args.start_window).read_text(encoding="utf-8")
 
-    html = served_page(template, css, script, description, names)
+    html = served_page(template, css, script, description, surfaces, names)
     missing = [r for r in local_references(html) if not (out / r).is_file()]
     if missing:
         fail(f"index.html names files the site does not have: {missing}")
     (out / "index.html").write_text(html, encoding="utf-8")
 
     if args.single:
-        single = single_page(template, css, script, description, wasm, out, names, carried)
+        single = single_page(template, css, script, description, surfaces, wasm, out, names,
+                             carried)
         if local_references(single):
             fail(f"the single file would load {local_references(single)} beside itself")
         Path(args.single).write_text(single, encoding="utf-8")

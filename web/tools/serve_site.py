@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Serves a built site on 127.0.0.1 as a web host should: each file's .br or .gz sibling
 when the browser accepts it, the MIME types the page needs, a year's caching for
-content-hashed names and none for the page, its manifest and its service worker.
+content-hashed names and none for the page, its manifest and its service worker, and the
+page's security headers (its policy, no sniffing, no referrer) on every file.
 
   serve_site.py DIR [PORT]
 
@@ -14,6 +15,8 @@ import os
 import re
 import socket
 import sys
+
+import page_policy
 
 TYPES = {".wasm": "application/wasm", ".js": "text/javascript", ".woff2": "font/woff2",
          ".webmanifest": "application/manifest+json", ".html": "text/html; charset=utf-8",
@@ -60,6 +63,9 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
                          TYPES.get(os.path.splitext(path)[1]) or self.guess_type(path))
         self.send_header("Content-Length", str(size))
         self.send_header("Cache-Control", cache_control(path))
+        self.send_header("Content-Security-Policy", page_policy.HEADER)
+        self.send_header("X-Content-Type-Options", "nosniff")
+        self.send_header("Referrer-Policy", "no-referrer")
         if any(os.path.isfile(path + suffix) for _, suffix in ENCODINGS):
             self.send_header("Vary", "Accept-Encoding")
         if encoding:
