@@ -24,6 +24,7 @@
 #include "layout.h"
 #include "main_window.h"
 #include "paint_zoom.h"
+#include "sheet_printing.h"
 #include "spin_ranges.h"
 #include "window_geometry.h"
 #include "zoom_fit.h"
@@ -210,6 +211,15 @@ std::function<void()> MainWindow::command_run(std::string_view id) {
     }
     if (id == "open_exercise") {
         return [this] { show_exercise_dialog(ExerciseDialog::Purpose::open); };
+    }
+    if (id == "print_worksheet") {
+        return [this] { print_sheet(*this, SheetKind::worksheet); };
+    }
+    if (id == "print_answer_key") {
+        return [this] { print_sheet(*this, SheetKind::answer_key); };
+    }
+    if (id == "save_worksheet_pdf") {
+        return [this] { save_sheet_as_pdf(*this); };
     }
     if (id == "high_contrast") {
         return [this] {

@@ -43,6 +43,8 @@ test_packages=(
     xvfb xauth xdotool x11-utils imagemagick
     dbus at-spi2-core python3-pyatspi qt6-gtk-platformtheme qt6ct weston
     desktop-file-utils appstream dpkg-dev lintian help2man
+    # The worksheets' PDFs read back as text and as pixels.
+    poppler-utils
     valgrind clang clang-format libclang-rt-14-dev flake8
     locales
     # Reads back the QR code of the page's share dialog.

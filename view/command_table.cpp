@@ -73,6 +73,20 @@ constexpr auto rows = std::to_array<CommandRow>({
      .label = N_("Open an exercise…"),
      .desktop = window("Ctrl+O", N_("Open the exercise a code names")),
      .web = window("Ctrl+O", N_("Open the exercise a code names"))},
+    {.id = "print_worksheet",
+     .label = N_("Print worksheet…"),
+     .desktop =
+         window("Ctrl+P", N_("Print a worksheet of this exercise: its code, the example wave and "
+                             "a table to work it out in")),
+     .web = window("Ctrl+P",
+                   N_("Print a worksheet of this exercise: its code and address, the example "
+                      "wave and a table to work it out in"))},
+    // Menu entries only: with no keys they have no line in the help's Keys section.
+    {.id = "print_answer_key",
+     .label = N_("Print answer key…"),
+     .desktop = window("", ""),
+     .web = window("", "")},
+    {.id = "save_worksheet_pdf", .label = N_("Save worksheet as PDF…"), .desktop = window("", "")},
     {.desktop =
          other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control")),
      .web = other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control"))},
@@ -102,10 +116,15 @@ constexpr auto desktop_menu = std::to_array<std::string_view>({
     menu_separator,
     "share_exercise",
     "open_exercise",
+    menu_separator,
+    "print_worksheet",
+    "print_answer_key",
+    "save_worksheet_pdf",
 });
 
 constexpr auto web_menu = std::to_array<std::string_view>(
-    {"help", "high_contrast", "copy_picture", "language", "share_exercise", "open_exercise"});
+    {"help", "high_contrast", "copy_picture", "language", "share_exercise", "open_exercise",
+     "print_worksheet", "print_answer_key"});
 
 // Between alternatives in the portable form, and in the help.
 constexpr std::string_view key_separator = "; ";

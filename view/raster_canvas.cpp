@@ -102,6 +102,7 @@ std::uint32_t pixel_word(Colour c, PixelLayout layout) {
 
 RasterCanvas::RasterCanvas(const SurfaceLook& look, double ratio, PixelLayout layout)
     : Canvas(look),
+      look_(look),
       logical_width_(pixels_of_twips(static_cast<double>(look.width_twips))),
       logical_height_(pixels_of_twips(static_cast<double>(look.height_twips))),
       ratio_(ratio),
@@ -109,6 +110,16 @@ RasterCanvas::RasterCanvas(const SurfaceLook& look, double ratio, PixelLayout la
       back_(look.back) {
     allocate();
     since_cls_.reserve(primitives_reserved);
+}
+
+RasterCanvas::RasterCanvas(const RasterCanvas& drawing, double ratio, Palette palette)
+    : RasterCanvas(drawing.look_, ratio, drawing.layout_) {
+    const ScaleRect& scale = drawing.scale_rect();
+    Scale({scale.x1, scale.y1}, {scale.x2, scale.y2});
+    palette_ = palette;
+    back_ = drawing.back_;
+    since_cls_ = drawing.since_cls_;
+    redraw();
 }
 
 void RasterCanvas::allocate() {

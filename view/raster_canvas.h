@@ -34,6 +34,9 @@ class RasterCanvas : public Canvas {
     // A surface of the look's size at `ratio` device pixels per logical pixel.
     explicit RasterCanvas(const SurfaceLook& look, double ratio = 1.0,
                           PixelLayout layout = PixelLayout::rgba_bytes);
+    // What another surface holds since its last Cls, drawn afresh at `ratio` in `palette`:
+    // the pixels that surface itself would show at that ratio (a printed plot is this).
+    RasterCanvas(const RasterCanvas& drawing, double ratio, Palette palette);
 
     // Logical size in whole pixels, as the window lays the surface out.
     int logical_width() const { return logical_width_; }
@@ -93,6 +96,7 @@ class RasterCanvas : public Canvas {
     void touched();
     std::uint32_t word_of(Colour c) const;
 
+    SurfaceLook look_;
     int logical_width_;
     int logical_height_;
     double ratio_;

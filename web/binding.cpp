@@ -22,6 +22,8 @@
 #include "runtime_fault.h"
 #include "state_json.h"
 #include "web_window.h"
+#include "worksheet.h"
+#include "worksheet_description.h"
 
 namespace {
 
@@ -33,6 +35,8 @@ struct Page {
     std::string last_event;
     std::optional<quorvel::RuntimeFault> last_fault;
     std::string reply;
+    // The last sheet's plot, until the page has put it on its canvas.
+    quorvel::SheetPlot sheet_plot;
 };
 
 Page& page() {
@@ -231,6 +235,26 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_set_palette(int high_contrast) {
     page().window->set_palette(high_contrast != 0 ? quorvel::Palette::high_contrast
                                                   : quorvel::Palette::seed);
     return redrawn();
+}
+
+// The sheet to print for the exercise on the window, the worksheet (0) or its answer key
+// (1), in the page's language (worksheet_description.h); {"error": ...} before
+// quorvel_open. Its plot's pixels (bytes R, G, B, A) come from quorvel_worksheet_pixels.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_worksheet(int answer_key) {
+    if (!page().window) {
+        return not_open();
+    }
+    quorvel::WebWindow& window = *page().window;
+    const auto code = quorvel::exercise_code(quorvel::current_exercise(window.form()));
+    const quorvel::Worksheet sheet = quorvel::worksheet(
+        answer_key != 0 ? quorvel::SheetKind::answer_key : quorvel::SheetKind::worksheet,
+        code.value_or(""), window.form(), window.catalogue());
+    page().sheet_plot = quorvel::sheet_plot(
+        dynamic_cast<const quorvel::RasterCanvas&>(window.surface({"campus_ex"})));
+    return reply(quorvel::worksheet_description(sheet, page().sheet_plot));
+}
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* quorvel_worksheet_pixels() {
+    return page().sheet_plot.pixels.data();
 }
 
 }  // extern "C"

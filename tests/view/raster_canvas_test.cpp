@@ -10,6 +10,7 @@
 #include <limits>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "case_name.h"
 #include "layout.h"
@@ -307,6 +308,31 @@ TEST_P(AtRatio, ANewRatioDrawsAgainAsIfDrawnThereFirst) {
     RasterCanvas there(look_of(10, 10, FillStyle::solid), GetParam());
     draw(there);
     EXPECT_TRUE(same_pixels(moved, there));
+}
+
+// A copy for print takes the drawing since Cls, its scale and background, in the palette
+// asked for, and leaves the surface it came from as it was.
+TEST_P(AtRatio, ACopyAtAnotherRatioIsTheDrawingDoneThere) {
+    const auto draw = [](RasterCanvas& canvas) {
+        canvas.Scale({0.0f, 10.0f}, {10.0f, 0.0f});
+        canvas.Line({0.5f, 9.5f}, {9.5f, 0.5f});
+        canvas.Cls();
+        canvas.ForeColor(colours::red);
+        canvas.Line({0.5f, 0.5f}, {9.5f, 7.5f});
+        canvas.Box({2.0f, 2.0f}, {6.0f, 5.0f});
+        canvas.PSet({8.5f, 1.5f});
+    };
+    RasterCanvas window(look_of(10, 10, FillStyle::solid), 1.5, PixelLayout::argb_words);
+    window.set_palette(Palette::high_contrast);
+    draw(window);
+    const std::vector<std::uint32_t> before(
+        window.pixels(), window.pixels() + window.pixel_width() * window.pixel_height());
+    const RasterCanvas printed(window, GetParam(), Palette::seed);
+    RasterCanvas there(look_of(10, 10, FillStyle::solid), GetParam(), PixelLayout::argb_words);
+    draw(there);
+    EXPECT_TRUE(same_pixels(printed, there));
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), window.pixels()));
+    EXPECT_EQ(window.palette(), Palette::high_contrast);
 }
 
 // The desktop's and the web page's packings of one drawing are the same colours at the

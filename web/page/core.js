@@ -19,6 +19,8 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
     setPalette: call("quorvel_set_palette", "string", ["number"]),
     setLanguage: call("quorvel_set_language", "string", ["string"]),
     page: call("quorvel_page", "string", []),
+    worksheet: call("quorvel_worksheet", "string", ["number"]),
+    worksheetPixels: call("quorvel_worksheet_pixels", "number", []),
   };
   const first = JSON.parse(api.open(deviceRatio, viewportWidth, viewportHeight));
   return {
@@ -46,6 +48,16 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
       const h = api.height(row);
       const at = api.pixels(row);
       return new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, at, w * h * 4), w, h);
+    },
+    // The sheet to print, the worksheet or (true) its answer key, in the page's language:
+    // its description and its plot's pixels at print resolution, copied out of the module.
+    worksheet(answerKey) {
+      const description = JSON.parse(api.worksheet(answerKey ? 1 : 0));
+      if (description.error) throw new Error(description.error);
+      const { width, height } = description.plot;
+      const at = api.worksheetPixels();
+      const bytes = new Uint8ClampedArray(module.HEAPU8.buffer.slice(at, at + width * height * 4));
+      return { description, image: new ImageData(bytes, width, height) };
     },
     module,
   };

@@ -137,7 +137,7 @@ function qrFigure(address, label) {
 }
 
 // The page's address with the fragment that opens a code's exercise.
-function addressOf(code) {
+export function addressOf(code) {
   const here = new URL(location.href);
   here.hash = `exercise=${code}`;
   return here.href;

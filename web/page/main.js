@@ -16,6 +16,7 @@ import { makePalette } from "./palette.js";
 import { afterNextFrame, facesLoaded, opensOnStart, paintStartFrame } from "./start_frame.js";
 import { applyTapAreas, reachesTap, tapAreas } from "./tap_areas.js";
 import { installWindowCommands } from "./window_commands.js";
+import { installWorksheet } from "./worksheet.js";
 
 async function start(loading) {
   await bodyRead();
@@ -138,7 +139,7 @@ async function startWindow(loading, page, language) {
   };
   const retextCommands = installWindowCommands(root, language.described, core.help(), () => {
     for (const control of controls) control.stop?.();
-  }, palette, choices, exercise);
+  }, palette, choices, exercise, installWorksheet(core));
   root.style.visibility = "";
   // Every plot is on its canvas, and the core answers a click.
   if (!startShown) performance.mark("plots-painted");

@@ -17,9 +17,11 @@ import { onLongPress } from "./long_press.js";
 // `beforeDialog` runs as the help or an exercise dialog opens (the page stops a held spin
 // arrow); `palette` switches high contrast; `language` gives the page's language and shows
 // the page in another; `exercise` gives the current exercise's code and opens one
-// (exercise_dialog.js). Gives the function that shows the commands' labels, the dialogs'
+// (exercise_dialog.js); `printSheet` prints the worksheet or its answer key (worksheet.js).
+// Gives the function that shows the commands' labels, the dialogs'
 // words and the help in the language of another description.
-export function installWindowCommands(root, page, help, beforeDialog, palette, language, exercise) {
+export function installWindowCommands(root, page, help, beforeDialog, palette, language, exercise,
+  printSheet) {
   const helpDialog = makeHelpDialog(help, page.texts, beforeDialog);
   let texts = page.texts;
   let exerciseWords = page.exercise_dialog;
@@ -35,6 +37,8 @@ export function installWindowCommands(root, page, help, beforeDialog, palette, l
     high_contrast: { run: () => palette.toggle(), checked: () => palette.isHigh() },
     share_exercise: { run: (focusAfter) => openExerciseDialog("share", focusAfter) },
     open_exercise: { run: (focusAfter) => openExerciseDialog("open", focusAfter) },
+    print_worksheet: { run: () => printSheet("worksheet") },
+    print_answer_key: { run: () => printSheet("answer_key") },
     copy_picture: {
       run: copy,
       offered: canCopyPicture,
