@@ -95,11 +95,11 @@ constexpr auto rows = std::to_array<CommandRow>({
     {.desktop = other(N_("Space, Return, Enter"), N_("Press the button that has the focus")),
      .web = other(N_("Space, Return, Enter"), N_("Press the button that has the focus"))},
     {.desktop = other(N_("Right click, Menu key"),
-                      N_("The menu with help, zoom, high contrast, the language, copy picture "
-                         "and the exercise codes")),
+                      N_("The menu with help, zoom, high contrast, the language, copy picture, "
+                         "the exercise codes and printing")),
      .web = other(N_("Right click, Menu key"),
-                  N_("The menu with help, high contrast, copy picture, the language and the "
-                     "exercise codes"))},
+                  N_("The menu with help, high contrast, copy picture, the language, the "
+                     "exercise codes and printing"))},
 });
 
 constexpr auto desktop_menu = std::to_array<std::string_view>({

@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "Ctrl+C: Copy a picture", "Ctrl+Alt+H: High contrast on or off",
                        "Tab, Shift+Tab", "Up, Down",
                        "Right click, Menu key: The menu with help, zoom, high contrast, the "
-                       "language, copy picture and the exercise codes"},
+                       "language, copy picture, the exercise codes and printing"},
                       {"browser"}},
         ShellKeysCase{"web",
                       Shell::web,
@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "Ctrl+0: Back to 100 %", "Ctrl+C: Copy a picture",
                        "Ctrl+Alt+H: High contrast on or off", "Tab, Shift+Tab", "Up, Down",
                        "Right click, Menu key: The menu with help, high contrast, copy picture, "
-                       "the language and the exercise codes"},
+                       "the language, the exercise codes and printing"},
                       {zoom_steps_text(), "zoom and"}}),
     testing::CaseName{});
 
