@@ -18,6 +18,9 @@ real screen). On a difference the two images and a diff image are kept in --out.
   e2e.py [options] wayland          the program on a headless weston with Qt's Wayland
                                     platform, worked through the accessibility bus and
                                     compared with the replay after every step
+  e2e.py [options] exercise-code LEVEL
+                                    the window started with --exercise CODE, a code taken
+                                    from the replay at that level, against the replay
   e2e.py [options] memcheck         a long replay under valgrind memcheck
   e2e.py [options] contrast [--palette seed]
                                     every text of the window started with --high-contrast
@@ -44,6 +47,7 @@ from quorvel_drive.failure import Failure, Skipped  # noqa: E402
 from quorvel_drive.report import run_and_report  # noqa: E402
 from quorvel_e2e.accessibility import SYSTEM_PYTHON  # noqa: E402
 from quorvel_e2e.contrast import contrast_check  # noqa: E402
+from quorvel_e2e.exercise_code import LEVELS, run_exercise_code  # noqa: E402
 from quorvel_e2e.memcheck import memcheck  # noqa: E402
 from quorvel_e2e.scenarios import SCENARIOS, run_scenario  # noqa: E402
 from quorvel_e2e.soak import soak  # noqa: E402
@@ -72,6 +76,8 @@ def parse_args():
     many.add_argument("--seed", type=int)
     sub.add_parser("zoom")
     sub.add_parser("wayland")
+    code = sub.add_parser("exercise-code")
+    code.add_argument("level", type=int, choices=LEVELS)
     fit = sub.add_parser("zoom-fit")
     fit.add_argument("screen", choices=list(FITTING))
     dark = sub.add_parser("theme")
@@ -111,6 +117,8 @@ def run(args):
         contrast_check(args)
     elif args.command == "zoom-fit":
         zoom_fit(args, args.screen)
+    elif args.command == "exercise-code":
+        run_exercise_code(args, args.level)
     else:
         soak(args)
 

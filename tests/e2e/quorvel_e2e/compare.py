@@ -79,11 +79,11 @@ def same_curve(image, a, b):
     print(f"  {a.name} shows the curve of {b.name}")
 
 
-def run_steps(args, steps, out_dir, desktop=None):
+def run_steps(args, steps, out_dir, desktop=None, arguments=()):
     """Replays the steps' handlers with a snapshot at every Check, then performs the steps
     on the real window and compares at the same Checks. The last step must be a Check.
     desktop: a function of the work folder giving the variables of the desktop the real
-    window starts on."""
+    window starts on; arguments: the program's command line."""
     assert isinstance(steps[-1], Check)
     os.makedirs(out_dir, exist_ok=True)
     checkpoints, part = [], []
@@ -97,7 +97,7 @@ def run_steps(args, steps, out_dir, desktop=None):
     expected = iter(snaps)
     with tempfile.TemporaryDirectory(prefix="quorvel-e2e-") as work:
         with x_server(os.path.join(work, "xvfb.log")) as display:
-            s = Session(args, display, work, desktop(work) if desktop else None)
+            s = Session(args, display, work, desktop(work) if desktop else None, arguments)
             try:
                 print(f"  quorvel on {display}, window {s.window} at {s.origin}")
                 for step in steps:
