@@ -27,7 +27,8 @@ QFont code_font(const QFont& around) {
 
 }  // namespace
 
-ExerciseDialog::ExerciseDialog(Purpose purpose, const QString& code, Opener open, QWidget* parent)
+ExerciseDialog::ExerciseDialog(Purpose purpose, const QString& code, Opener open,
+                               const QString& work, QWidget* parent)
     : QDialog(parent), purpose_(purpose), opener_(std::move(open)) {
     const ExerciseDialogText& text = exercise_dialog_text();
     setWindowTitle(qt_text(purpose == Purpose::share ? text.share_title : text.open_title));
@@ -51,6 +52,25 @@ ExerciseDialog::ExerciseDialog(Purpose purpose, const QString& code, Opener open
     layout->addWidget(code_);
     layout->addWidget(copy_, 0, Qt::AlignHCenter);
     layout->addWidget(copied_, 0, Qt::AlignHCenter);
+    if (purpose == Purpose::share && !work.isEmpty()) {
+        auto* label = new QLabel(qt_text(text.work_label), this);
+        label->setWordWrap(true);
+        work_ = new QLabel(work, this);
+        work_->setObjectName(QStringLiteral("work"));
+        work_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        work_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->setBuddy(work_);
+        copy_work_ = new QPushButton(qt_text(text.copy_work), this);
+        copy_work_->setAutoDefault(false);
+        connect(copy_work_, &QPushButton::clicked, this,
+                [this, work, copied = qt_text(text.copied)] {
+                    QApplication::clipboard()->setText(work);
+                    copied_->setText(copied);
+                });
+        layout->addWidget(label);
+        layout->addWidget(work_);
+        layout->addWidget(copy_work_, 0, Qt::AlignHCenter);
+    }
 
     auto* buttons = new QDialogButtonBox(this);
     if (purpose == Purpose::open) {

@@ -26,6 +26,7 @@
 #include "paint_zoom.h"
 #include "spin_ranges.h"
 #include "window_geometry.h"
+#include "work_state.h"
 #include "zoom_fit.h"
 #include "zoom_steps.h"
 
@@ -174,7 +175,8 @@ void MainWindow::show_exercise_dialog(ExerciseDialog::Purpose purpose) {
     const auto code = exercise_code(current_exercise(*form_));
     exercise_dialog_ = new ExerciseDialog(
         purpose, qt_text(code.value_or("")),
-        [this](std::string_view typed) { return open_exercise_code(typed); }, this);
+        [this](std::string_view typed) { return open_exercise_code(typed); },
+        qt_text(work_text(work_of(*form_)).value_or("")), this);
     exercise_dialog_->setAttribute(Qt::WA_DeleteOnClose);
     exercise_dialog_->setFont(zoomed_font(QApplication::font(exercise_dialog_), zoom_factor()));
     exercise_dialog_->open();

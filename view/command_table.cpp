@@ -73,6 +73,8 @@ constexpr auto rows = std::to_array<CommandRow>({
      .label = N_("Open an exercise…"),
      .desktop = window("Ctrl+O", N_("Open the exercise a code names")),
      .web = window("Ctrl+O", N_("Open the exercise a code names"))},
+    // The page's address with the student's work in it; the desktop has no address.
+    {.id = "copy_work_link", .label = N_("Copy a link to my work"), .web = window("", "")},
     {.desktop =
          other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control")),
      .web = other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control"))},
@@ -104,8 +106,9 @@ constexpr auto desktop_menu = std::to_array<std::string_view>({
     "open_exercise",
 });
 
-constexpr auto web_menu = std::to_array<std::string_view>(
-    {"help", "high_contrast", "copy_picture", "language", "share_exercise", "open_exercise"});
+constexpr auto web_menu =
+    std::to_array<std::string_view>({"help", "high_contrast", "copy_picture", "language",
+                                     "share_exercise", "open_exercise", "copy_work_link"});
 
 // Between alternatives in the portable form, and in the help.
 constexpr std::string_view key_separator = "; ";

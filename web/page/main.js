@@ -12,6 +12,7 @@ import { keepForOffline } from "./offline.js";
 import { announce } from "./announce.js";
 import { applyPageTexts, filled, keepInAddress, preferredLanguages } from "./language.js";
 import { followExerciseLinks } from "./exercise_link.js";
+import { followWorkLinks, forgetKept, keep, keptForThisAddress } from "./work_link.js";
 import { makePalette } from "./palette.js";
 import { applyTapAreas, reachesTap, tapAreas } from "./tap_areas.js";
 import { installWindowCommands } from "./window_commands.js";
@@ -39,12 +40,17 @@ async function startWindow(loading, page, language) {
   let ratio = 1;  // device pixels per CSS pixel of the window, as the rasters are drawn
   let untouched = true;  // no event raised yet
   let announced = null;  // the last event announced and its reply, said again in a new language
+  let palette = null;
+  // What this tab kept of the window before a reload, read before anything overwrites it.
+  const keptAtStart = keptForThisAddress();
 
   const apply = (reply) => {
     for (const row of reply.surfaces) controls[row].paint(core.image(row), ratio);
     for (const [row, caption, visible] of reply.labels) controls[row].set(caption, visible);
     for (const [row, selected] of reply.options) controls[row].set(selected);
     updateReadouts(controls, core.page);
+    // Kept after every change, so a reload or a discarded tab comes back as it was.
+    keep(core.keptState(palette?.isHigh() ?? false));
   };
   const report = (message) => {
     for (const control of controls) control.stop?.();
@@ -78,6 +84,18 @@ async function startWindow(loading, page, language) {
     return null;
   };
   const exercise = { current: () => core.state().exercise, open: openExercise };
+  // Brings the window to the work a link's text holds: null, or the sentence saying why
+  // it cannot, and then nothing changed.
+  const openWork = (text) => {
+    if (reporting) return null;
+    const reply = core.openWork(text);
+    if (reply.error) return reply.refusal;
+    untouched = false;
+    apply(reply);
+    if (reply.fault) report(reply.fault);
+    return null;
+  };
+  const work = { current: () => core.work() };
 
   // The controls are built while the WebAssembly still compiles, off the document, which
   // takes them in once their surfaces can be painted.
@@ -93,7 +111,7 @@ async function startWindow(loading, page, language) {
   // no scaling paints each surface once (the core redraws nothing at an unchanged ratio).
   ratio = devicePixelRatio;
   apply(core.first);
-  const palette = makePalette(root, core.page, core, apply);
+  palette = makePalette(root, core.page, core, apply);
   // Another language from the menu: every text around the window and every accessible
   // text in it afresh, the exercise as it was.
   const choices = {
@@ -109,7 +127,7 @@ async function startWindow(loading, page, language) {
   };
   const retextCommands = installWindowCommands(root, language.described, core.help(), () => {
     for (const control of controls) control.stop?.();
-  }, palette, choices, exercise);
+  }, palette, choices, exercise, work);
   // Each fit lays out the tap areas for its scale, and draws the surfaces afresh when
   // the device pixels they cover change.
   let arranged = null;
@@ -133,13 +151,34 @@ async function startWindow(loading, page, language) {
   // next frame, which shows them.
   performance.mark("plots-painted");
   root.removeAttribute("aria-busy");
-  // A bad code in the address is told in the fault's dialog, there being no other.
+  // The window this tab showed before a reload; one that cannot be shown again is
+  // dropped with a line in the log, and the page starts as new.
+  let restored = false;
+  if (keptAtStart !== null) {
+    const reply = core.restoreKept(keptAtStart);
+    if (reply.error) {
+      console.warn(`Quorvel: ${reply.error}`);
+      forgetKept();
+      keep(core.keptState(palette.isHigh()));
+    } else {
+      untouched = false;
+      apply(reply);
+      if (palette.isHigh() !== (reply.palette === "high-contrast")) palette.toggle();
+      restored = true;
+    }
+  }
+  // A bad code or work in the address is told in the fault's dialog, there being no other.
+  // A link this tab already followed is not followed again over what was done since.
   followExerciseLinks((code) => {
     const refused = openExercise(code);
     if (refused !== null) report(refused);
-  });
+  }, !restored);
+  followWorkLinks((text) => {
+    const refused = openWork(text);
+    if (refused !== null) report(refused);
+  }, !restored);
   keepForOffline(() => untouched);
-  return { core, controls, raise, openExercise };
+  return { core, controls, raise, openExercise, openWork };
 }
 
 function bodyRead() {
