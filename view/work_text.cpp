@@ -30,8 +30,16 @@ std::vector<std::string_view> parts_of(std::string_view text) {
     }
 }
 
+// The part as a refusal quotes it: anything but printable ASCII (a line break, half of a
+// character cut short) shown as '?', so the sentence stays one clean line.
 std::string quoted(std::string_view part) {
-    return std::string(part.substr(0, longest_quoted));
+    std::string out(part.substr(0, longest_quoted));
+    for (char& c : out) {
+        if (c < ' ' || c > '~') {
+            c = '?';
+        }
+    }
+    return out;
 }
 
 // A whole number as the text writes it: an optional minus and one to three digits.
