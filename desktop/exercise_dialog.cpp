@@ -28,7 +28,8 @@ QFont code_font(const QFont& around) {
 }  // namespace
 
 ExerciseDialog::ExerciseDialog(Purpose purpose, const QString& code, Opener open,
-                               const Catalogue& catalogue, QWidget* parent)
+                               const Catalogue& catalogue, const QString& work,
+                               QWidget* parent)
     : QDialog(parent), purpose_(purpose), opener_(std::move(open)) {
     const ExerciseDialogText& text = exercise_dialog_text();
     const auto words = [&catalogue](std::string_view english) {
@@ -55,6 +56,25 @@ ExerciseDialog::ExerciseDialog(Purpose purpose, const QString& code, Opener open
     layout->addWidget(code_);
     layout->addWidget(copy_, 0, Qt::AlignHCenter);
     layout->addWidget(copied_, 0, Qt::AlignHCenter);
+    if (purpose == Purpose::share && !work.isEmpty()) {
+        auto* label = new QLabel(words(text.work_label), this);
+        label->setWordWrap(true);
+        work_ = new QLabel(work, this);
+        work_->setObjectName(QStringLiteral("work"));
+        work_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        work_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->setBuddy(work_);
+        copy_work_ = new QPushButton(words(text.copy_work), this);
+        copy_work_->setAutoDefault(false);
+        connect(copy_work_, &QPushButton::clicked, this,
+                [this, work, copied = words(text.copied)] {
+                    QApplication::clipboard()->setText(work);
+                    copied_->setText(copied);
+                });
+        layout->addWidget(label);
+        layout->addWidget(work_);
+        layout->addWidget(copy_work_, 0, Qt::AlignHCenter);
+    }
 
     auto* buttons = new QDialogButtonBox(this);
     if (purpose == Purpose::open) {

@@ -27,6 +27,7 @@
 #include "sheet_printing.h"
 #include "spin_ranges.h"
 #include "window_geometry.h"
+#include "work_state.h"
 #include "zoom_fit.h"
 #include "zoom_steps.h"
 
@@ -175,7 +176,8 @@ void MainWindow::show_exercise_dialog(ExerciseDialog::Purpose purpose) {
     const auto code = exercise_code(current_exercise(*form_));
     exercise_dialog_ = new ExerciseDialog(
         purpose, qt_text(code.value_or("")),
-        [this](std::string_view typed) { return open_exercise_code(typed); }, catalogue_, this);
+        [this](std::string_view typed) { return open_exercise_code(typed); }, catalogue_,
+        qt_text(work_text(work_of(*form_)).value_or("")), this);
     exercise_dialog_->setAttribute(Qt::WA_DeleteOnClose);
     exercise_dialog_->setLayoutDirection(popup_direction());
     exercise_dialog_->setFont(zoomed_font(QApplication::font(exercise_dialog_), zoom_factor()));

@@ -11,6 +11,7 @@
 
 #include "code_text.h"
 #include "event_bytes.h"
+#include "kept_text.h"
 
 namespace quorvel::testing {
 namespace {
@@ -51,6 +52,15 @@ TEST(FuzzCorpus, EveryKeptCodeTextIsReadOrRefusedInOneLine) {
     ASSERT_FALSE(files.empty()) << "no inputs in " << QUORVEL_FUZZ_CODE_CORPUS;
     for (const auto& file : files) {
         const auto failure = check_code_text(contents(file));
+        EXPECT_FALSE(failure.has_value()) << file.filename() << ": " << failure.value_or("");
+    }
+}
+
+TEST(FuzzCorpus, EveryKeptStateTextIsRestoredOrRefusedInOneLine) {
+    const auto files = corpus_files(QUORVEL_FUZZ_KEPT_CORPUS);
+    ASSERT_FALSE(files.empty()) << "no inputs in " << QUORVEL_FUZZ_KEPT_CORPUS;
+    for (const auto& file : files) {
+        const auto failure = check_kept_text(contents(file));
         EXPECT_FALSE(failure.has_value()) << file.filename() << ": " << failure.value_or("");
     }
 }

@@ -87,6 +87,8 @@ constexpr auto rows = std::to_array<CommandRow>({
      .desktop = window("", ""),
      .web = window("", "")},
     {.id = "save_worksheet_pdf", .label = N_("Save worksheet as PDF…"), .desktop = window("", "")},
+    // The page's address with the student's work in it; the desktop has no address.
+    {.id = "copy_work_link", .label = N_("Copy a link to my work"), .web = window("", "")},
     {.desktop =
          other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control")),
      .web = other("Tab, Shift+Tab", N_("Move the keyboard focus to the next or previous control"))},
@@ -124,7 +126,7 @@ constexpr auto desktop_menu = std::to_array<std::string_view>({
 
 constexpr auto web_menu = std::to_array<std::string_view>(
     {"help", "high_contrast", "copy_picture", "language", "share_exercise", "open_exercise",
-     "print_worksheet", "print_answer_key"});
+     "copy_work_link", "print_worksheet", "print_answer_key"});
 
 // Between alternatives in the portable form, and in the help.
 constexpr std::string_view key_separator = "; ";

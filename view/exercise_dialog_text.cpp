@@ -20,6 +20,8 @@ const ExerciseDialogText& exercise_dialog_text() {
         .open_prompt = N_("Exercise code:"),
         .open = N_("Open"),
         .close = N_("Close"),
+        .work_label = N_("Your work as it is now, which the web page opens as a link:"),
+        .copy_work = N_("Copy the work"),
     };
     return text;
 }

@@ -21,6 +21,8 @@ struct ExerciseDialogText {
     std::string_view open_prompt;    // the label of the box the code is typed into
     std::string_view open;           // the button that opens the typed code
     std::string_view close;          // the button that leaves either dialog
+    std::string_view work_label;     // before the text of the student's work (desktop share)
+    std::string_view copy_work;      // the button that copies that text
 };
 
 const ExerciseDialogText& exercise_dialog_text();

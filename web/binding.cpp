@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "exercise_dialog_text.h"
@@ -16,14 +17,18 @@
 #include "form.h"
 #include "help_description.h"
 #include "json_text.h"
+#include "kept_state.h"
 #include "languages.h"
 #include "page_description.h"
 #include "page_window.h"
+#include "project_version.h"
 #include "runtime_fault.h"
 #include "state_json.h"
 #include "web_window.h"
 #include "worksheet.h"
 #include "worksheet_description.h"
+#include "work_refusal.h"
+#include "work_state.h"
 
 namespace {
 
@@ -90,6 +95,36 @@ const char* open_code(std::string_view code) {
         "exercise " + quorvel::exercise_code(quorvel::current_exercise(form)).value_or("");
     page().last_fault = fault;
     return event_reply();
+}
+
+// Brings the window to the work a text holds, as an event named "work" and the text;
+// {"error", "refusal"} for a text that holds none, which changes nothing.
+const char* open_work_text(std::string_view text) {
+    quorvel::Form& form = page().window->form();
+    auto read = quorvel::read_work(text, form);
+    if (const auto* error = std::get_if<quorvel::WorkError>(&read)) {
+        quorvel::JsonText json;
+        json.begin_object()
+            .field("error", quorvel::work_error_text(*error, page().window->catalogue()))
+            .field("refusal", quorvel::work_refusal(*error, page().window->catalogue()))
+            .end_object();
+        return reply(json.text());
+    }
+    std::optional<quorvel::RuntimeFault> fault;
+    try {
+        quorvel::restore_work(form, std::get<quorvel::Work>(read));
+    } catch (const quorvel::RuntimeFault& raised) {
+        fault = raised;
+    }
+    page().last_event = "work " + std::string(text);
+    page().last_fault = fault;
+    return event_reply();
+}
+
+// The build a kept state is written by and read back in: the project's version and the
+// moment this module was configured, so a page of another build starts afresh.
+std::string kept_build() {
+    return std::string(QUORVEL_VERSION) + "+" + QUORVEL_WEB_BUILD_ID;
 }
 
 // The reply after every surface is drawn afresh, which no handler raised: no fault, then
@@ -195,6 +230,74 @@ EMSCRIPTEN_KEEPALIVE const char* quorvel_open_exercise(const char* code) {
         return not_open();
     }
     return open_code(code);
+}
+
+// The work on the window as the text a link carries: {"work": the text, or null at a
+// level no code carries}.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_work() {
+    quorvel::JsonText json;
+    json.begin_object().key("work");
+    if (const auto text = quorvel::work_text(quorvel::work_of(page().window->form()))) {
+        json.value(*text);
+    } else {
+        json.null();
+    }
+    return reply(json.end_object().text());
+}
+
+// Restores the work a link's text holds: the reply of an event; {"error": what is wrong,
+// "refusal": the sentence for the reader} when it holds none, and then nothing changed.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_open_work(const char* text) {
+    if (!page().window) {
+        return not_open();
+    }
+    return open_work_text(text);
+}
+
+// What the page keeps in the tab's storage after every event, the plots in high contrast
+// or not: {"kept": the text, or null when the window has no work to keep}.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_kept_state(int high_contrast) {
+    const auto text = quorvel::kept_state_text(
+        page().window->form(),
+        high_contrast != 0 ? quorvel::Palette::high_contrast : quorvel::Palette::seed,
+        kept_build());
+    quorvel::JsonText json;
+    json.begin_object().key("kept");
+    if (text) {
+        json.value(*text);
+    } else {
+        json.null();
+    }
+    return reply(json.end_object().text());
+}
+
+// Shows a kept state again on the window: the reply of an event with "palette", the
+// palette's word, which the page then shows; {"error": a line for the developer's log}
+// for a state that is damaged, edited or of another build, and then nothing changed.
+EMSCRIPTEN_KEEPALIVE const char* quorvel_restore_kept(const char* text) {
+    if (!page().window) {
+        return not_open();
+    }
+    const auto read = quorvel::read_kept_state(text, kept_build(), page().window->form());
+    if (const auto* error = std::get_if<quorvel::KeptError>(&read)) {
+        quorvel::JsonText json;
+        json.begin_object().field("error", quorvel::kept_error_line(*error)).end_object();
+        return reply(json.text());
+    }
+    const auto& kept = std::get<quorvel::KeptState>(read);
+    std::optional<quorvel::RuntimeFault> fault;
+    try {
+        quorvel::restore_work(page().window->form(), kept.work);
+    } catch (const quorvel::RuntimeFault& raised) {
+        fault = raised;
+    }
+    page().last_event = "work " + quorvel::work_text(kept.work).value_or("");
+    page().last_fault = fault;
+    std::string answer = event_reply();
+    // The event's reply is an object; the palette goes in before its closing brace.
+    answer.pop_back();
+    answer += ",\"palette\":\"" + std::string(quorvel::palette_word(kept.palette)) + "\"}";
+    return reply(std::move(answer));
 }
 
 // The state line after the last event, byte for byte as quorvel-replay prints it.

@@ -16,6 +16,9 @@ constexpr auto texts = std::to_array<PageText>({
     {"fault_title", N_("Quorvel")},
     {"fault_close", N_("OK")},
     {"copy_failed", N_("The picture could not be copied.")},
+    {"work_link_copied", N_("A link to your work is copied. Whoever opens it sees this window "
+                            "as it is now.")},
+    {"work_link_shown", N_("Copy this link to your work:")},
     {"help_close", N_("Close")},
     {"licence_link", N_("licence text")},
     {"app_name", N_("Quorvel: Fourier Series")},

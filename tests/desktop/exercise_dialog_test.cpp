@@ -11,11 +11,13 @@
 #include <string>
 #include <variant>
 
+#include "dispatch.h"
 #include "exercise_dialog_text.h"
 #include "exercise_opening.h"
 #include "main_window.h"
 #include "state_json.h"
 #include "window_fixture.h"
+#include "work_state.h"
 
 namespace quorvel {
 namespace {
@@ -57,6 +59,30 @@ TEST_F(ExerciseDialogs, TheShareKeyShowsTheCodeSelectableAndCopiesIt) {
     QApplication::clipboard()->clear();
     QTest::mouseClick(&dialog->copy_button(), Qt::LeftButton);
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), shown_code());
+}
+
+// The share dialog also shows the student's work as the link's text, selectable and
+// copied by its own button; the text reads back to the work on the window.
+TEST_F(ExerciseDialogs, TheShareDialogShowsTheWorkAndCopiesIt) {
+    for (const char* handler : {"Spin_n_SpinUp", "Spin_a1_SpinUp", "Spin_a1_SpinUp"}) {
+        ASSERT_FALSE(dispatch(window.form(), handler));
+    }
+    QTest::mouseClick(window.control({"Command3"}), Qt::LeftButton);
+    const std::string expected = work_text(work_of(window.form())).value();
+    ASSERT_TRUE(expected.ends_with(".1.c.50.0.2.0.0.0.0.0.0.0.0.1")) << expected;
+
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ExerciseDialog* dialog = window.exercise_dialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_NE(dialog->work(), nullptr);
+    EXPECT_EQ(dialog->work()->text().toStdString(), expected);
+    EXPECT_TRUE(dialog->work()->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(dialog->copy_work_button(), Qt::LeftButton);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), expected);
+    const auto read = read_work(expected, window.form());
+    ASSERT_TRUE(std::holds_alternative<Work>(read));
+    EXPECT_EQ(std::get<Work>(read), work_of(window.form()));
 }
 
 TEST_F(ExerciseDialogs, ATypedCodeOpensItsExerciseAndClosesTheDialog) {

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSet>
@@ -241,6 +242,7 @@ TEST_F(PseudoLanguageWindow, ExerciseDialogsAreTranslated) {
         ExerciseDialog* dialog = window.exercise_dialog();
         ASSERT_NE(dialog, nullptr);
         findings.treat_as_data(&dialog->code());
+        findings.treat_as_data(dialog->findChild<QLabel*>(QStringLiteral("work")));
         if (dialog->entry() != nullptr) {
             findings.treat_as_data(dialog->entry());
             dialog->entry()->setText(QStringLiteral("ABC"));

@@ -528,7 +528,8 @@ def help_dialog(args, url):
             items = page.evaluate(f"[...{menu}.querySelectorAll('[role=menuitem]')]"
                                   ".map(e => e.textContent)")
             if items != ["How to use…", "Copy picture", "Language", "Share this exercise…",
-                         "Open an exercise…", "Print worksheet…", "Print answer key…"]:
+                         "Open an exercise…", "Copy a link to my work", "Print worksheet…",
+                         "Print answer key…"]:
                 raise Failure(f"the menu from {target} offers {items}")
             if page.evaluate(f"document.activeElement.parentElement !== {menu}"):
                 raise Failure(f"the menu from {target} leaves the keyboard focus on "

@@ -21,6 +21,10 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
     page: call("quorvel_page", "string", []),
     worksheet: call("quorvel_worksheet", "string", ["number"]),
     worksheetPixels: call("quorvel_worksheet_pixels", "number", []),
+    work: call("quorvel_work", "string", []),
+    openWork: call("quorvel_open_work", "string", ["string"]),
+    kept: call("quorvel_kept_state", "string", ["number"]),
+    restoreKept: call("quorvel_restore_kept", "string", ["string"]),
   };
   const first = JSON.parse(api.open(deviceRatio, viewportWidth, viewportHeight));
   return {
@@ -31,6 +35,16 @@ export async function openCore(loading, page, deviceRatio, viewportWidth, viewpo
     // Opens the exercise a code names: an event's reply, or {error} and nothing changed.
     openExercise: (code) => JSON.parse(api.openExercise(code)),
     state: () => JSON.parse(api.state()),
+    // The work on the window as a link's text, or null at a level no code carries.
+    work: () => JSON.parse(api.work()).work,
+    // Restores the work a link's text holds: an event's reply, or {error, refusal} and
+    // nothing changed.
+    openWork: (text) => JSON.parse(api.openWork(text)),
+    // What the tab keeps of the window, the plots in high contrast or not; null for none.
+    keptState: (high) => JSON.parse(api.kept(high ? 1 : 0)).kept,
+    // Shows a kept state again: an event's reply with the palette's word, or {error} (a
+    // line for the log) and nothing changed.
+    restoreKept: (text) => JSON.parse(api.restoreKept(text)),
     setDeviceRatio: (ratio) => JSON.parse(api.setRatio(ratio)),
     // Draws the plots in high contrast (true) or in the program's own colours.
     setPalette: (high) => JSON.parse(api.setPalette(high ? 1 : 0)),

@@ -13,12 +13,13 @@ export function exerciseInFragment(hash) {
   }
 }
 
-// Calls open(code) for the address's exercise now and after every change of fragment.
-export function followExerciseLinks(open) {
+// Calls open(code) for the address's exercise after every change of fragment, and now
+// too unless `now` is false (the tab's kept window is shown instead).
+export function followExerciseLinks(open, now = true) {
   const follow = () => {
     const code = exerciseInFragment(location.hash);
     if (code !== null) open(code);
   };
-  follow();
+  if (now) follow();
   addEventListener("hashchange", follow);
 }

@@ -12,6 +12,7 @@ import { keepForOffline } from "./offline.js";
 import { announce } from "./announce.js";
 import { applyPageTexts, filled, keepInAddress, preferredLanguages } from "./language.js";
 import { followExerciseLinks } from "./exercise_link.js";
+import { followWorkLinks, forgetKept, keep, keptForThisAddress } from "./work_link.js";
 import { makePalette } from "./palette.js";
 import { afterNextFrame, facesLoaded, opensOnStart, paintStartFrame } from "./start_frame.js";
 import { applyTapAreas, reachesTap, tapAreas } from "./tap_areas.js";
@@ -41,12 +42,17 @@ async function startWindow(loading, page, language) {
   let ratio = 1;  // device pixels per CSS pixel of the window, as the rasters are drawn
   let untouched = true;  // no event raised yet
   let announced = null;  // the last event announced and its reply, said again in a new language
+  let palette = null;
+  // What this tab kept of the window before a reload, read before anything overwrites it.
+  const keptAtStart = keptForThisAddress();
 
   const apply = (reply) => {
     for (const row of reply.surfaces) controls[row].paint(core.image(row), ratio);
     for (const [row, caption, visible] of reply.labels) controls[row].set(caption, visible);
     for (const [row, selected] of reply.options) controls[row].set(selected);
     updateReadouts(controls, core.page);
+    // Kept after every change, so a reload or a discarded tab comes back as it was.
+    keep(core.keptState(palette?.isHigh() ?? false));
   };
   const report = (message) => {
     for (const control of controls) control.stop?.();
@@ -80,6 +86,18 @@ async function startWindow(loading, page, language) {
     return null;
   };
   const exercise = { current: () => core.state().exercise, open: openExercise };
+  // Brings the window to the work a link's text holds: null, or the sentence saying why
+  // it cannot, and then nothing changed.
+  const openWork = (text) => {
+    if (reporting) return null;
+    const reply = core.openWork(text);
+    if (reply.error) return reply.refusal;
+    untouched = false;
+    apply(reply);
+    if (reply.fault) report(reply.fault);
+    return null;
+  };
+  const work = { current: () => core.work() };
 
   // The controls are built and fitted while the WebAssembly still compiles. On the start
   // example the window shows at once, its plots drawn where the page holds them at the
@@ -123,7 +141,7 @@ async function startWindow(loading, page, language) {
   apply(core.first);
   // A fit while the module compiled.
   if (fitted.ratio !== ratio) refit(fitted);
-  const palette = makePalette(root, core.page, core, apply);
+  palette = makePalette(root, core.page, core, apply);
   // Another language from the menu: every text around the window and every accessible
   // text in it afresh, the exercise as it was.
   const choices = {
@@ -139,19 +157,40 @@ async function startWindow(loading, page, language) {
   };
   const retextCommands = installWindowCommands(root, language.described, core.help(), () => {
     for (const control of controls) control.stop?.();
-  }, palette, choices, exercise, installWorksheet(core));
+  }, palette, choices, exercise, work, installWorksheet(core));
   root.style.visibility = "";
   // Every plot is on its canvas, and the core answers a click.
   if (!startShown) performance.mark("plots-painted");
   performance.mark("core-ready");
   root.removeAttribute("aria-busy");
-  // A bad code in the address is told in the fault's dialog, there being no other.
+  // The window this tab showed before a reload; one that cannot be shown again is
+  // dropped with a line in the log, and the page starts as new.
+  let restored = false;
+  if (keptAtStart !== null) {
+    const reply = core.restoreKept(keptAtStart);
+    if (reply.error) {
+      console.warn(`Quorvel: ${reply.error}`);
+      forgetKept();
+      keep(core.keptState(palette.isHigh()));
+    } else {
+      untouched = false;
+      apply(reply);
+      if (palette.isHigh() !== (reply.palette === "high-contrast")) palette.toggle();
+      restored = true;
+    }
+  }
+  // A bad code or work in the address is told in the fault's dialog, there being no other.
+  // A link this tab already followed is not followed again over what was done since.
   followExerciseLinks((code) => {
     const refused = openExercise(code);
     if (refused !== null) report(refused);
-  });
+  }, !restored);
+  followWorkLinks((text) => {
+    const refused = openWork(text);
+    if (refused !== null) report(refused);
+  }, !restored);
   keepForOffline(() => untouched);
-  return { core, controls, raise, openExercise };
+  return { core, controls, raise, openExercise, openWork };
 }
 
 function bodyRead() {

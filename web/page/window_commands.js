@@ -11,17 +11,19 @@ import { makeExerciseDialog } from "./exercise_dialog.js";
 import { makeHelpDialog } from "./help_dialog.js";
 import { isSameKey, matchesKey } from "./key_text.js";
 import { onLongPress } from "./long_press.js";
+import { copyWorkLink } from "./work_link.js";
 
 // `page`: the page description, whose `commands` and `menu` list the commands,
 // `languages` the languages and `exercise_dialog` the exercise dialogs' words.
 // `beforeDialog` runs as the help or an exercise dialog opens (the page stops a held spin
 // arrow); `palette` switches high contrast; `language` gives the page's language and shows
 // the page in another; `exercise` gives the current exercise's code and opens one
-// (exercise_dialog.js); `printSheet` prints the worksheet or its answer key (worksheet.js).
-// Gives the function that shows the commands' labels, the dialogs'
-// words and the help in the language of another description.
+// (exercise_dialog.js); `work` gives the link's text of the student's work on the window;
+// `printSheet` prints the worksheet or its answer key (worksheet.js). Gives the function
+// that shows the commands' labels, the dialogs' words and the help in the language of
+// another description.
 export function installWindowCommands(root, page, help, beforeDialog, palette, language, exercise,
-  printSheet) {
+  work, printSheet) {
   const helpDialog = makeHelpDialog(help, page.texts, beforeDialog);
   let texts = page.texts;
   let exerciseWords = page.exercise_dialog;
@@ -39,6 +41,7 @@ export function installWindowCommands(root, page, help, beforeDialog, palette, l
     open_exercise: { run: (focusAfter) => openExerciseDialog("open", focusAfter) },
     print_worksheet: { run: () => printSheet("worksheet") },
     print_answer_key: { run: () => printSheet("answer_key") },
+    copy_work_link: { run: () => copyWorkLink(work.current(), texts, beforeDialog) },
     copy_picture: {
       run: copy,
       offered: canCopyPicture,
