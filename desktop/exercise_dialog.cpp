@@ -28,8 +28,7 @@ QFont code_font(const QFont& around) {
 }  // namespace
 
 ExerciseDialog::ExerciseDialog(Purpose purpose, const QString& code, Opener open,
-                               const Catalogue& catalogue, const QString& work,
-                               QWidget* parent)
+                               const Catalogue& catalogue, const QString& work, QWidget* parent)
     : QDialog(parent), purpose_(purpose), opener_(std::move(open)) {
     const ExerciseDialogText& text = exercise_dialog_text();
     const auto words = [&catalogue](std::string_view english) {
@@ -66,11 +65,10 @@ ExerciseDialog::ExerciseDialog(Purpose purpose, const QString& code, Opener open
         label->setBuddy(work_);
         copy_work_ = new QPushButton(words(text.copy_work), this);
         copy_work_->setAutoDefault(false);
-        connect(copy_work_, &QPushButton::clicked, this,
-                [this, work, copied = words(text.copied)] {
-                    QApplication::clipboard()->setText(work);
-                    copied_->setText(copied);
-                });
+        connect(copy_work_, &QPushButton::clicked, this, [this, work, copied = words(text.copied)] {
+            QApplication::clipboard()->setText(work);
+            copied_->setText(copied);
+        });
         layout->addWidget(label);
         layout->addWidget(work_);
         layout->addWidget(copy_work_, 0, Qt::AlignHCenter);
