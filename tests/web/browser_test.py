@@ -786,15 +786,23 @@ def high_contrast(args, url):
             compare(wp, snaps[0], states[0], f"in {palette}", args.out)
 
 
-def exercise_code_after(replay, seed):
+def exercise_code_after(replay, seed, level=None):
     """The code of the exercise on the window after 80 random events from a seed, levels
-    and RESET among them."""
+    and RESET among them; or, given a level, after the level is stepped up to it from 1 and
+    80 random events of the others (RESET among them) that leave it there."""
     events = raisable_events(replay)
-    chosen = random.Random(seed).choices(events, k=80)
-    code = run_replay(replay, chosen)[-1]["exercise"]
-    if not code:
+    lead = []
+    if level is not None:
+        lead = ["Spin_lebel_SpinUp"] * (level - 1)
+        events = [e for e in events if not e.startswith("Spin_lebel_")]
+    chosen = lead + random.Random(seed).choices(events, k=80)
+    state = run_replay(replay, chosen)[-1]
+    if not state["exercise"]:
         raise Failure(f"the replay gives no code after {chosen}")
-    return code
+    if level is not None and state["value_lebel"] != str(level):
+        raise Failure(f"the replay is at level {state['value_lebel']}, not {level}, after "
+                      f"{chosen}")
+    return state["exercise"]
 
 
 def replay_refusal(replay, code):

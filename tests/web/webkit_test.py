@@ -4,9 +4,10 @@ engine of every browser on an iPad: a phone upright (as narrow as MiniBrowser al
 tablet and a laptop, each with its fit, its frames and every control's tap area measured by
 hit testing, and on the phone and the tablet level, n, CALC and ANS clicked at the edges of
 their areas and a held arrow; at the window's own 647 x 455 CSS pixels one whole exercise,
-600 random clicks and a held arrow, compared with quorvel-replay pixel for pixel; the
-served page reloaded through its service worker with the server gone; and the single file
-opened from disk.
+600 random clicks and a held arrow, compared with quorvel-replay pixel for pixel, and an
+exercise's code opened at every level (exercise_code_test.py's examples); the served page
+reloaded through its service worker with the server gone; and the single file opened from
+disk.
 
   webkit_test.py --site build/web --probe-site build/web-probe --replay quorvel-replay
                  --out DIR SCENARIO
@@ -36,6 +37,7 @@ import webkit  # noqa: E402
 from browser_test import check_raised, compare, exercise_and_more, soak  # noqa: E402
 from devices_test import (DEVICES, Device, check_fit, check_frames,  # noqa: E402
                           measure_taps, point_in, raised)
+from exercise_code_test import check_exercise_codes  # noqa: E402
 from offline_test import STARTED, calc_shows_a0, wait_offline_ready  # noqa: E402
 from opened_page import caption_problems, open_page, screen_shows_canvases  # noqa: E402
 from window_page import WindowPage, arrangements, places  # noqa: E402
@@ -199,8 +201,8 @@ def single_file(args):
     print("  from disk: CALC shows 7.9999, its 3 faces load, nothing else asked for")
 
 
-SCENARIOS = ["phone", "tablet", "laptop", "exercise", "soak", "hold", "offline_reload",
-             "single_file"]
+SCENARIOS = ["phone", "tablet", "laptop", "exercise", "soak", "hold", "exercise_code",
+             "offline_reload", "single_file"]
 
 
 def run(args):
@@ -224,6 +226,9 @@ def run(args):
             run_steps(args, exercise_and_more(run_replay(args.replay, [])[0]), served.url)
         elif args.scenario == "soak":
             run_steps(args, soak(raisable_events(args.replay)), served.url)
+        elif args.scenario == "exercise_code":
+            with webkit.webkit() as page:
+                check_exercise_codes(args, page, served.url)
         else:
             hold(args, served.url)
 
