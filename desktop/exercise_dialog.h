@@ -30,8 +30,7 @@ class ExerciseDialog : public QDialog {
     // Its words are in the catalogue's language. `work`: the text of the student's work,
     // shown by the share dialog; empty for none.
     ExerciseDialog(Purpose purpose, const QString& code, Opener open, const Catalogue& catalogue,
-                   const QString& work = {},
-                   QWidget* parent = nullptr);
+                   const QString& work = {}, QWidget* parent = nullptr);
 
     Purpose purpose() const { return purpose_; }
     const QLabel& code() const { return *code_; }

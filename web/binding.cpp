@@ -25,10 +25,10 @@
 #include "runtime_fault.h"
 #include "state_json.h"
 #include "web_window.h"
-#include "worksheet.h"
-#include "worksheet_description.h"
 #include "work_refusal.h"
 #include "work_state.h"
+#include "worksheet.h"
+#include "worksheet_description.h"
 
 namespace {
 
