@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""The web page in the reader's language, in headless Chromium: chosen from the browser's
-languages or from ?lang=, switched from the context menu mid-exercise, right to left in
-Arabic around a window that keeps its arrangement, and every text a person reads or hears
-on the page in the pseudo-language, where an untranslated text shows unbracketed. The
-texts expected are the core's own for that language, read from the module under node.
+"""The web page in the reader's language, in headless Chromium: each language the program
+speaks chosen from the browser's languages and from ?lang=, right to left in Arabic around
+a window that keeps its arrangement; English for a language it does not speak; switched
+from the context menu mid-exercise; and every text a person reads or hears on the page in
+the pseudo-language, where an untranslated text shows unbracketed. The texts expected are
+the core's own for that language, read from the module under node.
 
   language_test.py --site build/web-probe --replay quorvel-replay --out DIR SCENARIO
   language_test.py --list
@@ -12,6 +13,7 @@ Exit status: 0 passed, 1 failed, 77 skipped (no Chromium or python3-websocket).
 """
 
 import argparse
+import functools
 import json
 import os
 import re
@@ -27,7 +29,7 @@ from quorvel_drive.replay import replay_checkpoints  # noqa: E402
 from quorvel_drive.report import run_and_report  # noqa: E402
 from quorvel_drive.steps import UP  # noqa: E402
 
-from browser_test import HELP_OPEN, compare, press, status_line  # noqa: E402
+from browser_test import HELP_OPEN, compare, press  # noqa: E402
 from opened_page import open_page  # noqa: E402
 
 MENU_OPEN = "document.getElementById('context-menu')?.matches(':popover-open')"
@@ -80,66 +82,106 @@ def help_title(page):
     return title
 
 
-def browser_german(args, url):
-    """A browser whose languages are German's: the page is in German, its help's title, the
-    menu's entries and CALC's announcement the core's German ones."""
-    de, en = core_texts(args.site, "de"), core_texts(args.site, "en")
-    if de["help"]["title"] == en["help"]["title"]:
-        raise Failure("the core's German help title is its English one: nothing to tell apart")
-    with cdp.chromium() as page:
-        agent = page.evaluate("navigator.userAgent")
-        page.send("Emulation.setUserAgentOverride", userAgent=agent, acceptLanguage="de-DE,de")
-        wp = open_page(page, url)
-        print(f"  navigator.languages: {page.evaluate('navigator.languages')}")
-        problems = []
-        if page_language(page) != ["de", "ltr"]:
-            problems.append(f"<html> lang and dir are {page_language(page)}")
-        if help_title(page) != de["help"]["title"]:
-            problems.append(f"the help's title is not {de['help']['title']!r}")
-        open_menu(page, wp)
-        shown = page.evaluate("[...document.querySelectorAll('#context-menu button')]"
-                              ".map(b => b.textContent)")
-        if command_label(de, "help") not in shown or command_label(de, "language") not in shown:
-            problems.append(f"the menu shows {shown}")
-        press(page, "Esc")
-        wp.click("Command3")
-        value = page.wait_for(
-            "document.querySelector('[data-name=\"value_s\"]').textContent.trim()", timeout=5)
-        said = next(a for a in de["page"]["announcements"] if a["handler"] == "Command3_Click")
-        want = said["sentence"].replace("{value_s}", value)
-        if status_line(page)[0] != want:
-            problems.append(f"CALC announced {status_line(page)[0]!r}, not {want!r}")
-        if problems:
-            raise Failure("; ".join(problems))
-        print(f"  in German: the help {de['help']['title']!r}, the menu {shown}, CALC {want!r}")
+# How a reader of each language the program speaks has their browser's languages, best
+# first, and which way their page runs.
+EVERY_LANGUAGE = {
+    "ja": ("ja-JP,ja,en-US,en", "ltr"),
+    "zh-CN": ("zh-CN,zh,en", "ltr"),
+    "ko": ("ko-KR,ko,en-US,en", "ltr"),
+    "ar": ("ar-EG,ar,en", "rtl"),
+    "de": ("de-DE,de,en", "ltr"),
+    "fr": ("fr-FR,fr,en-US,en", "ltr"),
+    "es": ("es-ES,es,en", "ltr"),
+    "pt-BR": ("pt-BR,pt,en-US,en", "ltr"),
+}
+
+DIRECTION = "(id) => getComputedStyle(document.getElementById(id)).direction"
 
 
-def arabic(args, url):
-    """?lang=ar: the page, its help and its menu run right to left; the window keeps its
-    left-to-right arrangement."""
+def menu_labels(texts, shown):
+    """The core's labels of the menu's entries, in its order; copying the picture only where
+    the browser can copy one, as the page offers it."""
+    labels = [command_label(texts, i) for i in texts["page"]["menu"]]
+    picture = command_label(texts, "copy_picture")
+    return [label for label in labels if label != picture or picture in shown]
+
+
+def untranslated(texts, english):
+    """The entries checked that read as the English ones: a catalogue that proves nothing."""
+    pairs = [("the help's title", texts["help"]["title"], english["help"]["title"]),
+             ("the help's intro", texts["help"]["intro"], english["help"]["intro"])]
+    pairs += [(f"the menu's {c['id']}", c["label"], command_label(english, c["id"]))
+              for c in texts["page"]["commands"] if c["id"] in texts["page"]["menu"]]
+    return [what for what, text, english_text in pairs if text == english_text]
+
+
+def in_language(args, url, code, chosen_by):
+    """The page in `code`, chosen by the browser's languages or by ?lang=: <html>'s lang
+    and dir, the window's root left to right, the help's title and intro and the menu's
+    entries the core's in that language, the help and the menu running the page's way,
+    and CALC's announcement the core's sentence filled with the window's S/T."""
+    accept_language, direction = EVERY_LANGUAGE[code]
+    texts, english = core_texts(args.site, code), core_texts(args.site, "en")
+    same = untranslated(texts, english)
+    if same:
+        raise Failure(f"in {code}, {', '.join(same)} read as in English: nothing to tell apart")
     with cdp.chromium() as page:
-        wp = open_page(page, url + "?lang=ar")
+        if chosen_by == "browser":
+            agent = page.evaluate("navigator.userAgent")
+            page.send("Emulation.setUserAgentOverride", userAgent=agent,
+                      acceptLanguage=accept_language)
+            wp = open_page(page, url)
+        else:
+            wp = open_page(page, f"{url}?lang={code}")
+        print(f"  navigator.languages: {page.evaluate('navigator.languages')}, "
+              f"address {page.evaluate('location.search')!r}")
         problems = []
-        if page_language(page) != ["ar", "rtl"]:
+        if page_language(page) != [code, direction]:
             problems.append(f"<html> lang and dir are {page_language(page)}")
-        direction = "(id) => getComputedStyle(document.getElementById(id)).direction"
         window = page.evaluate(f"[document.getElementById('window').getAttribute('dir'), "
-                               f"({direction})('window')]")
+                               f"({DIRECTION})('window')]")
         if window != ["ltr", "ltr"]:
             problems.append(f"the window's dir and direction are {window}")
+
         press(page, "F1")
         page.wait_for(HELP_OPEN, timeout=5)
-        if page.evaluate(f"({direction})('help')") != "rtl":
-            problems.append("the help does not run right to left")
+        title, intro, help_direction = page.evaluate(
+            "[document.getElementById('help-title').textContent, "
+            "document.querySelector('#help-title + p').textContent, "
+            f"({DIRECTION})('help')]")
         press(page, "Esc")
         page.wait_for(f"!({HELP_OPEN})", timeout=5)
+        if title != texts["help"]["title"]:
+            problems.append(f"the help's title is {title!r}, not {texts['help']['title']!r}")
+        if intro != texts["help"]["intro"]:
+            problems.append(f"the help's intro is {intro!r}, not {texts['help']['intro']!r}")
+        if help_direction != direction:
+            problems.append(f"the help runs {help_direction}")
+
         open_menu(page, wp)
-        if page.evaluate(f"({direction})('context-menu')") != "rtl":
-            problems.append("the menu does not run right to left")
+        shown, menu_direction = page.evaluate(
+            "[[...document.querySelectorAll('#context-menu button')].map(b => b.textContent), "
+            f"({DIRECTION})('context-menu')]")
+        press(page, "Esc")
+        if shown != menu_labels(texts, shown):
+            problems.append(f"the menu shows {shown}, not {menu_labels(texts, shown)}")
+        if menu_direction != direction:
+            problems.append(f"the menu runs {menu_direction}")
+
+        wp.click("Command3")
+        said = page.wait_for(
+            "document.getElementById('status').firstElementChild?.textContent", timeout=5)
+        value = page.evaluate(
+            "document.querySelector('[data-name=\"value_s\"]').textContent.trim()")
+        sentence = next(a for a in texts["page"]["announcements"]
+                        if a["handler"] == "Command3_Click")["sentence"]
+        want = sentence.replace("{value_s}", value)
+        if not value or said != want:
+            problems.append(f"CALC announced {said!r}, not {want!r}")
         if problems:
             raise Failure("; ".join(problems))
-        print("  <html dir=rtl lang=ar>; the help and the menu right to left, the window "
-              "left to right")
+        print(f"  <html lang={code} dir={direction}>; the help {title!r}, the menu {shown}, "
+              f"CALC {said!r}")
 
 
 def console_errors(page):
@@ -277,9 +319,10 @@ def pseudo(args, url):
         print(f"  {checked} texts bracketed or kept by design; nothing cut off at 390 px")
 
 
+# Each language chosen both ways, one scenario each: every.ja.browser, every.ja.address...
 SCENARIOS = {
-    "browser_german": browser_german,
-    "arabic": arabic,
+    **{f"every.{code}.{chosen_by}": functools.partial(in_language, code=code, chosen_by=chosen_by)
+       for code in EVERY_LANGUAGE for chosen_by in ("browser", "address")},
     "unknown": unknown,
     "switch": switch,
     "pseudo": pseudo,
