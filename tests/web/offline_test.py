@@ -36,8 +36,9 @@ from window_page import WindowPage  # noqa: E402
 
 TOOLS = Path(__file__).resolve().parent.parent.parent / "web" / "tools"
 # Gzipped. It was 300 KB before the page carried the catalogues of eight languages
-# (about 65 KB gzipped); serving each language apart is the way back under it.
-SINGLE_FILE_BUDGET = 400 * 1024
+# (about 65 KB gzipped), and 400 KB before the class's texts, the worksheet, the work link
+# and the QR code encoder (416 KB with them); serving each language apart is the way back.
+SINGLE_FILE_BUDGET = 450 * 1024
 # What only the tests' build may hold: the test and timing functions, and a handle on the
 # page's core.
 TEST_HOOKS = ["quorvel_test_set_max_order", "quorvel_handler_micros", "setMaxOrder",

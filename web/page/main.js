@@ -51,8 +51,9 @@ async function startWindow(loading, page, language) {
     for (const [row, caption, visible] of reply.labels) controls[row].set(caption, visible);
     for (const [row, selected] of reply.options) controls[row].set(selected);
     updateReadouts(controls, core.page);
-    // Kept after every change, so a reload or a discarded tab comes back as it was.
-    keep(core.keptState(palette?.isHigh() ?? false));
+    // Kept after every change the student made, so a reload or a discarded tab comes back
+    // as it was; a window nobody has touched keeps nothing, and so takes a new build.
+    if (!untouched) keep(core.keptState(palette?.isHigh() ?? false));
   };
   const report = (message) => {
     for (const control of controls) control.stop?.();
@@ -171,7 +172,6 @@ async function startWindow(loading, page, language) {
     if (reply.error) {
       console.warn(`Quorvel: ${reply.error}`);
       forgetKept();
-      keep(core.keptState(palette.isHigh()));
     } else {
       untouched = false;
       apply(reply);
