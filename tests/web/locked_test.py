@@ -210,9 +210,10 @@ HOSTILE = [
     ("data:", "#exercise=data:text/html,%3Cscript%3Eparent.ran%3D1%3C%2Fscript%3E"),
     ("very long", "#exercise=" + "%3Cimg%20onerror%3DglobalThis.ran%3D1%3E" * 4000),
 ]
-# What the payloads would add to the page: none of these is the page's own.
-INJECTED = ("document.querySelectorAll('[onerror], [onload], body img, body svg, body script, "
-            "iframe, object, embed').length")
+# What the payloads would add to the page: none of these is the page's own (its one script
+# in the body is the start window's data).
+INJECTED = ("document.querySelectorAll('[onerror], [onload], body img, body svg, "
+            "body script:not(#start-window), iframe, object, embed').length")
 
 
 def links(args):
