@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -35,6 +36,23 @@ CommandLine refused(CommandLine::Refusal why, std::string_view what) {
     return line;
 }
 
+// The value of an option taken as "--name VALUE" or "--name=VALUE", stepping `next` past
+// a separate value: nullopt when the argument at `next` is another, empty when the value
+// is missing.
+std::optional<std::string_view> option_value(std::string_view name,
+                                             std::span<const char* const>::iterator& next,
+                                             std::span<const char* const>::iterator end) {
+    const std::string_view argument(*next);
+    if (argument.starts_with(name) && argument.size() > name.size() &&
+        argument[name.size()] == '=') {
+        return argument.substr(name.size() + 1);
+    }
+    if (argument != name) {
+        return std::nullopt;
+    }
+    return next + 1 != end ? std::string_view(*++next) : std::string_view();
+}
+
 }  // namespace
 
 CommandLine read_command_line(std::span<const char* const> arguments) {
@@ -45,37 +63,25 @@ CommandLine read_command_line(std::span<const char* const> arguments) {
             line.palette = Palette::high_contrast;
             continue;
         }
-        if (argument == language_option || argument.starts_with("--language=")) {
-            std::string_view code;
-            if (argument != language_option) {
-                code = argument.substr(language_option.size() + 1);
-            } else if (next + 1 != arguments.end()) {
-                code = *++next;
-            }
-            if (code.empty()) {
+        if (const auto code = option_value(language_option, next, arguments.end())) {
+            if (code->empty()) {
                 return refused(CommandLine::Refusal::missing_language, language_option);
             }
-            line.language = find_language(code);
+            line.language = find_language(*code);
             if (line.language == nullptr) {
-                return refused(CommandLine::Refusal::unknown_language, code);
+                return refused(CommandLine::Refusal::unknown_language, *code);
             }
             continue;
         }
-        if (argument == exercise_option || argument.starts_with("--exercise=")) {
-            std::string_view code;
-            if (argument != exercise_option) {
-                code = argument.substr(exercise_option.size() + 1);
-            } else if (next + 1 != arguments.end()) {
-                code = *++next;
-            }
-            if (code.empty()) {
+        if (const auto code = option_value(exercise_option, next, arguments.end())) {
+            if (code->empty()) {
                 return refused(CommandLine::Refusal::missing_exercise, exercise_option);
             }
             // Read against the levels the window will have: Form_Load starts max_order at
             // highest_harmonic.
-            auto read = read_exercise_code(code, highest_harmonic);
+            auto read = read_exercise_code(*code, highest_harmonic);
             if (auto* error = std::get_if<CodeError>(&read)) {
-                CommandLine refusal = refused(CommandLine::Refusal::bad_exercise, code);
+                CommandLine refusal = refused(CommandLine::Refusal::bad_exercise, *code);
                 refusal.code_error = std::move(*error);
                 return refusal;
             }
